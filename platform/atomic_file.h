@@ -1,0 +1,15 @@
+// Safe file writing: every file the programs write goes through here. The bytes are written to
+// a temporary file in the target's folder, flushed and checked, and only then renamed over the
+// target; on any failure the old file is untouched and the temporary file removed.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Writes `bytes` to `path` (Windows-1252 path). On failure returns false and sets `error` to a
+// readable reason.
+bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
+
+// Reads a whole file; nullopt when it cannot be opened or read. Never creates a file.
+std::optional<std::string> ReadFileBytes(std::string_view path);
