@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawlib/util/error_location.h"
-#include "message_log.h"
+#include "tests/support/msgbox_recorder.h"
 
 TEST(FileErrorMsg, MessagesByErrorNumber) {
   struct Case { int16_t error; const char* message; };
@@ -22,12 +22,12 @@ TEST(FileErrorMsg, MessagesByErrorNumber) {
            Case{76, "FileSpec * f.sim * Contains a Path Error."},
            Case{57, "Device I/O error  Error No. 57"},
        }) {
-    MessageLog log;
+    MsgBoxRecorder log;
     std::string message;
     int16_t show = 0;
     FileErrorMsg(c.error, "L. ", message, "f.sim", show);
     EXPECT_EQ(message, c.message) << c.error;
-    EXPECT_TRUE(log.shown.empty());
+    EXPECT_TRUE(log.empty());
     EXPECT_EQ(show, 0);
   }
   std::string message;
@@ -37,17 +37,17 @@ TEST(FileErrorMsg, MessagesByErrorNumber) {
 }
 
 TEST(FileErrorMsg, ShowsWithLocationAndReturnsTheAnswer) {
-  MessageLog log;
+  MsgBoxRecorder log;
   ErrorLocation = 4041;
   std::string message;
   int16_t show = 1;
   FileErrorMsg(53, "CtrlMenuToINI. ", message, "f", show);
-  ASSERT_EQ(log.shown.size(), 1u);
-  EXPECT_EQ(log.shown[0].text, "CtrlMenuToINI. File * f * not found. [Error Location:  4041]");
-  EXPECT_EQ(log.shown[0].style, vbOKCancel + vbExclamation);
+  ASSERT_EQ(log.count(), 1u);
+  EXPECT_EQ(log.boxes()[0].text, "CtrlMenuToINI. File * f * not found. [Error Location:  4041]");
+  EXPECT_EQ(log.boxes()[0].style, vbOKCancel + vbExclamation);
   EXPECT_EQ(show, -1);
 
-  log.answer = vbCancel;
+  log.Answer(vbCancel);
   show = 3;
   FileErrorMsg(70, "X. ", message, "f", show);
   EXPECT_EQ(show, 0);
@@ -58,17 +58,17 @@ TEST(FileErrorMsg, ShowsWithLocationAndReturnsTheAnswer) {
     FileErrorMsg(e, "X. ", message, "f", show);
     EXPECT_EQ(show, 1);
   }
-  EXPECT_EQ(log.shown.size(), 2u);
+  EXPECT_EQ(log.count(), 2u);
   ErrorLocation = 0;
 }
 
 TEST(AskOK, TrueForOKAndYes) {
-  MessageLog log;
+  MsgBoxRecorder log;
   struct Case { int answer; bool ok; };
   for (const Case& c : {Case{vbOK, true}, Case{vbYes, true}, Case{vbNo, false}, Case{vbCancel, false}}) {
-    log.answer = c.answer;
+    log.Answer(c.answer);
     EXPECT_EQ(AskOK("Go?", vbYesNo), c.ok);
   }
-  EXPECT_EQ(log.shown.back().style, vbYesNo);
+  EXPECT_EQ(log.last().style, vbYesNo);
   EXPECT_EQ(GetWinVersion(), 2);
 }

@@ -5,6 +5,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "tests/support/comma_locale.h"
+
 TEST(Numbers, DecimalCommaIsRead) {
   EXPECT_EQ(CommaToPoint("1,5,3"), "1.5,3");
   EXPECT_EQ(CommaToPoint("12"), "12");
@@ -55,4 +57,13 @@ TEST(Numbers, FormulasStayFinite) {
   EXPECT_NEAR(EyringFreeEnergy(298.0f, 1.0f), 298 * 1.987 * (std::log(298.0) + 23.76) / 1000, 1e-9);
   EXPECT_EQ(EyringFreeEnergy(0.0f, 1.0f), 0.0);
   EXPECT_EQ(EyringFreeEnergy(300.0f, 0.0f), 0.0);
+}
+
+TEST(Numbers, NumberTextsIgnoreTheLocale) {
+  CommaLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no comma-decimal locale available";
+  EXPECT_EQ(ValPoint("2,5"), 2.5f);
+  EXPECT_EQ(ValPoint("2.5"), 2.5f);
+  EXPECT_EQ(FormatByMagnitude(5.0f), "5.000");
+  EXPECT_EQ(FormatByMagnitude(0.005f), "5.00E-03");
 }

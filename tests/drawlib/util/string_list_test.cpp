@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawlib/util/byte_copies.h"
-#include "message_log.h"
+#include "tests/support/msgbox_recorder.h"
 
 namespace {
 
@@ -50,11 +50,11 @@ TEST(StringList, ClearsPackedItemsOnRequestAndGrowsForLongTexts) {
 }
 
 TEST(StringList, RefusesBlocksBeyondItsSixteenBitFields) {
-  MessageLog log;
+  MsgBoxRecorder log;
   std::vector<std::string> items = {std::string(20000, 'a'), std::string(20000, 'b')};
   int16_t flags = 2;
   ByteArray block = PackStringList(0, 1, items, flags);
-  EXPECT_EQ(log.shown.size(), 1u);
+  EXPECT_EQ(log.count(), 1u);
   EXPECT_EQ(items[0].size(), 20000u);  // nothing cleared
   std::vector<std::string> back(2, "junk");
   int32_t position = 0;
@@ -84,7 +84,7 @@ TEST(StringList, DamagedBlocksAreReadSafely) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    MessageLog log;
+    MsgBoxRecorder log;
     ByteArray bytes;
     bytes.bytes = c.bytes;
     std::vector<std::string> items(3, "junk");
