@@ -114,6 +114,18 @@ TEST(QtMsgBox, ShowsTextTitleIconAndButtonsAndReturnsTheClickedAnswer) {
   }
 }
 
+TEST(QtMsgBox, TextIsPlainWithLineBreaks) {
+  QtMsgBoxHandler handler;
+  WhenModalOpens([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text(), QStringLiteral("Tag <b>x</b> missing.\nSecond\nThird"));
+    box->accept();
+  });
+  handler.Message("Tag <b>x</b> missing.\r\nSecond\rThird", vbOKOnly, "t");
+}
+
 TEST(QtMsgBox, EscapeAnswersCancelOrOk) {
   QtMsgBoxHandler handler;
   for (auto [style, answer] : {std::pair{vbOKOnly, vbOK}, std::pair{vbOKCancel, vbCancel},
