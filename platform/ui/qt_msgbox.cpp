@@ -13,12 +13,12 @@
 
 namespace {
 
-struct ButtonSpec {
+struct BoxButton {
   QMessageBox::StandardButton button;
   int answer;
 };
 
-std::vector<ButtonSpec> ButtonsOf(int style) {
+std::vector<BoxButton> ButtonsOf(int style) {
   switch (style & 7) {
     case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
     case vbAbortRetryIgnore:
@@ -58,7 +58,7 @@ int QtMsgBoxHandler::Message(const std::string& text, int style, const std::stri
   // Plain text: a message quoting "<...>" must not be taken for markup.
   box.setTextFormat(Qt::PlainText);
   box.setText(BoxText(text));
-  std::vector<ButtonSpec> buttons = ButtonsOf(style);
+  std::vector<BoxButton> buttons = ButtonsOf(style);
   for (const auto& b : buttons) box.addButton(b.button);
   int defaultAnswer = MsgBoxDefaultAnswer(style);
   for (const auto& b : buttons)

@@ -68,7 +68,7 @@ TEST(QtColor, BgrWordsMapToRedGreenBlue) {
   EXPECT_EQ(FromQColor(QColor(0, 0, 128)), 0x00800000u);
   for (uint32_t v : {0x00000000u, 0x00FFFFFFu, 0x00C0C0C0u, 0x00808000u, 0x00123456u})
     EXPECT_EQ(FromQColor(ToQColor(v)), v);
-  EXPECT_EQ(FromQColor(QColor::fromHsv(0, 255, 255)), 0x000000FFu);  // any spec
+  EXPECT_EQ(FromQColor(QColor::fromHsv(0, 255, 255)), 0x000000FFu);  // from any colour model
 }
 
 TEST(QtMsgBox, ShowsTextTitleIconAndButtonsAndReturnsTheClickedAnswer) {
