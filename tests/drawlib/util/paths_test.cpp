@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -43,14 +44,9 @@ TEST(Paths, ExtensionsOnlyInTheLastComponent) {
 
 class PathsOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/utilpathsXXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    std::ofstream(dir / "file.txt") << "x";
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
+  void SetUp() override { std::ofstream(dir / "file.txt") << "x"; }
+  ScratchFolder scratch;
+  fs::path dir{scratch.path()};
 };
 
 TEST_F(PathsOnDisk, ExistenceQueries) {
