@@ -32,7 +32,7 @@ TEST(Paths, ExtensionsOnlyInTheLastComponent) {
   struct Case { const char* name; const char* base; const char* ext; const char* changed; };
   for (const Case& c : {Case{"a.b.sim", "a.b", "sim", "a.b.grp"},
                         Case{"/home/u/.config/x/grp", "old", "old", "/home/u/.config/x/grp.grp"},
-                        Case{"C:\\v1.2\\spec", "old", "old", "C:\\v1.2\\spec.grp"},
+                        Case{"C:\\v1.2\\run", "old", "old", "C:\\v1.2\\run.grp"},
                         Case{"/d/run.", "/d/run", "", "/d/run.grp"},
                         Case{"plain", "old", "old", "plain.grp"}}) {
     std::string base = "old", ext = "old";
