@@ -174,6 +174,13 @@ TEST_F(ProfileTest, WriteFailuresAreReportedAndNothingIsLost) {
   EXPECT_TRUE(fs::is_directory(folder + "/inside"));
 }
 
+TEST_F(ProfileTest, PathsAreWindows1252) {
+  const std::string path = dir_ + "/R\xE9sum\xE9.ini";
+  ASSERT_TRUE(profile::WriteString(path, "A", "k", "v"));
+  EXPECT_TRUE(fs::exists(dir_ + "/R\u00E9sum\u00E9.ini")) << "stored under its UTF-8 name";
+  EXPECT_EQ(profile::GetString(path, "A", "k", ""), "v");
+}
+
 TEST_F(ProfileTest, ListsSectionsAndEntriesInFileOrderWithoutCutting) {
   std::string content = "[First]\r\n[Big]\r\n";
   for (int i = 0; i < 600; ++i)
