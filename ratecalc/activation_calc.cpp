@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "drawlib/util/numbers.h"
 #include "platform/runtime_numbers.h"
 #include "ratecalc/eyring.h"
 #include "ratecalc/hxutil.h"
@@ -54,7 +55,7 @@ void ActivationCalc::Load() {
 }
 
 void ActivationCalc::Change(int index, const std::string& text) {
-  const float value = SaturateToSingle(Val(text));
+  const float value = ValPoint(text);  // a decimal comma (pasted) counts as a point
   switch (index) {
     case kTC: v.TC = value; break;
     case kTK: v.TK = SngMax(value, 70.0f); break;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawlib/util/numbers.h"
 #include "platform/runtime_numbers.h"
 #include "ratecalc/eyring.h"
 #include "ratecalc/hxutil.h"
@@ -32,7 +33,7 @@ void FirstOrderCalc::Load() {
 }
 
 void FirstOrderCalc::Change(int index, const std::string& text) {
-  const float value = SaturateToSingle(Val(text));
+  const float value = ValPoint(text);  // a decimal comma (pasted) counts as a point
   switch (index) {
     case kTC: v.TC = value; break;
     case kTK: v.TK = value; break;

@@ -16,12 +16,3 @@ inline float ToSingle(double x) {
   if (x < -kMax) return -std::numeric_limits<float>::infinity();
   return static_cast<float>(x);
 }
-
-// A typed value as a 32-bit float: beyond the float range it saturates to the largest float.
-inline float SaturateToSingle(double x) {
-  constexpr float kMax = std::numeric_limits<float>::max();
-  if (std::isnan(x)) return 0.0f;
-  if (x > kMax) return kMax;
-  if (x < -kMax) return -kMax;
-  return static_cast<float>(x);
-}

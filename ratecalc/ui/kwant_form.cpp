@@ -215,8 +215,6 @@ QToolButton* KwantForm::MakeArrow(Qt::ArrowType arrow, bool big, const char* tip
   button->setToolTip(QString::fromLatin1(tip));
   button->setAccessibleName(QString::fromLatin1(tip));
   button->setFocusPolicy(Qt::NoFocus);
-  button->setAutoRepeat(true);
-  button->setAutoRepeatDelay(400);
   return button;
 }
 

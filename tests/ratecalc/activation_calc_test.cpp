@@ -52,6 +52,8 @@ TEST(ActivationCalc, TemperatureEditKeepsEnthalpyAndEntropy) {
   EXPECT_EQ(Enter(calc, A::kTK, "350"), "");
   EXPECT_EQ(calc.texts()[A::kTC], "76.84");
   EXPECT_EQ(calc.texts()[A::kG], "12.00");
+  EXPECT_EQ(Enter(calc, A::kTC, "25,5"), "");  // a pasted decimal comma
+  EXPECT_EQ(calc.texts()[A::kTK], "298.66");
 }
 
 TEST(ActivationCalc, KelvinBoxNeverHoldsLessThanSeventy) {
