@@ -45,7 +45,7 @@ frmFirstOrder::frmFirstOrder(QWidget* parent) : KwantForm(calc_, F::kCount, 6, p
   Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
   Label2->setToolTip("Free energy of activation for this rate constant and temperature");
   grid->addWidget(energyCaption, 0, 4);
-  grid->addWidget(Label2, 1, 4);
+  grid->addWidget(Label2, 1, 4, Qt::AlignHCenter);
 
   QGroupBox* time = MakeFrame(1, "Time");
   AddBoxRow(time, 0, F::kTime, "Time (sec)", &kTimeTips);

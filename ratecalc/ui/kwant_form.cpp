@@ -314,4 +314,13 @@ void KwantForm::AlignLabels(const char* longest) {
     if (label && label->buddy()) width = std::max(width, label->sizeHint().width());
   for (QLabel* label : lblKwant)
     if (label && label->buddy()) label->setMinimumWidth(width);
+  // The lock options of all frames in two even columns.
+  for (int k = 0; k < 2; ++k) {
+    int optionWidth = 0;
+    for (int pair = 0; pair < 3; ++pair)
+      if (OptLock[2 * pair + k])
+        optionWidth = std::max(optionWidth, OptLock[2 * pair + k]->sizeHint().width());
+    for (int pair = 0; pair < 3; ++pair)
+      if (OptLock[2 * pair + k]) OptLock[2 * pair + k]->setMinimumWidth(optionWidth);
+  }
 }

@@ -78,7 +78,7 @@ class KwantForm : public QWidget {
   // The "Joules" check box and the three command buttons.
   QWidget* MakeCommandRow(const char* third);
   // Gives every box's label the width of the widest (or of `longest`, a caption shown later),
-  // so the boxes line up.
+  // so the boxes line up; the lock options of all frames line up too.
   void AlignLabels(const char* longest);
 
  private:
