@@ -14,6 +14,7 @@
 #include "platform/ui/qt_color.h"
 #include "platform/ui/qt_msgbox.h"
 #include "platform/ui/qt_text.h"
+#include "tests/support/msgbox_recorder.h"
 
 namespace {
 
@@ -48,6 +49,16 @@ TEST(QtText, AllCodesSurviveAQStringRoundTrip) {
   EXPECT_EQ(FromQStringExact(QString::fromUtf8("a\xCE\xA9z")), std::nullopt);
 }
 
+TEST(QtText, PathsOutsideTheCodePageAreRefusedWithAMessage) {
+  MsgBoxRecorder boxes;
+  EXPECT_EQ(PathFromDialog(QString::fromUtf8("/data/caf\xC3\xA9.sim")), "/data/caf\xe9.sim");
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(PathFromDialog(QString::fromUtf8("/data/\xCE\xA9.sim")), std::nullopt);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_NE(boxes.last().text.find("\"/data/?.sim\""), std::string::npos) << boxes.last().text;
+  EXPECT_EQ(boxes.last().style, vbExclamation);
+}
+
 TEST(QtColor, BgrWordsMapToRedGreenBlue) {
   QColor c = ToQColor(0x00336699);
   EXPECT_EQ(c.red(), 0x99);
@@ -57,7 +68,7 @@ TEST(QtColor, BgrWordsMapToRedGreenBlue) {
   EXPECT_EQ(FromQColor(QColor(0, 0, 128)), 0x00800000u);
   for (uint32_t v : {0x00000000u, 0x00FFFFFFu, 0x00C0C0C0u, 0x00808000u, 0x00123456u})
     EXPECT_EQ(FromQColor(ToQColor(v)), v);
-  EXPECT_EQ(FromQColor(QColor::fromHsv(0, 255, 255)), 0x000000FFu);  // any spec
+  EXPECT_EQ(FromQColor(QColor::fromHsv(0, 255, 255)), 0x000000FFu);  // from any colour model
 }
 
 TEST(QtMsgBox, ShowsTextTitleIconAndButtonsAndReturnsTheClickedAnswer) {
@@ -101,6 +112,18 @@ TEST(QtMsgBox, ShowsTextTitleIconAndButtonsAndReturnsTheClickedAnswer) {
     EXPECT_EQ(handler.Message("Caf\xe9 \x80", c.style, "VIREO"), c.answer) << c.style;
     EXPECT_TRUE(seen);
   }
+}
+
+TEST(QtMsgBox, TextIsPlainWithLineBreaks) {
+  QtMsgBoxHandler handler;
+  WhenModalOpens([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text(), QStringLiteral("Tag <b>x</b> missing.\nSecond\nThird"));
+    box->accept();
+  });
+  handler.Message("Tag <b>x</b> missing.\r\nSecond\rThird", vbOKOnly, "t");
 }
 
 TEST(QtMsgBox, EscapeAnswersCancelOrOk) {
