@@ -1,5 +1,6 @@
 #include "engine/jacobi.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -50,22 +51,32 @@ void Rotate(SpinBlockMatrix& A, SpinBlockMatrix& V, int n, int p, int q) {
     s = -std::sqrt(1.0 - c0 * c0);
   }
   if (d / apq < 0.0) s = -s;
-  for (int k = 1; k <= n; ++k) {
-    const double t = V(k, p);
-    V(k, p) = c * t - s * V(k, q);
-    V(k, q) = c * V(k, q) + s * t;
-    if (k != p && k != q) {
-      const double akp = A(k, p);
-      const double akq = A(k, q);
-      A(p, k) = c * akp - s * akq;
-      A(q, k) = c * akq + s * akp;
-      A(k, p) = A(p, k);
-      A(k, q) = A(q, k);
-    }
+  // Columns p and q of V and A are contiguous; every element is worked on its own, so the
+  // loops may run vectorised with unchanged results. The diagonal and (p, q) entries touched
+  // by the column loop are set below from their old values.
+  double* vp = V.Column(p) + 1;
+  double* vq = V.Column(q) + 1;
+  for (int k = 0; k < n; ++k) {
+    const double t = vp[k];
+    vp[k] = c * t - s * vq[k];
+    vq[k] = c * vq[k] + s * t;
   }
-  const double trace = A(p, p) + A(q, q);
-  A(p, p) = s * s * A(q, q) + c * c * A(p, p) - 2.0 * c * s * apq;
-  A(q, q) = trace - A(p, p);
+  const double app = A(p, p);
+  const double aqq = A(q, q);
+  double* ap = A.Column(p) + 1;
+  double* aq = A.Column(q) + 1;
+  for (int k = 0; k < n; ++k) {
+    const double akp = ap[k];
+    const double akq = aq[k];
+    ap[k] = c * akp - s * akq;
+    aq[k] = c * akq + s * akp;
+  }
+  for (int k = 1; k <= n; ++k) {
+    A(p, k) = A(k, p);
+    A(q, k) = A(k, q);
+  }
+  A(p, p) = s * s * aqq + c * c * app - 2.0 * c * s * apq;
+  A(q, q) = (app + aqq) - A(p, p);
   A(p, q) = 0.0;
   A(q, p) = 0.0;
 }
@@ -106,37 +117,69 @@ class ColumnMaxSearch {
   }
   double Largest(Pivot& pivot) const {
     double best = max_[2];
-    pivot = {row_[2], 2};
+    int col = 2;
     for (int j = 3; j <= n_; ++j) {
       if (max_[j] > best) {
         best = max_[j];
-        pivot = {row_[j], j};
+        col = j;
       }
     }
+    pivot = {row_[col], col};
     return best;
   }
   // After a rotation of rows and columns p < q: columns p and q changed wholly, every other
-  // column j only in rows p and q (where those lie above the diagonal).
+  // column j only in rows p and q (where those lie above the diagonal). The changed elements
+  // (p, j) and (q, j) are read from the symmetric, contiguous columns p and q.
   void Rotated(int p, int q) {
     if (p >= 2) Rescan(p);
     Rescan(q);
+    const double* colP = a_.Column(p);
+    const double* colQ = a_.Column(q);
     for (int j = p + 1; j <= n_; ++j) {
       if (j == q) continue;
-      if (row_[j] == p || row_[j] == q) {
-        Rescan(j);
+      const double vp = std::fabs(colP[j]);
+      if (j < q) {
+        // Only row p changed.
+        if (row_[j] == p) {
+          if (vp >= max_[j]) max_[j] = vp;
+          else Rescan(j);
+        } else {
+          Offer(j, p, vp);
+        }
         continue;
       }
-      Offer(j, p);
-      if (q < j) Offer(j, q);
+      const double vq = std::fabs(colQ[j]);
+      const int row = row_[j];
+      if (row == p || row == q) {
+        // The largest sat in a changed row: it stays there if that element did not shrink
+        // (an equal element elsewhere lies further down); otherwise the other changed row
+        // takes it only when strictly above every unchanged element; else look again.
+        const double vRow = row == p ? vp : vq;
+        const double vOther = row == p ? vq : vp;
+        const int other = row == p ? q : p;
+        if (vRow >= max_[j]) {
+          max_[j] = vRow;
+          Offer(j, other, vOther);
+        } else if (vOther > max_[j]) {
+          max_[j] = vOther;
+          row_[j] = other;
+        } else {
+          Rescan(j);
+        }
+        continue;
+      }
+      Offer(j, p, vp);
+      Offer(j, q, vq);
     }
   }
 
  private:
   void Rescan(int j) {
-    double best = std::fabs(a_(1, j));
+    const double* col = a_.Column(j);
+    double best = std::fabs(col[1]);
     int row = 1;
     for (int i = 2; i < j; ++i) {
-      const double v = std::fabs(a_(i, j));
+      const double v = std::fabs(col[i]);
       if (v > best) {
         best = v;
         row = i;
@@ -145,13 +188,13 @@ class ColumnMaxSearch {
     max_[j] = best;
     row_[j] = row;
   }
-  // Element (i, j) changed while the column's largest stayed where it was.
-  void Offer(int j, int i) {
-    const double v = std::fabs(a_(i, j));
-    if (v > max_[j] || (v == max_[j] && i < row_[j])) {
-      max_[j] = v;
-      row_[j] = i;
-    }
+  // Element (i, j) became v while the column's largest stayed where it was.
+  void Offer(int j, int i, double v) {
+    const double m = max_[j];
+    const int r = row_[j];
+    const bool better = (v > m) | ((v == m) & (i < r));
+    max_[j] = better ? v : m;
+    row_[j] = better ? i : r;
   }
 
   const SpinBlockMatrix& a_;

@@ -9,6 +9,9 @@ struct SpinBlockMatrix {
   std::array<double, kDim * kDim> e{};
   double& operator()(int row, int col) { return e[row + kDim * col]; }
   double operator()(int row, int col) const { return e[row + kDim * col]; }
+  // Column col as contiguous storage: Column(col)[row] is (row, col).
+  double* Column(int col) { return &e[kDim * col]; }
+  const double* Column(int col) const { return &e[kDim * col]; }
 };
 
 // Diagonalises the leading n x n part of the symmetric matrix A by plane rotations, the largest

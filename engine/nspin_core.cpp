@@ -4,8 +4,6 @@
 #include <bit>
 #include <vector>
 
-#include "engine/jacobi.h"
-
 namespace {
 
 constexpr int kMaxSpins = 8;
@@ -70,7 +68,7 @@ void BuildBlock(const Basis& basis, int b, std::span<const float> shiftHz,
 
 NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> jMatrix, int n,
                          float minIntensity, float low, float high, std::span<float> freq,
-                         std::span<float> intensity) {
+                         std::span<float> intensity, BlockDiagonaliser diagonalise) {
   NSpinResult result;
   if (n < 1 || n > kMaxSpins || shiftHz.size() <= static_cast<size_t>(n) ||
       jMatrix.size() < 81)
@@ -88,7 +86,7 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
   for (int b = 1; b <= n + 1; ++b) {
     const int m = basis.blockSize[b];
     BuildBlock(basis, b, shiftHz, jMatrix, H);
-    JacobiDiag(H, V, m);
+    diagonalise(H, V, m);
     vectorStart[b] = vectors.size();
     for (int i = 1; i <= m; ++i) energy[basis.blockStart[b] + i - 1] = H(i, i);
     for (int p = 1; p <= m; ++p)

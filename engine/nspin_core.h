@@ -3,6 +3,8 @@
 
 #include <span>
 
+#include "engine/jacobi.h"
+
 // Most lines one analysis writes.
 constexpr int kNSpinMaxLines = 6000;
 
@@ -17,6 +19,8 @@ struct NSpinResult {
 // eigenstate, then of the upper one; a line is kept when its intensity is at least minIntensity
 // and its position lies in [low, high]. Lines go to freq/intensity from index 1; at most
 // min(6000, size - 1) lines are written, and reaching that limit ends the analysis.
+// `diagonalise` is JacobiDiag; JacobiDiagFullScan gives the same lines, slower.
+using BlockDiagonaliser = void (*)(SpinBlockMatrix&, SpinBlockMatrix&, int);
 NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> jMatrix, int n,
                          float minIntensity, float low, float high, std::span<float> freq,
-                         std::span<float> intensity);
+                         std::span<float> intensity, BlockDiagonaliser diagonalise = JacobiDiag);
