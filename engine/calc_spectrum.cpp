@@ -17,7 +17,7 @@ bool IsDynamicType(int type) {
   return (type >= 15 && type <= 33) || (type >= 35 && type <= 38) || (type >= 40 && type <= 43);
 }
 
-// Step 4: fills the line list of the current type. False when the type has drawn by itself.
+// Fills the line list of the current type. False when the type has drawn by itself.
 bool FillLineList(int16_t force) {
   const int type = gSimType;
   if (type == 0) {
@@ -39,12 +39,11 @@ bool FillLineList(int16_t force) {
     case 2: ABQuartetLines(); break;
     case 3: case 4: case 5: case 6: case 7: NSpinLines(type, force); break;
     case 34: NSpinLines(8, force); break;
-    case 8: {
-      float vA = SpinShift(1), vB = SpinShift(2), J = ParValue(0);
+    case 8:
+      // A coupling too small for the closed form is written back into the parameter.
       EnsureLineCapacity(16);
-      CalcAB2(vA, vB, J);
+      CalcAB2(gSpins[1].Shift, gSpins[2].Shift, gSimPar[0].Value);
       break;
-    }
     case 9:
       EnsureLineCapacity(16);
       CalcABX(SpinShift(1), SpinShift(2), ParValue(2), ParValue(3), ParValue(5), ParValue(4), 3);
@@ -67,7 +66,7 @@ bool FillLineList(int16_t force) {
   return true;
 }
 
-// Step 5: bit 0 of the mode word broadens the line list into gSpectrum.
+// Bit 0 of the mode word broadens the line list into gSpectrum.
 void Broaden() {
   const int last = std::clamp<int>(gLastPar, 0, kSimParCount - 1);
   const float width = gSimPar[static_cast<size_t>(last)].Value;
@@ -79,7 +78,7 @@ void Broaden() {
   }
 }
 
-// Step 7: which of the two ABX solutions is shown.
+// Which of the two ABX solutions is shown.
 void ShowAbxSolution() {
   const float shiftGap = std::fabs(SpinShift(1) - SpinShift(2));
   const float halfJGap = std::fabs(ParValue(4) - ParValue(5)) * 0.5f;

@@ -58,6 +58,7 @@ void FirstOrderLines() {
   gLineInt[2] = 1.0f;
   gNumLines = 1;
   gLineFreq[1] = SpinShift(1);
+  gLineColor[1] = gTraceColors[0];  // also when no coupling splits the line
   for (int k = 0; k <= 6; k += 2) {
     if (ParValue(k + 1) > 0.1f) FirstOrderSplit(ParValue(k), gNumLines, RoundedCode(ParValue(k + 1)));
   }

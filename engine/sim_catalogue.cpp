@@ -83,7 +83,7 @@ void TwelveDddMultiplets(SimTypeRec& rec) {
   rec.Caption = "12 ddd";
 }
 
-// Writes the catalogue's rows of one type into rec (step 2 of the set-up).
+// Writes the catalogue's rows of one type into rec.
 void WriteEntry(SimTypeRec& rec, const CatalogueEntry& e, std::string& spinIndexes,
                 std::string& spinLabels, float& factor) {
   for (const CatalogueParam& cp : e.params) {
@@ -194,7 +194,7 @@ void NSiteParNames(SimTypeRec& rec, std::string& spinIndexes, std::string& spinL
 }
 
 void SimTypeSetup(SimTypeRec& rec, int16_t type) {
-  // 1. Clear and preset.
+  // Cleared record with the presets.
   rec = SimTypeRec{};
   for (int i = 0; i < 5; ++i) rec.Par[static_cast<size_t>(i)].Value = kPresetValues[i];
   float factor = kPresetFactor;
@@ -203,7 +203,7 @@ void SimTypeSetup(SimTypeRec& rec, int16_t type) {
   for (int i = 1; i <= 4; ++i) rec.Spins[static_cast<size_t>(i)].Color = gTraceColors[static_cast<size_t>(i - 1)];
   if (type < 0 || type >= kSimTypeCount) return;
 
-  // 2. The catalogue entry.
+  // The catalogue entry.
   std::string spinIndexes;
   std::string spinLabels;
   WriteEntry(rec, kCatalogue[static_cast<size_t>(type)], spinIndexes, spinLabels, factor);
@@ -211,7 +211,7 @@ void SimTypeSetup(SimTypeRec& rec, int16_t type) {
   // main window applies it when type 0 is selected.
   if (type == 0 && gSimType == 0) gSpectHz = rec.Par[1].Value;
 
-  // 3. Spins.
+  // Spins.
   rec.SpinCount = static_cast<int16_t>(std::min<size_t>(spinIndexes.size(), kSpinSlots - 1));
   for (int i = 1; i <= rec.SpinCount; ++i) {
     SpinRec& s = rec.Spins[static_cast<size_t>(i)];
@@ -220,7 +220,7 @@ void SimTypeSetup(SimTypeRec& rec, int16_t type) {
     s.Label = static_cast<uint8_t>(spinLabels[static_cast<size_t>(i - 1)]);
   }
 
-  // 4. Vertical multiplier; 5. identity order when none is given.
+  // Vertical multiplier; identity order when none is given.
   rec.VertMult = gVertScale * factor;
   if (rec.Order.empty()) {
     rec.Order.clear();
@@ -229,7 +229,7 @@ void SimTypeSetup(SimTypeRec& rec, int16_t type) {
     }
   }
 
-  // 6.-8. Limits, tooltips, increments and panel rows.
+  // Limits, tooltips, increments and panel rows.
   const int lim = std::min<int>(MainWindow().ParScrnMax(), rec.LastPar);
   int shown = 0;
   SimParLimitsRead();
@@ -247,7 +247,7 @@ void SimTypeSetup(SimTypeRec& rec, int16_t type) {
       ++shown;
     }
   }
-  // 9. Every parameter of the panel order goes into the printed file label.
+  // Every parameter of the panel order goes into the printed file label.
   rec.PrintPars = rec.Order;
 }
 

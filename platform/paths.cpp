@@ -51,6 +51,12 @@ std::optional<std::string> ProgramPath(std::string_view utf8Path) {
   return Utf8ToCp1252(utf8Path);
 }
 
+std::string UnrepresentablePathMessage(std::string_view utf8Path) {
+  return "The name \"" + Utf8ToCp1252Lossy(utf8Path) +
+         "\" contains characters this program cannot store (shown as ?). Please choose a "
+         "name that uses Western European characters only.";
+}
+
 void PathSplit(std::string_view path, std::string& folder, std::string& file) {
   std::size_t i = path.size();
   while (i > 0 && !IsSeparator(path[i - 1])) --i;

@@ -10,6 +10,9 @@
 std::string NativePath(std::string_view cp1252Path);
 // A file-system path (UTF-8) in Windows-1252; nullopt when a character cannot be held.
 std::optional<std::string> ProgramPath(std::string_view utf8Path);
+// The message shown when a chosen path cannot be held in Windows-1252 (the path is refused,
+// never silently changed).
+std::string UnrepresentablePathMessage(std::string_view utf8Path);
 
 // Splits at the last "/" (and "\" for stored paths written on Windows): folder without its
 // trailing separator (a root keeps it: "/", "C:\"), and file name. Without a separator the

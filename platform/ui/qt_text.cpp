@@ -1,6 +1,8 @@
 #include "platform/ui/qt_text.h"
 
 #include "platform/cp1252.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
 
 QString ToQString(std::string_view cp1252) {
   std::u16string u = Cp1252ToUtf16(cp1252);
@@ -15,4 +17,10 @@ std::string FromQString(const QString& text) {
 std::optional<std::string> FromQStringExact(const QString& text) {
   return Utf16ToCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                            static_cast<std::size_t>(text.size())));
+}
+
+std::optional<std::string> PathFromDialog(const QString& path) {
+  auto p = FromQStringExact(path);
+  if (!p) MsgBox(UnrepresentablePathMessage(path.toStdString()), vbExclamation);
+  return p;
 }

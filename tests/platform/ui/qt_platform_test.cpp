@@ -14,6 +14,7 @@
 #include "platform/ui/qt_color.h"
 #include "platform/ui/qt_msgbox.h"
 #include "platform/ui/qt_text.h"
+#include "tests/support/msgbox_recorder.h"
 
 namespace {
 
@@ -46,6 +47,16 @@ TEST(QtText, AllCodesSurviveAQStringRoundTrip) {
   EXPECT_EQ(FromQStringExact(q), all);
   EXPECT_EQ(FromQString(QString::fromUtf8("a\xCE\xA9z")), "a?z");
   EXPECT_EQ(FromQStringExact(QString::fromUtf8("a\xCE\xA9z")), std::nullopt);
+}
+
+TEST(QtText, PathsOutsideTheCodePageAreRefusedWithAMessage) {
+  MsgBoxRecorder boxes;
+  EXPECT_EQ(PathFromDialog(QString::fromUtf8("/data/caf\xC3\xA9.sim")), "/data/caf\xe9.sim");
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(PathFromDialog(QString::fromUtf8("/data/\xCE\xA9.sim")), std::nullopt);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_NE(boxes.last().text.find("\"/data/?.sim\""), std::string::npos) << boxes.last().text;
+  EXPECT_EQ(boxes.last().style, vbExclamation);
 }
 
 TEST(QtColor, BgrWordsMapToRedGreenBlue) {
