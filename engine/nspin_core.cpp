@@ -81,6 +81,10 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
   // Eigenvectors of every block, one after the other, column by column.
   std::vector<double> vectors;
   std::vector<size_t> vectorStart(n + 2);
+  size_t total = 0;
+  for (int b = 1; b <= n + 1; ++b)
+    total += static_cast<size_t>(basis.blockSize[b]) * basis.blockSize[b];
+  vectors.reserve(total);
   SpinBlockMatrix H;
   SpinBlockMatrix V;
   for (int b = 1; b <= n + 1; ++b) {
