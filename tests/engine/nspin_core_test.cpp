@@ -156,8 +156,9 @@ TEST(NSpinAnalyse, AgreesWithFullHamiltonian) {
     // transitions above 1e-4.
     const float minIntensity = c.n < 8 ? 1e-4f : 1e-3f;
     const SpinRun run = Analyse(sys, minIntensity);
-    ASSERT_FALSE(run.result.overflow) << c.n << " spins, seed " << c.seed << ": " << run.result.count;
-    EXPECT_EQ(CompareStickSpectra(run.Lines(), OracleSpectrum(sys, minIntensity), 0.001, 0.001), "")
+    ASSERT_FALSE(run.result.overflow) << c.n << " spins, seed " << c.seed;
+    EXPECT_EQ(
+        CompareStickSpectra(run.Lines(), OracleSpectrum(sys, minIntensity), 0.001, 0.001), "")
         << c.n << " spins, seed " << c.seed;
   }
 }
