@@ -104,6 +104,11 @@ TEST_F(StaticAnalyses, Ab2MatchesOracle) {
                                   kPosTol, kIntTol), "")
         << c.vA << " " << c.vB << " " << c.J;
   }
+  // Line 3 is the A line itself; colours by line.
+  EXPECT_FLOAT_EQ(gLineFreq[3], 100);
+  EXPECT_FLOAT_EQ(gLineInt[3], 1);
+  const int colour[9] = {1, 0, 0, 1, 1, 0, 1, 0, 0};
+  for (int i = 1; i <= 9; ++i) EXPECT_EQ(gLineColor[i], gTraceColors[colour[i - 1]]) << i;
 }
 
 TEST_F(StaticAnalyses, Ab2SmallCouplingAndZeroMixingKeepTotals) {
@@ -182,6 +187,7 @@ TEST_F(StaticAnalyses, Abx3MatchesOracleWithWeakX3) {
   }
   // The middle quartets are three times the outer ones.
   EXPECT_NEAR(TotalIntensity(5, 8) / TotalIntensity(1, 4), 1 / 0.3333, 1e-4);
+  for (int i = 1; i <= 16; ++i) EXPECT_EQ(gLineColor[i], gTraceColors[(i - 1) % 2]) << i;
 }
 
 TEST_F(StaticAnalyses, AaxxMatchesOracleWithWeakAX) {
