@@ -7,6 +7,7 @@
 // Every rewrite is atomic. Texts and paths are Windows-1252.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,15 +19,22 @@ constexpr std::size_t kMaxValueLength = 4095;
 
 std::string GetString(std::string_view file, std::string_view section, std::string_view key,
                       std::string_view defaultValue);
+// The key's value as a whole number: optional sign and leading decimal digits (0 when the value
+// does not start with a number; clamped to the 32-bit range). The default when the file, the
+// section or the key is missing or the value is empty.
+int32_t GetInt(std::string_view file, std::string_view section, std::string_view key,
+               int32_t defaultValue);
 // Writes one key. A CR or LF inside the value becomes a blank. Returns false (and sets `error`)
-// when the name is refused (key with CR, LF or "="; section with CR, LF or "]") or the file
-// cannot be written.
+// when a name is refused (key with CR, LF or "=" or starting with "[" or ";"; section with CR,
+// LF or "]"), when the file exists but cannot be read, or when it cannot be written.
 bool WriteString(std::string_view file, std::string_view section, std::string_view key,
                  std::string_view value, std::string* error = nullptr);
+// Deleting a key or a section that is not there succeeds and leaves the file as it is.
 bool DeleteKey(std::string_view file, std::string_view section, std::string_view key,
                std::string* error = nullptr);
 bool DeleteSection(std::string_view file, std::string_view section, std::string* error = nullptr);
-// The section's keys and values in file order (never cut); empty for a missing section.
+// The section's keys and values in file order; the list is never cut, each value is cut as
+// GetString cuts it. Empty for a missing file or section.
 std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view file,
                                                              std::string_view section);
 // The names of all sections in file order.
