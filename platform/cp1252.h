@@ -19,3 +19,4 @@ std::optional<std::string> Utf16ToCp1252(std::u16string_view s);
 std::optional<std::string> Utf8ToCp1252(std::string_view s);
 // Lossy variant for display-only texts: unrepresentable characters become '?'.
 std::string Utf8ToCp1252Lossy(std::string_view s);
+std::string Utf16ToCp1252Lossy(std::u16string_view s);

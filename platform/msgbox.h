@@ -27,11 +27,14 @@ class MsgBoxHandler {
                             const std::string& defaultText, bool& cancelled) = 0;
 };
 
-// Installs the handler (not owned); nullptr restores the default, which answers OK/Cancel/...
-// with the box's default button and writes the text to stderr.
+// Installs the handler (not owned); nullptr restores the default, which writes the text to
+// stderr and answers with the box's default button (an input box with its default text).
+// The handler receives the title already resolved (never empty).
 void SetMsgBoxHandler(MsgBoxHandler* handler);
 MsgBoxHandler* GetMsgBoxHandler();
-// The default title: "VIREO" in the simulator, "Halvex" in the calculator.
+// The answer of the box's default button (first button, or the one vbDefaultButton2/3 names).
+int MsgBoxDefaultAnswer(int style);
+// The default title (initially "VIREO"): "VIREO" in the simulator, "Halvex" in the calculator.
 void SetDefaultMsgBoxTitle(const std::string& title);
 const std::string& DefaultMsgBoxTitle();
 
