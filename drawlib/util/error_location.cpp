@@ -1,0 +1,3 @@
+#include "drawlib/util/error_location.h"
+
+int16_t ErrorLocation = 0;
