@@ -4,7 +4,7 @@
 
 #include "documents/data_file_format.h"
 #include "documents/file_location.h"
-#include "documents/pending_links.h"
+#include "drawlib/util/file_error.h"
 #include "platform/atomic_file.h"
 #include "platform/runtime_numbers.h"
 

@@ -1,6 +1,8 @@
 #include "documents/file_dialog.h"
 
 #include "documents/pending_links.h"
+#include "drawlib/util/error_location.h"
+
 
 namespace {
 FileDialogService* mService = nullptr;

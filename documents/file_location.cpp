@@ -1,6 +1,8 @@
 #include "documents/file_location.h"
 
 #include "documents/pending_links.h"
+#include "drawlib/util/error_location.h"
+
 
 std::array<std::string, kFileLocationSlots + 1> FileLocation;
 std::string FileDrawingsFolder;

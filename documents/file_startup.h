@@ -22,8 +22,12 @@ std::vector<std::string> CommandLineItems(int argc, const char* const* argv);
 int16_t FileInitName(std::string& iniName, const std::vector<std::string>& commandLine);
 
 // Reads the folder settings, the "Preferences" section into Pardata and the current colour
-// scheme. Called once by the drawing library's start-up.
-void FileInit();
+// scheme. The drawing library's start-up calls it once, as FileInit of the document services.
+void FileInitRun();
+
+// Registers this subsystem's services with the drawing library (FileInit, SpecRescale); the
+// program calls it before the drawing library starts.
+void DocumentServicesRegister();
 
 // Puts the file layer back to its state before start-up (tests): paths, flags, the held data file.
 void FileStartupReset();

@@ -6,7 +6,8 @@
 
 #include <cerrno>
 
-#include "documents/pending_links.h"
+#include "drawlib/util/error_location.h"
+#include "drawlib/util/file_error.h"
 #include "platform/paths.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
@@ -75,19 +76,6 @@ int ReadHead(const std::string& path, std::string& head, bool& empty) {
   return err;
 }
 
-std::string ErrorDescription(int err) {
-  switch (err) {
-    case kErrFileNotFound:
-      return "File not found";
-    case kErrPermissionDenied:
-      return "Permission denied";
-    case kErrDeviceIO:
-      return "Device I/O error";
-    default:
-      return "Path/File access error";
-  }
-}
-
 }  // namespace
 
 int16_t FileTypeOfBytes(std::string_view path, std::string_view head, std::string& message) {
@@ -154,7 +142,7 @@ int16_t FileTypeDetect(const std::string& path, std::string& message) {
   int16_t type = 0;
   if (const int err = ReadHead(path, head, empty); err != 0) {
     type = static_cast<int16_t>(-err);
-    message = ErrorDescription(err);
+    message = RuntimeErrorDescription(err);
   } else if (empty) {
     // Reported as missing; the file itself is left alone.
     type = kFileMissing;
