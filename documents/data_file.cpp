@@ -1,6 +1,7 @@
 #include "documents/data_file.h"
 
 #include <optional>
+#include <utility>
 
 #include "documents/data_file_format.h"
 #include "documents/file_location.h"
@@ -34,6 +35,8 @@ bool DataFileLoad(const std::string& path) {
   mBytes = ReadFileBytes(path);
   return mBytes.has_value();
 }
+
+void DataFileSetBytes(std::string bytes) { mBytes = std::move(bytes); }
 
 void DataFileReset() { mBytes.reset(); }
 

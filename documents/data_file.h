@@ -12,5 +12,7 @@ std::string FileDataRetrieve(int16_t n);
 // Reads the data file at `path` into memory, replacing what was held; false when it cannot be
 // read (nothing is held then and the next retrieval tries again).
 bool DataFileLoad(const std::string& path);
+// Holds `bytes` as the data file's contents, as if read from it (tests and fuzzing).
+void DataFileSetBytes(std::string bytes);
 // Forgets the held copy (tests).
 void DataFileReset();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -80,6 +82,25 @@ TEST(DataFileFormat, DamagedOffsetsAndLengths) {
   const datafile::View cut(std::string_view(b).substr(0, 70));
   EXPECT_EQ(cut.TableSlots(), 1);
   EXPECT_EQ(cut.Entry(1, out), EntryStatus::Damaged);
+}
+
+}  // namespace
+
+namespace {
+
+// The file the build generates: the container with its provenance text and a full table.
+TEST(DataFileFormat, TheBuiltFileIsAContainer) {
+  std::ifstream in(KAVO71_DAT_PATH, std::ios::binary);
+  ASSERT_TRUE(in) << KAVO71_DAT_PATH;
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const datafile::View v(bytes);
+  EXPECT_TRUE(v.HasMagic());
+  EXPECT_GE(v.TableSlots(), 374);
+  EXPECT_NE(bytes.substr(10, 54).find("Kavo71"), std::string::npos);
+  for (int n = 1; n <= 374; ++n) {
+    std::string out;
+    EXPECT_NE(v.Entry(n, out), datafile::EntryStatus::Damaged) << n;
+  }
 }
 
 }  // namespace
