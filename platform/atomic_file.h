@@ -8,8 +8,10 @@
 #include <string_view>
 
 // Writes `bytes` to `path` (Windows-1252 path). On failure returns false and sets `error` to a
-// readable reason.
+// readable reason; the old file is then unchanged. A replaced file keeps its permission bits,
+// a new one gets 0666 less the umask; a symbolic link is written through (the link stays).
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
 
-// Reads a whole file; nullopt when it cannot be opened or read. Never creates a file.
+// Reads a whole regular file; nullopt when it is missing, not a regular file or cannot be read.
+// Never creates, truncates or changes a file.
 std::optional<std::string> ReadFileBytes(std::string_view path);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "platform/cp1252.h"
+
 namespace {
 
 MsgBoxHandler* gHandler = nullptr;
@@ -22,12 +24,12 @@ struct OpenBox {
 class StderrHandler : public MsgBoxHandler {
  public:
   int Message(const std::string& text, int style, const std::string& title) override {
-    std::fprintf(stderr, "[%s] %s\n", title.c_str(), text.c_str());
+    std::fprintf(stderr, "[%s] %s\n", Cp1252ToUtf8(title).c_str(), Cp1252ToUtf8(text).c_str());
     return MsgBoxDefaultAnswer(style);
   }
   std::string Input(const std::string& prompt, const std::string& title,
                     const std::string& defaultText, bool& cancelled) override {
-    std::fprintf(stderr, "[%s] %s\n", title.c_str(), prompt.c_str());
+    std::fprintf(stderr, "[%s] %s\n", Cp1252ToUtf8(title).c_str(), Cp1252ToUtf8(prompt).c_str());
     cancelled = false;
     return defaultText;
   }

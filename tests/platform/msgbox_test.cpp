@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "platform/runtime_reset.h"
 #include "tests/support/msgbox_recorder.h"
 
 TEST(MsgBox, RecorderSeesTextStyleAndResolvedTitle) {
@@ -100,4 +101,12 @@ TEST(MsgBox, OpenStateAndHandlerInstallation) {
   }
   EXPECT_EQ(GetMsgBoxHandler(), &probe);
   SetMsgBoxHandler(nullptr);
+}
+
+TEST(MsgBox, ResetRestoresStartUpState) {
+  MsgBoxRecorder boxes;
+  SetDefaultMsgBoxTitle("Halvex");
+  ResetPlatformRuntime();
+  EXPECT_EQ(GetMsgBoxHandler(), nullptr);
+  EXPECT_EQ(DefaultMsgBoxTitle(), "VIREO");
 }

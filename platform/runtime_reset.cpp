@@ -1,0 +1,10 @@
+#include "platform/runtime_reset.h"
+
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+
+void ResetPlatformRuntime() {
+  SetMsgBoxHandler(nullptr);
+  SetDefaultMsgBoxTitle("VIREO");
+  SetProgramFolderForTests("");
+}
