@@ -21,24 +21,23 @@ float ValPoint(std::string_view text) {
   return float(v);
 }
 
-std::string FormatByMagnitude(double value) {
-  // The thresholds are 32-bit constants; compare against exactly those values.
-  const double a = std::fabs(value);
+std::string FormatByMagnitude(float value) {
+  const float a = std::fabs(value);
   const char* pattern;
-  if (a < double(0.01f) || a > double(99999.9f)) {
+  if (a < 0.01f || a > 99999.9f) {
     pattern = "0.00E+00";
-  } else if (a <= double(0.0999f)) {
+  } else if (a <= 0.0999f) {
     pattern = "0.00000";
-  } else if (a <= double(0.999f)) {
+  } else if (a <= 0.999f) {
     pattern = "0.0000";
-  } else if (a <= double(9.99f)) {
+  } else if (a <= 9.99f) {
     pattern = "0.000";
-  } else if (a <= double(999.99f)) {
+  } else if (a <= 999.99f) {
     pattern = "0.00";
   } else {
     pattern = "0.0";
   }
-  return CommaToPoint(Format(value, pattern));
+  return CommaToPoint(Format(double(value), pattern));
 }
 
 float ClampSngl(float low, float high, float value) {

@@ -11,10 +11,10 @@ std::string CommaToPoint(std::string_view text);
 // The leading number of CommaToPoint(text) (Val's reading rule); 0 when there is none. Values
 // beyond the float range saturate at the largest float (never infinity).
 float ValPoint(std::string_view text);
-// The number formatted by a pattern chosen from its magnitude, always with a decimal point:
+// The number (a 32-bit float) formatted by a pattern chosen from its magnitude, with a point:
 // below 0.01 or above 99999.9 "0.00E+00"; up to 0.0999 "0.00000"; up to 0.999 "0.0000";
 // up to 9.99 "0.000"; up to 999.99 "0.00"; up to 99999.9 "0.0".
-std::string FormatByMagnitude(double value);
+std::string FormatByMagnitude(float value);
 
 // Swaps low and high when low > high, then limits value to them (a NaN value gives high).
 float ClampSngl(float low, float high, float value);

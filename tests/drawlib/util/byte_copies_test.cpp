@@ -6,7 +6,7 @@
 #include <functional>
 #include <limits>
 
-#include "message_log.h"
+#include "tests/support/msgbox_recorder.h"
 
 namespace {
 
@@ -74,14 +74,14 @@ TEST(ByteCopies, EveryMemberAtBothBounds) {
   for (int32_t lower : {0, 1}) {
     for (const CopyCase& c : AllMembers()) {
       SCOPED_TRACE(std::string(c.name) + " lower bound " + std::to_string(lower));
-      MessageLog log;
+      MsgBoxRecorder log;
       ByteArray bytes = Pattern(12, lower);
       const int32_t ubound = int32_t(bytes.UBound());
 
       int32_t position = ubound - c.size + 1;
       c.call(bytes, position);
       EXPECT_EQ(position, ubound + 1);
-      EXPECT_TRUE(log.shown.empty());
+      EXPECT_TRUE(log.empty());
 
       ByteArray before = bytes;
       position = ubound - c.size + 2;
@@ -89,9 +89,9 @@ TEST(ByteCopies, EveryMemberAtBothBounds) {
       EXPECT_EQ(position, ubound - c.size + 2);
       EXPECT_EQ(bytes.bytes, before.bytes);
       EXPECT_EQ(out, RefusedOutput(c));
-      ASSERT_EQ(log.shown.size(), 1u);
-      EXPECT_EQ(log.shown[0].text, std::string("Internal error in ") + c.name + ": bounds violation.");
-      EXPECT_EQ(log.shown[0].style, vbOKOnly);
+      ASSERT_EQ(log.count(), 1u);
+      EXPECT_EQ(log.boxes()[0].text, std::string("Internal error in ") + c.name + ": bounds violation.");
+      EXPECT_EQ(log.boxes()[0].style, vbOKOnly);
     }
   }
 }
@@ -103,20 +103,20 @@ TEST(ByteCopies, RefusesPositionsBelowLowerBoundAndOverflow) {
     SCOPED_TRACE(c.name);
     for (int32_t start : {0, -4, std::numeric_limits<int32_t>::min(),
                           std::numeric_limits<int32_t>::max() - 1}) {
-      MessageLog log;
+      MsgBoxRecorder log;
       ByteArray bytes = Pattern(16, 1);
       ByteArray before = bytes;
       int32_t position = start;
       c.call(bytes, position);
       EXPECT_EQ(position, start);
       EXPECT_EQ(bytes.bytes, before.bytes);
-      EXPECT_EQ(log.shown.size(), 1u);
+      EXPECT_EQ(log.count(), 1u);
     }
   }
 }
 
 TEST(ByteCopies, ValuesAreLittleEndianAndReadBack) {
-  MessageLog log;
+  MsgBoxRecorder log;
   ByteArray bytes(30, 1);
   int32_t p = 1;
   HmemcpyIntSngl(bytes, p, 0x0102, 1.0f);
@@ -144,11 +144,11 @@ TEST(ByteCopies, ValuesAreLittleEndianAndReadBack) {
   EXPECT_EQ(la, 0x01020304);
   EXPECT_EQ(lb, -2);
   EXPECT_EQ(hmemcpyByteToString(bytes, p, 2), "\xE9z");
-  EXPECT_TRUE(log.shown.empty());
+  EXPECT_TRUE(log.empty());
 }
 
 TEST(ByteCopies, TextLengthsThatCanNeverFit) {
-  MessageLog log;
+  MsgBoxRecorder log;
   ByteArray bytes = ByteArray::FromBytes("abc");
   int32_t p = 0;
   EXPECT_EQ(hmemcpyByteToString(bytes, p, 3), "abc");
@@ -158,13 +158,13 @@ TEST(ByteCopies, TextLengthsThatCanNeverFit) {
   EXPECT_EQ(hmemcpyByteToString(bytes, p, std::numeric_limits<int32_t>::max()), "");
   EXPECT_EQ(hmemcpyByteToString(bytes, p, -1), "");
   EXPECT_EQ(p, 0);
-  EXPECT_EQ(log.shown.size(), 2u);
+  EXPECT_EQ(log.count(), 2u);
   // An empty text just past the end copies nothing and is no violation.
   p = 3;
   hmemcpyStringToByte(bytes, "", p);
   EXPECT_EQ(hmemcpyByteToString(bytes, p, 0), "");
   EXPECT_EQ(p, 3);
-  EXPECT_EQ(log.shown.size(), 2u);
+  EXPECT_EQ(log.count(), 2u);
 }
 
 }  // namespace
