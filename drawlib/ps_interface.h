@@ -1,0 +1,62 @@
+// What the drawing library needs of the PostScript writer and the printer set-up. The output
+// subsystem implements PostScriptWriter and registers it at start-up; until then the emitters do
+// nothing and PrinterSetup reports no printer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class PostScriptWriter {
+ public:
+  virtual ~PostScriptWriter() = default;
+  virtual void PSAppend(const std::string& text) = 0;
+  virtual void PSXY(int16_t penCode, int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
+  virtual void PSPolyline(float x, float y, int16_t mode) = 0;
+  virtual void PSColor(uint32_t rgb) = 0;
+  virtual void PSLineWidth(int16_t penWidth) = 0;
+  virtual void PSDirection(float degrees) = 0;
+  virtual void PSFont(const std::string& face, float height, float width, int16_t fontRow) = 0;
+  virtual void PSBoldToggle(bool on, int16_t source) = 0;
+  virtual void PSItalicToggle(bool on, int16_t source) = 0;
+  // widths: codes 0..360 by 6 columns (code * 6 + column); strings: codes 0..360 by 4 columns.
+  virtual void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
+                               std::vector<std::string>& strings) = 0;
+  // Returns the printer's device context (0: no printer) and stores the printer page sizes.
+  virtual int32_t PrinterSetup(int16_t& options) = 0;
+};
+
+// Registers the writer (not owned); nullptr removes it.
+void SetPostScriptWriter(PostScriptWriter* writer);
+
+void PSAppend(const std::string& text);
+void PSXY(int16_t penCode, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+void PSPolyline(float x, float y, int16_t mode);
+void PSColor(uint32_t rgb);
+void PSLineWidth(int16_t penWidth);
+void PSDirection(float degrees);
+void PSFont(const std::string& face, float height, float width, int16_t fontRow);
+void PSBoldToggle(bool on, int16_t source);
+void PSItalicToggle(bool on, int16_t source);
+void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
+                     std::vector<std::string>& strings);
+int32_t PrinterSetup(int16_t& options);
+
+// The option word with which the preferences query the printer.
+inline constexpr int16_t kPrinterSetupQuery = 63;
+
+// Printer page sizes in world units, 0 until PrinterSetup has stored them.
+struct PrinterPageSizes {
+  int32_t paperWidth = 0;
+  int32_t paperHeight = 0;
+  int32_t printableWidth = 0;
+  int32_t printableHeight = 0;
+};
+extern PrinterPageSizes PrinterPage;
+
+// Twips to world units (40.2 / 56.7).
+inline constexpr float kTwipsToWorld = 0.7089947f;
+
+// True when a w by h shape agrees with the print direction of row 20 (portrait w < h,
+// landscape w > h).
+bool PageIsLandscape(float w, float h);
