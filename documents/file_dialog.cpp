@@ -1,6 +1,6 @@
 #include "documents/file_dialog.h"
 
-#include "documents/pending_links.h"
+#include "drawlib/device/draw_options.h"
 #include "drawlib/util/error_location.h"
 
 

@@ -76,6 +76,20 @@ int ReadHead(const std::string& path, std::string& head, bool& empty) {
   return err;
 }
 
+// The runtime's descriptions of the file errors the detection meets.
+std::string ErrorDescription(int err) {
+  switch (err) {
+    case kErrFileNotFound:
+      return "File not found";
+    case kErrPermissionDenied:
+      return "Permission denied";
+    case kErrPathFileAccess:
+      return "Path/File access error";
+    default:
+      return RuntimeErrorDescription(err);
+  }
+}
+
 }  // namespace
 
 int16_t FileTypeOfBytes(std::string_view path, std::string_view head, std::string& message) {
@@ -142,7 +156,7 @@ int16_t FileTypeDetect(const std::string& path, std::string& message) {
   int16_t type = 0;
   if (const int err = ReadHead(path, head, empty); err != 0) {
     type = static_cast<int16_t>(-err);
-    message = RuntimeErrorDescription(err);
+    message = ErrorDescription(err);
   } else if (empty) {
     // Reported as missing; the file itself is left alone.
     type = kFileMissing;
