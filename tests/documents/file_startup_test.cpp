@@ -11,6 +11,7 @@
 
 #include "documents/file_location.h"
 #include "drawlib/color_scheme.h"
+#include "drawlib/document_services.h"
 #include "drawlib/drawlib_init.h"
 #include "drawlib/ini/libr_ini.h"
 #include "drawlib/pardata.h"
@@ -178,8 +179,10 @@ class FileInitTest : public FileStartupTest {
     WriteTestFile(root_.File("bin/KAVO71.ini"), settings);
     std::string ini;
     ASSERT_EQ(FileInitName(ini, {}), 1);
-    PardataBuild();
-    FileInitRun();
+    // The drawing library's start-up reaches FileInit through the registered services.
+    DocumentServicesRegister();
+    DrawLibInit(nullptr);
+    SetDocumentServices(nullptr);
   }
 };
 
