@@ -172,6 +172,13 @@ TEST_F(FileStartupTest, ReadOnlyProgramFolderKeepsSettingsInTheConfigFolder) {
   EXPECT_EQ(FileTestFlag(), -1);
 }
 
+TEST_F(FileStartupTest, ArgumentsBecomeWindows1252Items) {
+  const char* argv[] = {"Kavo71", "/home/u/r\xC3\xA9sum\xC3\xA9.zef", "/home/u/\xE4\xB8\xAD.ini", "b.ini"};
+  const std::vector<std::string> items = CommandLineItems(4, argv);
+  EXPECT_EQ(items, (std::vector<std::string>{"/home/u/r\xE9sum\xE9.zef", "b.ini"}));
+  ASSERT_EQ(boxes_.count(), 1u);  // the name Windows-1252 cannot hold is refused with a message
+}
+
 class FileInitTest : public FileStartupTest {
  protected:
   void Start(const std::string& settings) {
