@@ -27,7 +27,10 @@ std::string Str(double x);
 template <typename T>
   requires std::is_integral_v<T>
 std::string Str(T x) {
-  return x < 0 ? std::to_string(x) : " " + std::to_string(x);
+  if constexpr (std::is_signed_v<T>) {
+    if (x < 0) return std::to_string(x);
+  }
+  return " " + std::to_string(x);
 }
 
 // Val: leading blanks, sign, digits, one point, optional exponent (E or D); stops at any other

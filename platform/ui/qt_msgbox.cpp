@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -12,12 +13,12 @@
 
 namespace {
 
-struct ButtonSpec {
+struct BoxButton {
   QMessageBox::StandardButton button;
   int answer;
 };
 
-std::vector<ButtonSpec> ButtonsOf(int style) {
+std::vector<BoxButton> ButtonsOf(int style) {
   switch (style & 7) {
     case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
     case vbAbortRetryIgnore:
@@ -41,12 +42,23 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
+// Message text as a label shows it: CR LF and lone CR become line breaks.
+QString BoxText(const std::string& text) {
+  QString q = ToQString(text);
+  q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  q.replace(QChar('\r'), QChar('\n'));
+  return q;
+}
+
 }  // namespace
 
 int QtMsgBoxHandler::Message(const std::string& text, int style, const std::string& title) {
-  QMessageBox box(IconOf(style), ToQString(title), ToQString(text), QMessageBox::NoButton,
+  QMessageBox box(IconOf(style), ToQString(title), QString(), QMessageBox::NoButton,
                   QApplication::activeWindow());
-  std::vector<ButtonSpec> buttons = ButtonsOf(style);
+  // Plain text: a message quoting "<...>" must not be taken for markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(BoxText(text));
+  std::vector<BoxButton> buttons = ButtonsOf(style);
   for (const auto& b : buttons) box.addButton(b.button);
   int defaultAnswer = MsgBoxDefaultAnswer(style);
   for (const auto& b : buttons)
@@ -68,10 +80,14 @@ int QtMsgBoxHandler::Message(const std::string& text, int style, const std::stri
 
 std::string QtMsgBoxHandler::Input(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText, bool& cancelled) {
-  bool ok = false;
-  QString typed = QInputDialog::getText(QApplication::activeWindow(), ToQString(title),
-                                        ToQString(prompt), QLineEdit::Normal,
-                                        ToQString(defaultText), &ok);
+  QInputDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(ToQString(title));
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setLabelText(BoxText(prompt));
+  dialog.setTextValue(ToQString(defaultText));
+  for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+  bool ok = dialog.exec() == QDialog::Accepted;
+  QString typed = dialog.textValue();
   cancelled = !ok;
   return ok ? FromQString(typed) : std::string();
 }

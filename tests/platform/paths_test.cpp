@@ -49,8 +49,8 @@ TEST(Paths, SplitAtSlashAndBackslash) {
       {"", "", ""},
       {"dir/", "dir", ""},
       {"/home/u/.config/x/grp", "/home/u/.config/x", "grp"},
-      {"C:\\data\\spec.sim", "C:\\data", "spec.sim"},
-      {"C:\\spec.sim", "C:\\", "spec.sim"},
+      {"C:\\data\\group.sim", "C:\\data", "group.sim"},
+      {"C:\\group.sim", "C:\\", "group.sim"},
       {"a/b\\c.sim", "a/b", "c.sim"},
   };
   for (const auto& c : cases) {

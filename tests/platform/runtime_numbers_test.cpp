@@ -42,6 +42,8 @@ void CheckStr() {
   EXPECT_EQ(Str(5), " 5");
   EXPECT_EQ(Str(-3), "-3");
   EXPECT_EQ(Str(static_cast<int16_t>(-32768)), "-32768");
+  EXPECT_EQ(Str(static_cast<uint8_t>(200)), " 200");
+  EXPECT_EQ(Str(std::size_t{25}), " 25");
 }
 
 void CheckVal() {

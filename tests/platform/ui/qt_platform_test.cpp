@@ -68,7 +68,7 @@ TEST(QtColor, BgrWordsMapToRedGreenBlue) {
   EXPECT_EQ(FromQColor(QColor(0, 0, 128)), 0x00800000u);
   for (uint32_t v : {0x00000000u, 0x00FFFFFFu, 0x00C0C0C0u, 0x00808000u, 0x00123456u})
     EXPECT_EQ(FromQColor(ToQColor(v)), v);
-  EXPECT_EQ(FromQColor(QColor::fromHsv(0, 255, 255)), 0x000000FFu);  // any spec
+  EXPECT_EQ(FromQColor(QColor::fromHsv(0, 255, 255)), 0x000000FFu);  // from any colour model
 }
 
 TEST(QtMsgBox, ShowsTextTitleIconAndButtonsAndReturnsTheClickedAnswer) {
@@ -112,6 +112,18 @@ TEST(QtMsgBox, ShowsTextTitleIconAndButtonsAndReturnsTheClickedAnswer) {
     EXPECT_EQ(handler.Message("Caf\xe9 \x80", c.style, "VIREO"), c.answer) << c.style;
     EXPECT_TRUE(seen);
   }
+}
+
+TEST(QtMsgBox, TextIsPlainWithLineBreaks) {
+  QtMsgBoxHandler handler;
+  WhenModalOpens([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text(), QStringLiteral("Tag <b>x</b> missing.\nSecond\nThird"));
+    box->accept();
+  });
+  handler.Message("Tag <b>x</b> missing.\r\nSecond\rThird", vbOKOnly, "t");
 }
 
 TEST(QtMsgBox, EscapeAnswersCancelOrOk) {
