@@ -9,8 +9,8 @@ bool clsFileINI::CheckRegistered() const {
   return false;
 }
 
-bool clsFileINI::NoteWrite(bool ok, std::string error) {
-  writeError_ = ok ? std::string() : std::move(error);
+bool clsFileINI::NoteWrite(bool ok, const std::string& error) {
+  writeError_ = ok ? std::string() : error;
   return ok;
 }
 

@@ -51,7 +51,7 @@ class clsFileINI {
 
  private:
   bool CheckRegistered() const;
-  bool NoteWrite(bool ok, std::string error);
+  bool NoteWrite(bool ok, const std::string& error);
 
   std::string fileName_;
   bool registered_ = false;

@@ -14,8 +14,8 @@ bool CheckRegistered() {
   return false;
 }
 
-bool NoteWrite(bool ok, std::string error) {
-  IniWriteError = ok ? std::string() : std::move(error);
+bool NoteWrite(bool ok, const std::string& error) {
+  IniWriteError = ok ? std::string() : error;
   return ok;
 }
 
