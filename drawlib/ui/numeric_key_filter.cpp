@@ -8,10 +8,7 @@
 #include "drawlib/util/numeric_key.h"
 #include "platform/ui/qt_text.h"
 
-namespace {
-
-// The character code a key press types, 0 when it types none the rule should see.
-int16_t TypedCode(const QKeyEvent* event) {
+int16_t KeyAsciiOf(const QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -30,6 +27,8 @@ int16_t TypedCode(const QKeyEvent* event) {
   // Characters outside Windows-1252 are not numeric: pass a code the rule refuses.
   return code.size() == 1 ? int16_t(static_cast<unsigned char>(code[0])) : int16_t('?');
 }
+
+namespace {
 
 class NumericKeyEventFilter : public QObject {
  public:
@@ -52,7 +51,7 @@ class NumericKeyEventFilter : public QObject {
 
 NumericKeyResult NumericKeyPress(QLineEdit* box, QKeyEvent* event, bool commaToPoint) {
   NumericKeyResult result;
-  result.keyIn = TypedCode(event);
+  result.keyIn = KeyAsciiOf(event);
   if (result.keyIn == 0) return result;
 
   const std::string before = FromQString(box->text());

@@ -28,6 +28,12 @@ struct NumericKeyResult {
   bool consumed = false;  // true when the event must not reach the box
 };
 
+// The character code (Windows-1252) a key press types, as a key-press handler receives it:
+// Enter 13, Backspace 8, printable characters their code; 0 for keys that type no character
+// (arrows, Delete, Escape, Tab, Ctrl/Alt shortcuts). Handlers that do something per typed
+// character (e.g. start a new number) can test this before calling NumericKeyPress.
+int16_t KeyAsciiOf(const QKeyEvent* event);
+
 // Applies the rule to one key press on the box: rewrites the box's text when the rule changes
 // it, moves the focus on for Enter, and tells whether the key press is consumed. With
 // commaToPoint the box's first decimal comma becomes a point before the rule runs.

@@ -53,5 +53,3 @@ void FileErrorMsg(int16_t error, std::string_view label, std::string& message,
     show = AskOK(text, vbOKCancel + vbExclamation) ? -1 : 0;
   }
 }
-
-int16_t GetWinVersion() { return 2; }

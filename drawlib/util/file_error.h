@@ -21,7 +21,3 @@ void FileErrorMsg(int16_t error, std::string_view label, std::string& message,
 // The runtime's description of an error number ("Application-defined or object-defined error"
 // for numbers it does not know).
 std::string RuntimeErrorDescription(int error);
-
-// The Windows version class the drawing code asks for: 1 for the 95 family, 2 for the NT family,
-// 0 for anything else. This system behaves as the NT family.
-int16_t GetWinVersion();

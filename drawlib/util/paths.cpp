@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/cp1252.h"
+#include "platform/paths.h"
 #include "platform/runtime_text.h"
 
 namespace {
@@ -76,7 +76,7 @@ int16_t FolderExists(std::string_view path) {
   if (path.empty()) return 0;
   if (path.find('\0') != std::string_view::npos) return -52;
   struct stat info;
-  if (::stat(Cp1252ToUtf8(path).c_str(), &info) != 0) {
+  if (::stat(NativePath(path).c_str(), &info) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) return 0;
     return errno == EACCES ? -70 : -75;
   }
@@ -87,11 +87,11 @@ int16_t FolderExists(std::string_view path) {
 bool IsPlainFile(std::string_view path) {
   if (path.empty() || path.find('\0') != std::string_view::npos) return false;
   struct stat info;
-  return ::stat(Cp1252ToUtf8(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  return ::stat(NativePath(path).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 bool FolderNotWritable(std::string_view folder) {
-  std::string pattern = Cp1252ToUtf8(JoinPath(folder, "{ZEF}XXXXXX.tmp"));
+  std::string pattern = NativePath(JoinPath(folder, "{ZEF}XXXXXX.tmp"));
   int fd = ::mkstemps(pattern.data(), 4);
   if (fd < 0) return true;
   const bool closed = ::close(fd) == 0;

@@ -66,6 +66,22 @@ TEST_F(NumericBox, EditingKeysAndShortcutsPass) {
   EXPECT_EQ(box->selectedText(), "1");
 }
 
+TEST(NumericKeyPress, KeyAsciiOfTypingKeysOnly) {
+  struct Case { int key; const char* text; Qt::KeyboardModifiers mods; int code; };
+  for (const Case& c : {Case{Qt::Key_Return, "\r", Qt::NoModifier, 13},
+                        Case{Qt::Key_Enter, "\r", Qt::KeypadModifier, 13},
+                        Case{Qt::Key_Backspace, "\b", Qt::NoModifier, 8},
+                        Case{Qt::Key_5, "5", Qt::KeypadModifier, '5'},
+                        Case{Qt::Key_Agrave, "\xC3\xA0", Qt::NoModifier, 0xE0},
+                        Case{Qt::Key_Left, "", Qt::NoModifier, 0},
+                        Case{Qt::Key_Delete, "\x7f", Qt::NoModifier, 0},
+                        Case{Qt::Key_Escape, "\x1b", Qt::NoModifier, 0},
+                        Case{Qt::Key_V, "v", Qt::ControlModifier, 0}}) {
+    QKeyEvent e(QEvent::KeyPress, c.key, c.mods, QString::fromUtf8(c.text));
+    EXPECT_EQ(KeyAsciiOf(&e), c.code) << c.key;
+  }
+}
+
 TEST(NumericKeyPress, ReportsTheKeyForCallersWithTheirOwnHandler) {
   QLineEdit box;
   box.setText("12");

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
+
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -30,7 +32,7 @@ TEST(Paths, ExtensionsOnlyInTheLastComponent) {
   struct Case { const char* name; const char* base; const char* ext; const char* changed; };
   for (const Case& c : {Case{"a.b.sim", "a.b", "sim", "a.b.grp"},
                         Case{"/home/u/.config/x/grp", "old", "old", "/home/u/.config/x/grp.grp"},
-                        Case{"C:\\v1.2\\spec", "old", "old", "C:\\v1.2\\spec.grp"},
+                        Case{"C:\\v1.2\\run", "old", "old", "C:\\v1.2\\run.grp"},
                         Case{"/d/run.", "/d/run", "", "/d/run.grp"},
                         Case{"plain", "old", "old", "plain.grp"}}) {
     std::string base = "old", ext = "old";
@@ -43,14 +45,9 @@ TEST(Paths, ExtensionsOnlyInTheLastComponent) {
 
 class PathsOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/utilpathsXXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    std::ofstream(dir / "file.txt") << "x";
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
+  void SetUp() override { std::ofstream(dir / "file.txt") << "x"; }
+  ScratchFolder scratch;
+  fs::path dir{scratch.path()};
 };
 
 TEST_F(PathsOnDisk, ExistenceQueries) {

@@ -32,6 +32,18 @@ TEST(StringList, PacksTheDocumentedLayoutAndRestoresIt) {
   EXPECT_EQ(back[4], "junk");
 }
 
+TEST(StringList, EndMarkFitsWhenTheLastRecordFillsTheFirstBuffer) {
+  // 4 + 4 + 1992 bytes end at offset 2000, the last byte of the first 2001-byte buffer.
+  std::vector<std::string> items = {std::string(1992, 'x')};
+  int16_t flags = 0;
+  ByteArray block = PackStringList(0, 0, items, flags);
+  ASSERT_EQ(block.size(), 2002u);
+  int32_t p = 0;
+  EXPECT_EQ(hmemcpyByteToInt(block, p), 2000);
+  p = 2000;
+  EXPECT_EQ(hmemcpyByteToInt(block, p), -1);
+}
+
 TEST(StringList, ClearsPackedItemsOnRequestAndGrowsForLongTexts) {
   std::vector<std::string> items = {std::string(1990, 'x'), std::string(3000, 'y'), "z"};
   const std::vector<std::string> original = items;
