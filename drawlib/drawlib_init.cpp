@@ -5,6 +5,7 @@
 #include "drawlib/color_scheme.h"
 #include "drawlib/device/output_object.h"
 #include "drawlib/device/world_window.h"
+#include "drawlib/ini/libr_ini.h"
 #include "drawlib/document_services.h"
 #include "drawlib/pardata.h"
 #include "drawlib/params_apply.h"
@@ -13,6 +14,7 @@
 #include "drawlib/steps/output_switch.h"
 #include "drawlib/steps/step_list.h"
 #include "drawlib/text/label_attrs.h"
+#include "drawlib/util/util_reset.h"
 
 std::array<uint16_t, 16> BitMask{};
 int16_t LibraryMode = 0;
@@ -64,4 +66,6 @@ void DrawLibReset() {
   OutputTarget = nullptr;
   StepListReset();
   OutputSwitchReset();
+  ResetUtilState();
+  IniResetForTests();
 }
