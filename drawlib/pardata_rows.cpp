@@ -112,7 +112,7 @@ const std::array<const char*, kPardataRows> PardataBuiltInRows = {
     /* 105 */ "Bottom Margin (mm):, 0.0, 2, 2, 300, 2, 0.5, 0",
     /* 106 */ "Left Margin (mm):, 0.0, 2, 2, 300, 2, 0.5, 0",
     /* 107 */ "Right Margin (mm):, 0.0, 2, 2, 300, 2, 0.5, 0",
-    /* 108 */ "Line Wrap Method:, 0, 0, 0, 2, 0, 1, 17",
+    /* 108 */ "Line Wrap Method:, 0, 0, 0, 2, 0, 0, 17",
     /* 109 */ "Page Number Position:, 0, 0, 0, 1, 0, 1, 17",
     /* 110 */ "Arrow Length:, 0.0, 18, 18, 500, 1, 1, 0",
     /* 111 */ "SlideShow Page Number:, 0, 0, 0, 3, 0, 1, 16",

@@ -44,7 +44,7 @@ TEST_F(PardataTable, RowsReadAsWritten) {
       {35, "Print Scale:", "0.000", 0.7f, 0.7f, 10, 0.1f, 0.05f, 64},
       {70, "X-Tick Separation:", "0.00", 10, 10, 100000, 0.001f, 0.1f, 2},
       {85, "Axis Ticks,  Labels:", "0", 0, 0, 3, 0, 1, 16},
-      {108, "Line Wrap Method:", "0", 0, 0, 2, 0, 1, 17},
+      {108, "Line Wrap Method:", "0", 0, 0, 2, 0, 0, 17},
       {110, "Arrow Length:", "0.0", 18, 18, 500, 1, 1, 0},
       {117, "Box Options:", "0.0", 3, 3, 3, 1, 1, 16},
   };
