@@ -52,6 +52,11 @@ Document::Line Document::MakeLine(std::string text) {
 Document Document::Parse(std::string_view bytes) {
   Document doc;
   std::size_t start = 0;
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+    doc.lead_ = kUtf8Mark;
+    start = kUtf8Mark.size();
+  }
   while (start < bytes.size()) {
     std::size_t end = start;
     while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
@@ -64,8 +69,8 @@ Document Document::Parse(std::string_view bytes) {
 }
 
 std::string Document::Serialize() const {
-  std::string out;
-  std::size_t size = 0;
+  std::string out = lead_;
+  std::size_t size = lead_.size();
   for (const Line& line : lines_) size += line.text.size() + 2;
   out.reserve(size);
   for (const Line& line : lines_) {

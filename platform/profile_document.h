@@ -15,7 +15,8 @@ namespace profile {
 class Document {
  public:
   // Splits the bytes at LF, CR LF and CR. Never fails: a line that is neither a section header
-  // nor a key line is kept as it is.
+  // nor a key line is kept as it is. A UTF-8 byte-order mark that an editor put at the start is
+  // not part of the first line; it is written back as it was.
   static Document Parse(std::string_view bytes);
   // Every line followed by CR LF.
   std::string Serialize() const;
@@ -56,6 +57,7 @@ class Document {
   std::size_t FindKey(std::size_t header, std::string_view match) const;
 
   std::vector<Line> lines_;
+  std::string lead_;  // byte-order mark found before the first line, if any
 };
 
 // Blanks around INI names and values: spaces and tabs.

@@ -114,6 +114,8 @@ TEST_F(ProfileTest, WritesInPlaceOrAtTheEndOfTheSection) {
        "[A]\r\nk=one  two three four\r\n"},
       {"LF and CR files rewritten with CR LF", "[A]\nx=1\r;c\r\n", "A", "x", "2",
        "[A]\r\nx=2\r\n;c\r\n"},
+      {"byte-order mark kept, first section found", "\xEF\xBB\xBF[A]\r\nx=1\r\n", "A", "x",
+       "2", "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
   };
   for (const WriteCase& c : cases) {
     if (c.before.empty()) fs::remove(file_); else Put(c.before);
