@@ -31,7 +31,8 @@ std::string WithSlash(const std::string& folder) { return JoinPath(folder, ""); 
 void TakeCommandLineItem(std::string item, std::string& iniName) {
   item = Trim(item);
   std::erase(item, '"');
-  if (item.empty() || !IsPlainFile(item)) return;
+  // Only regular files: a pipe or device named like a settings file could block every read.
+  if (item.empty() || !PathIsRegularFile(item)) return;
   const std::string ext = UCase(Right(item, 4));
   if (ext == ".INI")
     iniName = item;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -115,9 +116,14 @@ TEST_F(FileStartupTest, CommandLineItems) {
   const std::string ini = WriteTestFile(root_.File("my files/Group Settings.INI"), "[Preferences]\r\n");
   const std::string drawing = WriteTestFile(root_.File("my files/plot.zef"), "ZEF1621DRW");
   const std::string tem = WriteTestFile(root_.File("tpl.tem"), "x");
+  const std::string pipeIni = root_.File("pipe.ini"), pipeZef = root_.File("pipe.zef");
+  ASSERT_EQ(mkfifo(pipeIni.c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(pipeZef.c_str(), 0600), 0);
   const std::string items[] = {
       "  \"" + ini + "\" ",      // quoted, with blanks: trimmed and unquoted
       drawing,                   // lower-case extension accepted
+      pipeIni,                   // not a regular file: ignored
+      pipeZef,
       root_.File("missing.ini"),     // does not exist: ignored
       root_.path(),              // a folder: ignored
       WriteTestFile(root_.File("notes.txt"), "x"),
