@@ -7,8 +7,9 @@ namespace {
 
 // Off-diagonal magnitude at or below which the pivot is chosen by ratio to the diagonal gap.
 constexpr double kSizeLimit = static_cast<double>(9.999999e-6f);
+// The ratio search starts from a 32-bit bound but is measured against 5e-5 itself.
 constexpr double kRatioStart = static_cast<double>(4e-5f);
-constexpr double kRatioStop = static_cast<double>(5e-5f);
+constexpr double kRatioStop = 5e-5;
 constexpr double kHalfRoot = static_cast<double>(0.707f);
 
 struct Pivot {
