@@ -54,6 +54,7 @@ TEST(JacobiDiag, SmallElementsRotateByRatio) {
       {4.99999995e-6, 0.1, false},   // ratio just below 5e-5 (above its 32-bit neighbour)
       {4.5e-6, 0.1, false},          // ratio between the start bound 4e-5 and 5e-5
       {9.9e-6, 1.0, false},          // ratio below the start bound
+      {9.9999993e-6, 1.0, false},    // not above the size limit, the 32-bit float nearest 1e-5
       {1e-6, 0.0, false},            // no gap: not considered
   };
   for (const Case& c : cases) {
