@@ -40,7 +40,7 @@ bool FillLineList(int16_t force) {
     case 3: case 4: case 5: case 6: case 7: NSpinLines(type, force); break;
     case 34: NSpinLines(8, force); break;
     case 8:
-      // A coupling too small for the closed form is written back into the parameter.
+      // A coupling too small for the closed form is replaced in the calculation only.
       EnsureLineCapacity(16);
       CalcAB2(gSpins[1].Shift, gSpins[2].Shift, gSimPar[0].Value);
       break;

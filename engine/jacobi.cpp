@@ -6,9 +6,11 @@
 namespace {
 
 // Off-diagonal magnitude at or below which the pivot is chosen by ratio to the diagonal gap.
-constexpr double kSizeLimit = static_cast<double>(9.999999e-6f);
+// The 32-bit float nearest 1e-5 (9.9999997e-6), not the one below it.
+constexpr double kSizeLimit = static_cast<double>(1e-5f);
+// The ratio search starts from a 32-bit bound but is measured against 5e-5 itself.
 constexpr double kRatioStart = static_cast<double>(4e-5f);
-constexpr double kRatioStop = static_cast<double>(5e-5f);
+constexpr double kRatioStop = 5e-5;
 constexpr double kHalfRoot = static_cast<double>(0.707f);
 
 struct Pivot {

@@ -41,6 +41,34 @@ TEST(JacobiDiag, DiagonalMatrixNeedsNoRotation) {
   EXPECT_EQ(v.e, Identity(3).e);
 }
 
+// Off-diagonal elements up to the size limit are rotated only when their ratio to the diagonal
+// gap exceeds 5e-5 (and the gap is not zero); larger elements always are.
+TEST(JacobiDiag, SmallElementsRotateByRatio) {
+  struct Case {
+    double offDiagonal, gap;
+    bool rotates;
+  } cases[] = {
+      {1.1e-5, 10.0, true},          // above the size limit, whatever the ratio
+      {9e-6, 0.1, true},             // ratio 9e-5
+      {5.000001e-6, 0.1, true},      // ratio just above 5e-5
+      {4.99999995e-6, 0.1, false},   // ratio just below 5e-5 (above its 32-bit neighbour)
+      {4.5e-6, 0.1, false},          // ratio between the start bound 4e-5 and 5e-5
+      {9.9e-6, 1.0, false},          // ratio below the start bound
+      {9.9999993e-6, 1.0, false},    // not above the size limit, the 32-bit float nearest 1e-5
+      {1e-6, 0.0, false},            // no gap: not considered
+  };
+  for (const Case& c : cases) {
+    SpinBlockMatrix a;
+    a(1, 1) = c.gap;
+    a(1, 2) = a(2, 1) = c.offDiagonal;
+    const SpinBlockMatrix before = a;
+    SpinBlockMatrix v;
+    JacobiDiag(a, v, 2);
+    EXPECT_EQ(a.e != before.e, c.rotates) << c.offDiagonal << " " << c.gap;
+    EXPECT_EQ(v.e != Identity(2).e, c.rotates) << c.offDiagonal << " " << c.gap;
+  }
+}
+
 TEST(JacobiDiag, OneRotationForTwoByTwoOfOnes) {
   SpinBlockMatrix a;
   a(1, 1) = a(1, 2) = a(2, 1) = a(2, 2) = 1.0;

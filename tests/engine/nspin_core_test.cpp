@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/engine/oracle/spin_oracle.h"
@@ -66,15 +68,31 @@ OracleSystem RandomSystem(int n, unsigned seed, double shiftSpread) {
   return sys;
 }
 
-TEST(NSpinAnalyse, AbQuartetInBlockOrder) {
-  const SpinRun run = Analyse(TwoSpins(100, 110, 10), 0.01f);
-  ASSERT_EQ(run.result.count, 4);
-  EXPECT_FALSE(run.result.overflow);
-  const double expected[4][2] = {
-      {102.929, 1.7071}, {117.071, 0.2929}, {107.071, 1.7071}, {92.929, 0.2929}};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_NEAR(run.freq[i + 1], expected[i][0], 0.0005) << i;
-    EXPECT_NEAR(run.intensity[i + 1], expected[i][1], 0.0001) << i;
+// Lines come by block pair, then lower eigenstate, then upper eigenstate. Uncoupled spins keep
+// the basis states (codes increasing within a block), so every step of that order shows.
+TEST(NSpinAnalyse, LinesInBlockOrder) {
+  OracleSystem three(3);
+  three.shift = {100, 200, 300};
+  struct Case {
+    OracleSystem sys;
+    std::vector<std::pair<double, double>> lines;  // position, intensity
+  } cases[] = {
+      {TwoSpins(100, 110, 10),
+       {{102.929, 1.7071}, {117.071, 0.2929}, {107.071, 1.7071}, {92.929, 0.2929}}},
+      {three,
+       {{100, 1}, {200, 1}, {300, 1},                                        // from aaa
+        {200, 1}, {300, 1}, {100, 1}, {300, 1}, {100, 1}, {200, 1},          // from baa, aba, aab
+        {300, 1}, {200, 1}, {100, 1}}},                                      // from bba, bab, abb
+  };
+  for (const Case& c : cases) {
+    const SpinRun run = Analyse(c.sys, 0.01f);
+    ASSERT_EQ(run.result.count, static_cast<int>(c.lines.size()));
+    EXPECT_FALSE(run.result.overflow);
+    for (size_t i = 0; i < c.lines.size(); ++i) {
+      SCOPED_TRACE(std::to_string(c.sys.shift.size()) + " spins, line " + std::to_string(i + 1));
+      EXPECT_NEAR(run.freq[i + 1], c.lines[i].first, 0.0005);
+      EXPECT_NEAR(run.intensity[i + 1], c.lines[i].second, 0.0001);
+    }
   }
 }
 

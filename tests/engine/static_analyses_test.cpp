@@ -2,10 +2,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "engine/analyses.h"
+#include "engine/calc_spectrum.h"
 #include "engine/engine_globals.h"
+#include "tests/engine/engine_fixture.h"
 #include "tests/engine/oracle/spin_oracle.h"
 
 namespace {
@@ -89,6 +92,65 @@ OracleSystem Ab2System(double vA, double vB, double J) {
   return sys;
 }
 
+// ABX with X coupled to A and B only through the z components.
+OracleSystem AbxSystem(double vA, double vB, double vX, double Jab, double Jbx, double Jax) {
+  OracleSystem sys(3);
+  sys.shift = {vA, vB, vX};
+  sys.Couple(0, 1, Jab);
+  sys.Couple(0, 2, Jax, true);
+  sys.Couple(1, 2, Jbx, true);
+  return sys;
+}
+
+// Lines 1 to 8 against the A and B transitions, 9 to 14 against the X transitions.
+std::string CompareAbx(OracleSystem sys) {
+  sys.observed = {true, true, false};
+  std::string ab = CompareStickSpectra(ListLines(1, 8), OracleSpectrum(sys), kPosTol, kIntTol);
+  if (!ab.empty()) return "AB part: " + ab;
+  sys.observed = {false, false, true};
+  std::string x = CompareStickSpectra(ListLines(9, 14), OracleSpectrum(sys), kPosTol, kIntTol);
+  return x.empty() ? x : "X part: " + x;
+}
+
+// ABX3: three equivalent X nuclei far away, coupled through the z components.
+OracleSystem Abx3System(double vA, double vB, double Jab, double Jax, double Jbx) {
+  OracleSystem sys(5);
+  sys.shift = {vA, vB, 900, 900, 900};
+  sys.Couple(0, 1, Jab);
+  for (int x = 2; x < 5; ++x) {
+    sys.Couple(0, x, Jax, true);
+    sys.Couple(1, x, Jbx, true);
+  }
+  sys.observed = {true, true, false, false, false};
+  return sys;
+}
+
+// The weights 0.3333 and 1 stand for the 1 : 3 : 3 : 1 multiplicity of the X3 states.
+std::string CompareAbx3(const OracleSystem& sys) {
+  return CompareStickSpectra(ListLines(1, 16), Scaled(OracleSpectrum(sys), 1.0 / 3.0), kPosTol,
+                             kIntTol);
+}
+
+// AA'XX' (A, A', X, X') with the A-X couplings through the z components; A observed.
+OracleSystem AaxxSystem(double vA, double Jaa, double Jxx, double Jax, double Jaxp) {
+  OracleSystem sys(4);
+  sys.shift = {vA, vA, vA + 700, vA + 700};
+  sys.Couple(0, 1, Jaa);
+  sys.Couple(2, 3, Jxx);
+  sys.Couple(0, 2, Jax, true);
+  sys.Couple(1, 3, Jax, true);
+  sys.Couple(0, 3, Jaxp, true);
+  sys.Couple(1, 2, Jaxp, true);
+  sys.observed = {true, true, false, false};
+  return sys;
+}
+
+// The closed form gives the A half at half the oracle's scale (2 + 2 + 4 against 16).
+std::string CompareAaxx(const OracleSystem& sys) {
+  return CompareStickSpectra(ListLines(1, 10), Scaled(OracleSpectrum(sys), 0.5), kPosTol,
+                             kIntTol);
+}
+
 TEST_F(StaticAnalyses, Ab2MatchesOracle) {
   struct Case {
     double vA, vB, J;
@@ -136,17 +198,8 @@ TEST_F(StaticAnalyses, AbxMatchesOracleWithWeakX) {
   for (const Case& c : cases) {
     CalcABX(c.vA, c.vB, c.vX, c.Jab, c.Jbx, c.Jax, 3);
     ASSERT_EQ(gNumLines, 14);
-    OracleSystem sys(3);
-    sys.shift = {c.vA, c.vB, c.vX};
-    sys.Couple(0, 1, c.Jab);
-    sys.Couple(0, 2, c.Jax, true);
-    sys.Couple(1, 2, c.Jbx, true);
-    sys.observed = {true, true, false};
-    EXPECT_EQ(CompareStickSpectra(ListLines(1, 8), OracleSpectrum(sys), kPosTol, kIntTol), "")
-        << "AB part " << c.vA << " " << c.vB << " " << c.Jab << " " << c.Jbx << " " << c.Jax;
-    sys.observed = {false, false, true};
-    EXPECT_EQ(CompareStickSpectra(ListLines(9, 14), OracleSpectrum(sys), kPosTol, kIntTol), "")
-        << "X part " << c.vA << " " << c.vB << " " << c.Jab << " " << c.Jbx << " " << c.Jax;
+    EXPECT_EQ(CompareAbx(AbxSystem(c.vA, c.vB, c.vX, c.Jab, c.Jbx, c.Jax)), "")
+        << c.vA << " " << c.vB << " " << c.Jab << " " << c.Jbx << " " << c.Jax;
   }
 }
 
@@ -172,17 +225,7 @@ TEST_F(StaticAnalyses, Abx3MatchesOracleWithWeakX3) {
     CalcABX3(c.vA, c.vB, c.Jab, c.Jax, c.Jbx);
     EXPECT_EQ(std::memcmp(&c, &before, sizeof c), 0);
     ASSERT_EQ(gNumLines, 16);
-    OracleSystem sys(5);
-    sys.shift = {c.vA, c.vB, 900, 900, 900};
-    sys.Couple(0, 1, c.Jab);
-    for (int x = 2; x < 5; ++x) {
-      sys.Couple(0, x, c.Jax, true);
-      sys.Couple(1, x, c.Jbx, true);
-    }
-    sys.observed = {true, true, false, false, false};
-    // The weights 0.3333 and 1 stand for the 1 : 3 : 3 : 1 multiplicity of the X3 states.
-    EXPECT_EQ(CompareStickSpectra(ListLines(1, 16), Scaled(OracleSpectrum(sys), 1.0 / 3.0),
-                                  kPosTol, kIntTol), "")
+    EXPECT_EQ(CompareAbx3(Abx3System(c.vA, c.vB, c.Jab, c.Jax, c.Jbx)), "")
         << c.vA << " " << c.vB << " " << c.Jab << " " << c.Jax << " " << c.Jbx;
   }
   // The middle quartets are three times the outer ones.
@@ -202,18 +245,7 @@ TEST_F(StaticAnalyses, AaxxMatchesOracleWithWeakAX) {
     CalcAAXX(c.vA, c.Jaa, c.Jxx, c.Jax, c.Jaxp);
     ASSERT_EQ(gNumLines, 10);
     EXPECT_NEAR(TotalIntensity(3, 10), 4.0, 0.001);
-    OracleSystem sys(4);  // A, A', X, X'
-    sys.shift = {c.vA, c.vA, c.vA + 700, c.vA + 700};
-    sys.Couple(0, 1, c.Jaa);
-    sys.Couple(2, 3, c.Jxx);
-    sys.Couple(0, 2, c.Jax, true);
-    sys.Couple(1, 3, c.Jax, true);
-    sys.Couple(0, 3, c.Jaxp, true);
-    sys.Couple(1, 2, c.Jaxp, true);
-    sys.observed = {true, true, false, false};
-    // The closed form gives the A half at half the oracle's scale (2 + 2 + 4 against 16).
-    EXPECT_EQ(CompareStickSpectra(ListLines(1, 10), Scaled(OracleSpectrum(sys), 0.5), kPosTol,
-                                  kIntTol), "")
+    EXPECT_EQ(CompareAaxx(AaxxSystem(c.vA, c.Jaa, c.Jxx, c.Jax, c.Jaxp)), "")
         << c.Jaa << " " << c.Jxx << " " << c.Jax << " " << c.Jaxp;
   }
   for (int i = 1; i <= 10; ++i) EXPECT_EQ(gLineColor[i], gTraceColors[i <= 6 ? 1 : 2]) << i;
@@ -247,6 +279,48 @@ TEST_F(StaticAnalyses, ExtremesGiveFiniteLines) {
           return;
         }
       }
+}
+
+}  // namespace
+
+namespace {
+
+class StaticTypes : public EngineTest {};
+
+// Each static type hands its shifts and couplings, by catalogue name, to its analysis.
+TEST_F(StaticTypes, CatalogueParametersReachTheAnalyses) {
+  auto P = [](int k) { return static_cast<double>(gSimPar[static_cast<size_t>(k)].Value); };
+  auto shift = [](int n) { return static_cast<double>(gSpins[static_cast<size_t>(n)].Shift); };
+  for (int16_t type : {8, 9, 10, 11}) {
+    SelectType(type);
+    SetGrid(1000);
+    if (type == 10) gSimPar[4].Value = 3;  // Jax apart from Jbx
+    CalcSpectrum(-1);
+    std::string mismatch;
+    switch (type) {
+      case 8:  // Jab
+        mismatch = CompareStickSpectra(ListLines(1, 9), OracleSpectrum(Ab2System(
+                                           shift(1), shift(2), P(0))), kPosTol, kIntTol);
+        break;
+      case 9:  // Vx, Jab, Jbx, Jax
+        mismatch = CompareAbx(AbxSystem(shift(1), shift(2), P(2), P(3), P(5), P(4)));
+        break;
+      case 10:  // Va, Vb, Jab, Jax, Jbx
+        mismatch = CompareAbx3(Abx3System(P(0), P(1), P(3), P(4), P(5)));
+        break;
+      case 11:  // JAA', JXX', JAX, JAX'
+        mismatch = CompareAaxx(AaxxSystem(shift(1), P(0), P(1), P(2), P(3)));
+        break;
+    }
+    EXPECT_EQ(mismatch, "") << "type " << type;
+  }
+  // A coupling too small for the AB2 form is replaced in the calculation, not in the parameter.
+  SelectType(8);
+  gSimPar[0].Value = 0.005f;
+  CalcSpectrum(-1);
+  EXPECT_EQ(gSimPar[0].Value, 0.005f);
+  EXPECT_EQ(gNumLines, 9);
+  EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace
