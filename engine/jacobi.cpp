@@ -1,0 +1,234 @@
+#include "engine/jacobi.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Off-diagonal magnitude at or below which the pivot is chosen by ratio to the diagonal gap.
+constexpr double kSizeLimit = static_cast<double>(9.999999e-6f);
+constexpr double kRatioStart = static_cast<double>(4e-5f);
+constexpr double kRatioStop = static_cast<double>(5e-5f);
+constexpr double kHalfRoot = static_cast<double>(0.707f);
+
+struct Pivot {
+  int p = 0;
+  int q = 0;
+};
+
+// Pivot by ratio |A(i, j) / (A(i, i) - A(j, j))|, row by row; false when the matrix is diagonal.
+bool FindRatioPivot(const SpinBlockMatrix& A, int n, Pivot& pivot) {
+  double bound = kRatioStart;
+  for (int i = 1; i <= n - 1; ++i) {
+    for (int j = i + 1; j <= n; ++j) {
+      const double a = A(i, j);
+      if (a == 0.0) continue;
+      const double d = A(i, i) - A(j, j);
+      if (d == 0.0) continue;
+      const double r = std::fabs(a / d);
+      if (r > bound) {
+        pivot = {i, j};
+        bound = r;
+      }
+    }
+  }
+  return bound - kRatioStop > 0.0;
+}
+
+// Rotates rows and columns p and q (p < q) so that A(p, q) vanishes, and V along.
+void Rotate(SpinBlockMatrix& A, SpinBlockMatrix& V, int n, int p, int q) {
+  const double apq = A(p, q);
+  const double d = A(p, p) - A(q, q);
+  const double r = std::sqrt(std::fabs(d * d + 4.0 * apq * apq));
+  const double c0 = std::sqrt(std::fabs((d + r) / (2.0 * r)));
+  double c;
+  double s;
+  if (c0 < kHalfRoot) {
+    s = -c0;
+    c = std::sqrt(1.0 - s * s);
+  } else {
+    c = c0;
+    s = -std::sqrt(1.0 - c0 * c0);
+  }
+  if (d / apq < 0.0) s = -s;
+  // Columns p and q of V and A are contiguous; every element is worked on its own, so the
+  // loops may run vectorised with unchanged results. The diagonal and (p, q) entries touched
+  // by the column loop are set below from their old values.
+  double* vp = V.Column(p) + 1;
+  double* vq = V.Column(q) + 1;
+  for (int k = 0; k < n; ++k) {
+    const double t = vp[k];
+    vp[k] = c * t - s * vq[k];
+    vq[k] = c * vq[k] + s * t;
+  }
+  const double app = A(p, p);
+  const double aqq = A(q, q);
+  double* ap = A.Column(p) + 1;
+  double* aq = A.Column(q) + 1;
+  for (int k = 0; k < n; ++k) {
+    const double akp = ap[k];
+    const double akq = aq[k];
+    ap[k] = c * akp - s * akq;
+    aq[k] = c * akq + s * akp;
+  }
+  for (int k = 1; k <= n; ++k) {
+    A(p, k) = A(k, p);
+    A(q, k) = A(k, q);
+  }
+  A(p, p) = s * s * aqq + c * c * app - 2.0 * c * s * apq;
+  A(q, q) = (app + aqq) - A(p, p);
+  A(p, q) = 0.0;
+  A(q, p) = 0.0;
+}
+
+// Largest |A(i, j)| over the upper triangle, column by column and row by row within a column,
+// the first one found winning ties: the pivot rule the two searches below share.
+class FullScanSearch {
+ public:
+  FullScanSearch(const SpinBlockMatrix& A, int n) : a_(A), n_(n) {}
+  double Largest(Pivot& pivot) const {
+    double best = 0.0;
+    bool found = false;
+    for (int j = 2; j <= n_; ++j) {
+      for (int i = 1; i < j; ++i) {
+        const double v = std::fabs(a_(i, j));
+        if (!found || v > best) {
+          best = v;
+          pivot = {i, j};
+          found = true;
+        }
+      }
+    }
+    return best;
+  }
+  void Rotated(int, int) {}
+
+ private:
+  const SpinBlockMatrix& a_;
+  int n_;
+};
+
+// The same rule with each column's largest element (and its first row) kept up to date, so a
+// search costs one pass over the columns instead of one over the triangle.
+class ColumnMaxSearch {
+ public:
+  ColumnMaxSearch(const SpinBlockMatrix& A, int n) : a_(A), n_(n) {
+    for (int j = 2; j <= n_; ++j) Rescan(j);
+  }
+  double Largest(Pivot& pivot) const {
+    double best = max_[2];
+    int col = 2;
+    for (int j = 3; j <= n_; ++j) {
+      if (max_[j] > best) {
+        best = max_[j];
+        col = j;
+      }
+    }
+    pivot = {row_[col], col};
+    return best;
+  }
+  // After a rotation of rows and columns p < q: columns p and q changed wholly, every other
+  // column j only in rows p and q (where those lie above the diagonal). The changed elements
+  // (p, j) and (q, j) are read from the symmetric, contiguous columns p and q.
+  void Rotated(int p, int q) {
+    if (p >= 2) Rescan(p);
+    Rescan(q);
+    const double* colP = a_.Column(p);
+    const double* colQ = a_.Column(q);
+    for (int j = p + 1; j <= n_; ++j) {
+      if (j == q) continue;
+      const double vp = std::fabs(colP[j]);
+      if (j < q) {
+        // Only row p changed.
+        if (row_[j] == p) {
+          if (vp >= max_[j]) max_[j] = vp;
+          else Rescan(j);
+        } else {
+          Offer(j, p, vp);
+        }
+        continue;
+      }
+      const double vq = std::fabs(colQ[j]);
+      const int row = row_[j];
+      if (row == p || row == q) {
+        // The largest sat in a changed row: it stays there if that element did not shrink
+        // (an equal element elsewhere lies further down); otherwise the other changed row
+        // takes it only when strictly above every unchanged element; else look again.
+        const double vRow = row == p ? vp : vq;
+        const double vOther = row == p ? vq : vp;
+        const int other = row == p ? q : p;
+        if (vRow >= max_[j]) {
+          max_[j] = vRow;
+          Offer(j, other, vOther);
+        } else if (vOther > max_[j]) {
+          max_[j] = vOther;
+          row_[j] = other;
+        } else {
+          Rescan(j);
+        }
+        continue;
+      }
+      Offer(j, p, vp);
+      Offer(j, q, vq);
+    }
+  }
+
+ private:
+  void Rescan(int j) {
+    const double* col = a_.Column(j);
+    double best = std::fabs(col[1]);
+    int row = 1;
+    for (int i = 2; i < j; ++i) {
+      const double v = std::fabs(col[i]);
+      if (v > best) {
+        best = v;
+        row = i;
+      }
+    }
+    max_[j] = best;
+    row_[j] = row;
+  }
+  // Element (i, j) became v while the column's largest stayed where it was.
+  void Offer(int j, int i, double v) {
+    const double m = max_[j];
+    const int r = row_[j];
+    const bool better = (v > m) | ((v == m) & (i < r));
+    max_[j] = better ? v : m;
+    row_[j] = better ? i : r;
+  }
+
+  const SpinBlockMatrix& a_;
+  int n_;
+  std::array<double, SpinBlockMatrix::kDim> max_{};
+  std::array<int, SpinBlockMatrix::kDim> row_{};
+};
+
+template <class Search>
+void Diagonalise(SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
+  if (n < 1) return;
+  if (n >= SpinBlockMatrix::kDim) n = SpinBlockMatrix::kDim - 1;
+  for (int j = 1; j <= n; ++j)
+    for (int i = 1; i <= n; ++i) V(i, j) = (i == j) ? 1.0 : 0.0;
+  if (n == 1) return;
+  const int limit = (3 * n * n) / 2;
+  Search search(A, n);
+  int rotations = 0;
+  do {
+    ++rotations;
+    Pivot pivot;
+    const double largest = search.Largest(pivot);
+    if (!(largest > kSizeLimit) && !FindRatioPivot(A, n, pivot)) break;
+    Rotate(A, V, n, pivot.p, pivot.q);
+    search.Rotated(pivot.p, pivot.q);
+  } while (limit > rotations);
+}
+
+}  // namespace
+
+void JacobiDiag(SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
+  Diagonalise<ColumnMaxSearch>(A, V, n);
+}
+
+void JacobiDiagFullScan(SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
+  Diagonalise<FullScanSearch>(A, V, n);
+}

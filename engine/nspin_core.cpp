@@ -1,0 +1,135 @@
+#include "engine/nspin_core.h"
+
+#include <algorithm>
+#include <bit>
+#include <vector>
+
+namespace {
+
+constexpr int kMaxSpins = 8;
+
+// The product basis grouped into blocks of equal numbers of beta spins (bit k - 1 of a state
+// code set: spin k is beta), codes increasing within a block.
+struct Basis {
+  int n = 0;
+  int blockSize[kMaxSpins + 2] = {};   // block b = 1..n+1 holds the states with b-1 beta spins
+  int blockStart[kMaxSpins + 2] = {};  // first ordered index of block b (from 1)
+  std::vector<int> code;               // ordered index -> state code
+  std::vector<int> position;           // state code -> place within its block, from 1
+
+  explicit Basis(int spins) : n(spins), code((1 << spins) + 1), position(1 << spins) {
+    blockSize[1] = 1;
+    blockStart[1] = 1;
+    for (int b = 1; b <= n; ++b) {
+      blockSize[b + 1] = blockSize[b] * (n + 1 - b) / b;
+      blockStart[b + 1] = blockStart[b] + blockSize[b];
+    }
+    int next[kMaxSpins + 2];
+    for (int b = 1; b <= n + 1; ++b) next[b] = blockStart[b];
+    for (int s = 0; s < (1 << n); ++s) {
+      const int b = 1 + std::popcount(static_cast<unsigned>(s));
+      position[s] = next[b] - blockStart[b] + 1;
+      code[next[b]++] = s;
+    }
+  }
+};
+
+double SpinM(int code, int k) { return ((code >> (k - 1)) & 1) ? -0.5 : 0.5; }
+
+// Builds block b of the Hamiltonian into H (1-based, size m).
+void BuildBlock(const Basis& basis, int b, std::span<const float> shiftHz,
+                std::span<const float> jMatrix, SpinBlockMatrix& H) {
+  const int n = basis.n;
+  const int m = basis.blockSize[b];
+  const int first = basis.blockStart[b];
+  for (int i = 1; i <= m; ++i) {
+    const int ci = basis.code[first + i - 1];
+    double diag = 0.0;
+    for (int k = 1; k <= n; ++k) diag += SpinM(ci, k) * static_cast<double>(shiftHz[k]);
+    for (int k = 1; k <= n - 1; ++k)
+      for (int l = k + 1; l <= n; ++l)
+        diag += SpinM(ci, k) * SpinM(ci, l) * static_cast<double>(jMatrix[k + 9 * l]);
+    H(i, i) = diag;
+    for (int j = i + 1; j <= m; ++j) {
+      const unsigned flipped = static_cast<unsigned>(ci ^ basis.code[first + j - 1]);
+      double h = 0.0;
+      if (std::popcount(flipped) == 2) {
+        const int k1 = std::countr_zero(flipped) + 1;
+        const int k2 = 32 - std::countl_zero(flipped);
+        h = static_cast<double>(jMatrix[k2 + 9 * k1]);
+      }
+      H(i, j) = h;
+      H(j, i) = h;
+    }
+  }
+}
+
+}  // namespace
+
+NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> jMatrix, int n,
+                         float minIntensity, float low, float high, std::span<float> freq,
+                         std::span<float> intensity, BlockDiagonaliser diagonalise) {
+  NSpinResult result;
+  if (n < 1 || n > kMaxSpins || shiftHz.size() <= static_cast<size_t>(n) ||
+      jMatrix.size() < 81)
+    return result;
+  const size_t room = std::min(freq.size(), intensity.size());
+  const int limit = room == 0 ? 0 : static_cast<int>(std::min<size_t>(kNSpinMaxLines, room - 1));
+
+  const Basis basis(n);
+  std::vector<double> energy((1 << n) + 1);
+  // Eigenvectors of every block, one after the other, column by column.
+  std::vector<double> vectors;
+  std::vector<size_t> vectorStart(n + 2);
+  SpinBlockMatrix H;
+  SpinBlockMatrix V;
+  for (int b = 1; b <= n + 1; ++b) {
+    const int m = basis.blockSize[b];
+    BuildBlock(basis, b, shiftHz, jMatrix, H);
+    diagonalise(H, V, m);
+    vectorStart[b] = vectors.size();
+    for (int i = 1; i <= m; ++i) energy[basis.blockStart[b] + i - 1] = H(i, i);
+    for (int p = 1; p <= m; ++p)
+      for (int l = 1; l <= m; ++l) vectors.push_back(V(l, p));
+  }
+
+  // W(u, p): the lower eigenstate p carried by the lowering operator onto upper basis state u.
+  std::vector<double> w;
+  for (int b = 1; b <= n; ++b) {
+    const int lowSize = basis.blockSize[b];
+    const int upSize = basis.blockSize[b + 1];
+    const double* lowVec = vectors.data() + vectorStart[b];
+    const double* upVec = vectors.data() + vectorStart[b + 1];
+    w.assign(static_cast<size_t>(lowSize) * upSize, 0.0);
+    for (int u = 1; u <= upSize; ++u) {
+      const int cu = basis.code[basis.blockStart[b + 1] + u - 1];
+      for (int k = 1; k <= n; ++k) {
+        if (!((cu >> (k - 1)) & 1)) continue;
+        const int l = basis.position[cu ^ (1 << (k - 1))];
+        for (int p = 1; p <= lowSize; ++p)
+          w[(u - 1) + static_cast<size_t>(upSize) * (p - 1)] +=
+              lowVec[(l - 1) + static_cast<size_t>(lowSize) * (p - 1)];
+      }
+    }
+    for (int p = 1; p <= lowSize; ++p) {
+      const double* wp = w.data() + static_cast<size_t>(upSize) * (p - 1);
+      const double ep = energy[basis.blockStart[b] + p - 1];
+      for (int q = 1; q <= upSize; ++q) {
+        const double* vq = upVec + static_cast<size_t>(upSize) * (q - 1);
+        double amplitude = 0.0;
+        for (int u = 0; u < upSize; ++u) amplitude += vq[u] * wp[u];
+        const float I = static_cast<float>(amplitude * amplitude);
+        const float F = static_cast<float>(ep - energy[basis.blockStart[b + 1] + q - 1]);
+        if (!(I >= minIntensity && F >= low && F <= high)) continue;
+        if (result.count >= limit) {
+          result.overflow = true;
+          return result;
+        }
+        ++result.count;
+        freq[result.count] = F;
+        intensity[result.count] = I;
+      }
+    }
+  }
+  return result;
+}

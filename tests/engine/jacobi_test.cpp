@@ -1,0 +1,109 @@
+#include "engine/jacobi.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+SpinBlockMatrix Identity(int n) {
+  SpinBlockMatrix m;
+  for (int i = 1; i <= n; ++i) m(i, i) = 1.0;
+  return m;
+}
+
+// A symmetric matrix whose off-diagonal entries come from a small set of values, so that the
+// pivot search meets many ties, like the blocks of a spin Hamiltonian with equal couplings.
+SpinBlockMatrix TiedSymmetric(int n, unsigned seed) {
+  std::mt19937 rng(seed);
+  const double values[] = {0.0, 0.0, 0.5, -0.5, 2.5, 1.0, 1e-6, -3e-6};
+  std::uniform_int_distribution<int> pick(0, 7);
+  std::uniform_real_distribution<double> diag(-300.0, 300.0);
+  SpinBlockMatrix a;
+  for (int j = 1; j <= n; ++j) {
+    a(j, j) = (j % 5 == 0) ? a(j - 1, j - 1) : diag(rng);  // some equal diagonal entries too
+    for (int i = 1; i < j; ++i) a(i, j) = a(j, i) = values[pick(rng)];
+  }
+  return a;
+}
+
+TEST(JacobiDiag, DiagonalMatrixNeedsNoRotation) {
+  SpinBlockMatrix a;
+  a(1, 1) = 3.0;
+  a(2, 2) = -1.0;
+  a(3, 3) = 3.0;
+  const SpinBlockMatrix before = a;
+  SpinBlockMatrix v;
+  v(2, 1) = 7.0;  // stale contents must be replaced by the identity
+  JacobiDiag(a, v, 3);
+  EXPECT_EQ(a.e, before.e);
+  EXPECT_EQ(v.e, Identity(3).e);
+}
+
+TEST(JacobiDiag, OneRotationForTwoByTwoOfOnes) {
+  SpinBlockMatrix a;
+  a(1, 1) = a(1, 2) = a(2, 1) = a(2, 2) = 1.0;
+  SpinBlockMatrix v;
+  JacobiDiag(a, v, 2);
+  EXPECT_NEAR(a(1, 1), 2.0, 1e-12);
+  EXPECT_NEAR(a(2, 2), 0.0, 1e-12);
+  const double h = std::sqrt(0.5);
+  EXPECT_NEAR(v(1, 1), h, 1e-12);
+  EXPECT_NEAR(v(2, 1), h, 1e-12);
+  EXPECT_NEAR(v(1, 2), -h, 1e-12);
+  EXPECT_NEAR(v(2, 2), h, 1e-12);
+}
+
+TEST(JacobiDiag, SizeOneAndZero) {
+  SpinBlockMatrix a;
+  a(1, 1) = 5.0;
+  SpinBlockMatrix v;
+  JacobiDiag(a, v, 1);
+  EXPECT_EQ(v(1, 1), 1.0);
+  EXPECT_EQ(a(1, 1), 5.0);
+  SpinBlockMatrix w;
+  w(1, 1) = 9.0;
+  JacobiDiag(a, w, 0);
+  EXPECT_EQ(w(1, 1), 9.0);
+}
+
+// The kept search must pick the very pivots of the full scan: same rotations, same bits.
+TEST(JacobiDiag, SameBitsAsFullScan) {
+  for (int n : {2, 3, 8, 28, 56, 70}) {
+    for (unsigned seed : {1u, 2u, 3u}) {
+      SpinBlockMatrix a = TiedSymmetric(n, seed * 97 + n);
+      SpinBlockMatrix b = a;
+      SpinBlockMatrix va;
+      SpinBlockMatrix vb;
+      JacobiDiag(a, va, n);
+      JacobiDiagFullScan(b, vb, n);
+      ASSERT_EQ(a.e, b.e) << "n " << n << " seed " << seed;
+      ASSERT_EQ(va.e, vb.e) << "n " << n << " seed " << seed;
+    }
+  }
+}
+
+// A V = V diag(A) with orthonormal V, on matrices with ties and degenerate diagonals.
+TEST(JacobiDiag, EigenpairsOfTiedMatrices) {
+  for (int n : {5, 28, 70}) {
+    const SpinBlockMatrix original = TiedSymmetric(n, 11 + n);
+    SpinBlockMatrix a = original;
+    SpinBlockMatrix v;
+    JacobiDiag(a, v, n);
+    for (int j = 1; j <= n; ++j) {
+      for (int i = 1; i <= n; ++i) {
+        double av = 0.0;
+        double vv = 0.0;
+        for (int k = 1; k <= n; ++k) {
+          av += original(i, k) * v(k, j);
+          vv += v(k, i) * v(k, j);
+        }
+        ASSERT_NEAR(av, a(j, j) * v(i, j), 1e-4) << "n " << n << " (" << i << ", " << j << ")";
+        ASSERT_NEAR(vv, i == j ? 1.0 : 0.0, 1e-9);
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+#include "engine/nspin_core.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <vector>
+
+#include "tests/engine/oracle/spin_oracle.h"
+
+namespace {
+
+// Shifts and couplings in the engine's layout, built from an oracle system.
+struct EngineInput {
+  std::array<float, 9> shift{};
+  std::array<float, 81> j{};
+  explicit EngineInput(const OracleSystem& sys) {
+    const int n = static_cast<int>(sys.shift.size());
+    for (int k = 1; k <= n; ++k) shift[k] = static_cast<float>(sys.shift[k - 1]);
+    for (int k = 1; k <= n; ++k)
+      for (int l = k + 1; l <= n; ++l) {
+        j[k + 9 * l] = static_cast<float>(sys.j[k - 1][l - 1]);
+        j[l + 9 * k] = static_cast<float>(sys.j[k - 1][l - 1]) * 0.5f;
+      }
+  }
+};
+
+struct SpinRun {
+  NSpinResult result;
+  std::vector<float> freq;
+  std::vector<float> intensity;
+  std::vector<OracleLine> Lines() const {
+    std::vector<OracleLine> lines;
+    for (int i = 1; i <= result.count; ++i) lines.push_back({freq[i], intensity[i]});
+    return lines;
+  }
+};
+
+SpinRun Analyse(const OracleSystem& sys, float minIntensity = 1e-9f, float low = -1e6f,
+            float high = 1e6f, int room = kNSpinMaxLines + 1) {
+  const EngineInput in(sys);
+  SpinRun run;
+  run.freq.assign(room, -7.0f);
+  run.intensity.assign(room, -7.0f);
+  run.result = NSpinAnalyse(in.shift, in.j, static_cast<int>(sys.shift.size()), minIntensity, low,
+                            high, run.freq, run.intensity);
+  return run;
+}
+
+OracleSystem TwoSpins(double v1, double v2, double j) {
+  OracleSystem sys(2);
+  sys.shift = {v1, v2};
+  sys.Couple(0, 1, j);
+  return sys;
+}
+
+OracleSystem RandomSystem(int n, unsigned seed, double shiftSpread) {
+  std::mt19937 rng(seed);
+  std::uniform_real_distribution<double> shift(100.0, 100.0 + shiftSpread);
+  std::uniform_real_distribution<double> coupling(-18.0, 18.0);
+  OracleSystem sys(n);
+  for (int k = 0; k < n; ++k) sys.shift[k] = shift(rng);
+  for (int k = 0; k < n; ++k)
+    for (int l = k + 1; l < n; ++l) sys.Couple(k, l, coupling(rng));
+  return sys;
+}
+
+TEST(NSpinAnalyse, AbQuartetInBlockOrder) {
+  const SpinRun run = Analyse(TwoSpins(100, 110, 10), 0.01f);
+  ASSERT_EQ(run.result.count, 4);
+  EXPECT_FALSE(run.result.overflow);
+  const double expected[4][2] = {
+      {102.929, 1.7071}, {117.071, 0.2929}, {107.071, 1.7071}, {92.929, 0.2929}};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_NEAR(run.freq[i + 1], expected[i][0], 0.0005) << i;
+    EXPECT_NEAR(run.intensity[i + 1], expected[i][1], 0.0001) << i;
+  }
+}
+
+TEST(NSpinAnalyse, UncoupledSpinsGiveUnitLines) {
+  const SpinRun run = Analyse(TwoSpins(100, 200, 0), 0.01f);
+  ASSERT_EQ(run.result.count, 4);
+  std::vector<float> freqs(run.freq.begin() + 1, run.freq.begin() + 5);
+  std::sort(freqs.begin(), freqs.end());
+  EXPECT_EQ(freqs, (std::vector<float>{100, 100, 200, 200}));
+  for (int i = 1; i <= 4; ++i) EXPECT_FLOAT_EQ(run.intensity[i], 1.0f);
+}
+
+TEST(NSpinAnalyse, KeepsOnlyLinesInWindowAndAboveMinimum) {
+  // AB quartet 92.929 (0.2929), 102.929, 107.071 (1.7071), 117.071 (0.2929)
+  struct Case {
+    float minIntensity, low, high;
+    int count;
+  } cases[] = {
+      {0.01f, 0.0f, 1000.0f, 4},
+      {0.3f, 0.0f, 1000.0f, 2},     // weak outer lines dropped
+      {0.01f, 95.0f, 110.0f, 2},    // window
+      {0.01f, 200.0f, 300.0f, 0},
+  };
+  for (const Case& c : cases) {
+    const SpinRun run = Analyse(TwoSpins(100, 110, 10), c.minIntensity, c.low, c.high);
+    EXPECT_EQ(run.result.count, c.count) << c.minIntensity << " " << c.low << " " << c.high;
+    for (int i = 1; i <= run.result.count; ++i) {
+      EXPECT_GE(run.intensity[i], c.minIntensity);
+      EXPECT_GE(run.freq[i], c.low);
+      EXPECT_LE(run.freq[i], c.high);
+    }
+  }
+  // Bounds are inclusive: a window exactly on one line keeps it.
+  const SpinRun all = Analyse(TwoSpins(100, 200, 0), 0.01f);
+  const SpinRun edge = Analyse(TwoSpins(100, 200, 0), 0.01f, 100.0f, 100.0f);
+  EXPECT_EQ(edge.result.count, 2);
+  EXPECT_EQ(all.result.count, 4);
+}
+
+TEST(NSpinAnalyse, LineLimitStopsAndKeepsLinesInOrder) {
+  const OracleSystem sys = RandomSystem(5, 3, 40);
+  const SpinRun all = Analyse(sys, 0.01f);
+  ASSERT_GT(all.result.count, 12);
+  EXPECT_FALSE(all.result.overflow);
+  const SpinRun cut = Analyse(sys, 0.01f, -1e6f, 1e6f, 11);  // room for lines 1 to 10
+  EXPECT_TRUE(cut.result.overflow);
+  ASSERT_EQ(cut.result.count, 10);
+  for (int i = 1; i <= 10; ++i) {
+    EXPECT_EQ(cut.freq[i], all.freq[i]);
+    EXPECT_EQ(cut.intensity[i], all.intensity[i]);
+  }
+  // Exactly as many lines as room: no overflow.
+  const SpinRun exact = Analyse(sys, 0.01f, -1e6f, 1e6f, all.result.count + 1);
+  EXPECT_FALSE(exact.result.overflow);
+  EXPECT_EQ(exact.result.count, all.result.count);
+}
+
+TEST(NSpinAnalyse, EightStrongCouplingsStopAtSixThousandLines) {
+  // Close shifts and large couplings give more than 6000 allowed transitions above 1e-9.
+  const OracleSystem sys = RandomSystem(8, 5, 10);
+  const SpinRun run = Analyse(sys, 1e-9f);
+  EXPECT_TRUE(run.result.overflow);
+  EXPECT_EQ(run.result.count, kNSpinMaxLines);
+}
+
+TEST(NSpinAnalyse, AgreesWithFullHamiltonian) {
+  struct Case {
+    int n;
+    unsigned seed;
+    double spread;  // Hz over which the shifts are spread
+  } cases[] = {
+      {2, 1, 5},    {3, 2, 30},  {3, 3, 0.5}, {4, 4, 20},  {4, 5, 200}, {5, 6, 15},
+      {5, 7, 60},   {6, 8, 40},  {6, 9, 8},   {7, 10, 50}, {7, 11, 20}, {8, 12, 300},
+      {8, 13, 300}, {8, 14, 600},
+  };
+  for (const Case& c : cases) {
+    const OracleSystem sys = RandomSystem(c.n, c.seed, c.spread);
+    // Weak lines are left out on both sides: eight strongly coupled spins have more than 6000
+    // transitions above 1e-4.
+    const float minIntensity = c.n < 8 ? 1e-4f : 1e-3f;
+    const SpinRun run = Analyse(sys, minIntensity);
+    ASSERT_FALSE(run.result.overflow) << c.n << " spins, seed " << c.seed << ": " << run.result.count;
+    EXPECT_EQ(CompareStickSpectra(run.Lines(), OracleSpectrum(sys, minIntensity), 0.001, 0.001), "")
+        << c.n << " spins, seed " << c.seed;
+  }
+}
+
+TEST(NSpinAnalyse, DegenerateSystemsAgreeWithFullHamiltonian) {
+  // Equal shifts, equal couplings, an AA'BB' pattern and uncoupled equal spins.
+  OracleSystem equal(4);
+  equal.shift = {150, 150, 150, 150};
+  for (int k = 0; k < 4; ++k)
+    for (int l = k + 1; l < 4; ++l) equal.Couple(k, l, 7);
+  OracleSystem aabb(4);
+  aabb.shift = {100, 120, 100, 120};
+  aabb.Couple(0, 2, 2);
+  aabb.Couple(1, 3, 3);
+  aabb.Couple(0, 1, 8);
+  aabb.Couple(2, 3, 8);
+  aabb.Couple(0, 3, 1.5);
+  aabb.Couple(1, 2, 1.5);
+  OracleSystem free(6);
+  free.shift = {50, 50, 50, 80, 80, 80.0004};
+  OracleSystem near(5);
+  near.shift = {100, 100.00005, 130, 130.00002, 160};
+  for (int k = 0; k < 5; ++k)
+    for (int l = k + 1; l < 5; ++l) near.Couple(k, l, k + l == 4 ? 0.0 : 3.0 + k - l);
+  for (const OracleSystem* sys : {&equal, &aabb, &free, &near}) {
+    const SpinRun run = Analyse(*sys);
+    EXPECT_EQ(CompareStickSpectra(run.Lines(), OracleSpectrum(*sys), 0.001, 0.001), "")
+        << sys->shift.size() << " spins";
+  }
+}
+
+}  // namespace
