@@ -11,7 +11,6 @@
 #include "engine/exchange_numbers.h"
 #include "platform/msgbox.h"
 
-using exchange::F32;
 using exchange::FiniteFloat;
 
 namespace {
@@ -80,14 +79,19 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
   if (points < 0) return;
   step = std::max(step, 1);
 
-  // The fixed part: K(i, j) off the diagonal, K(i, i) - R(i) on it.
+  // The fixed part: K(i, j) off the diagonal, K(i, i) - R(i) on it. K(i, i) is minus the sum
+  // of row i's other entries, formed here in double: held as a 32-bit float it carries an error
+  // of about one s-1 at rates near 1e7, as much as the line width itself.
   std::array<Complex, kMaxSites * kMaxSites> fixed{};
   for (int i = 0; i < n; ++i) {
+    double rowSum = 0.0;
     for (int j = 0; j < n; ++j) {
-      double re = K[static_cast<size_t>((i + 1) + 9 * (j + 1))];
-      if (i == j) re = F32(re - R[static_cast<size_t>(i + 1)]);
-      fixed[i * n + j] = re;
+      if (i == j) continue;
+      const double rate = K[static_cast<size_t>((i + 1) + 9 * (j + 1))];
+      fixed[i * n + j] = rate;
+      rowSum += rate;
     }
+    fixed[i * n + i] = -rowSum - R[static_cast<size_t>(i + 1)];
   }
   bool reportedHere = false;
   auto reportSingular = [&] {
@@ -105,8 +109,8 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
     const float nu = static_cast<float>(k) * hzPerPt + firstHz;
     std::array<Complex, kMaxSites * kMaxSites> m = fixed;
     for (int i = 0; i < n; ++i) {
-      const double im = F32((static_cast<double>(nu) - V[static_cast<size_t>(i + 1)]) *
-                            -exchange::kTwoPi);
+      const double im = (static_cast<double>(nu) - V[static_cast<size_t>(i + 1)]) *
+                        -exchange::kTwoPi;
       m[i * n + i] = Complex(m[i * n + i].real(), im);
     }
     std::array<Complex, kMaxSites> x{};

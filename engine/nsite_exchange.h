@@ -15,9 +15,10 @@ using SiteMatrix = std::array<float, kAnalysisSlots * kAnalysisSlots>;  // (i, j
 // (v_k = k * gHzPerPt + gHorOffHz), for sites 1..n (1 to 8). Only every step-th point is solved;
 // where the value changed by less than 0.5 the next solved point repeats the last value that
 // did change, and the points between are interpolated linearly. The last point is always
-// solved; nothing beyond `points` (or the array) is read or written. A singular matrix is
-// reported with "Matrix singular " (once per call, or once per SingularReportScope); that point
-// keeps the previous value and the spectrum is still produced.
+// solved; nothing beyond `points` (or the array) is read or written. The diagonal of K is taken
+// as minus the sum of each row's other entries (as the driver builds it), formed in double.
+// A singular matrix is reported with "Matrix singular " (once per call, or once per
+// SingularReportScope); that point keeps the previous value and the spectrum is still produced.
 void ExchangeMatrixLineshape(const SiteArray& P, const SiteArray& R, const SiteArray& V,
                              const SiteMatrix& K, std::vector<float>& out, int n, int points,
                              int step, float scale);
