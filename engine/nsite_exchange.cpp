@@ -127,12 +127,18 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
 
   // Solved (or flat-skipped) points: 0, step, 2 step, ... and always the last point.
   auto nextNode = [&](int k) { return k >= points ? points + 1 : std::min(k + step, points); };
+  // A stretch counts as flat while the value stays within 0.5 of the last value that changed,
+  // and never more than 1e-4 of the largest value so far: with the small multipliers of most
+  // types whole peaks stay below 0.5, and a fixed 0.5 would set every other point of them to 0.
   float previous = 0.0f;
+  float largest = 0.0f;
   int node = 0;
   while (node <= points) {
     const float value = solve(node);
     out[static_cast<size_t>(node)] = FiniteFloat(-static_cast<double>(value));
-    if (std::fabs(previous - value) >= 0.5f) {
+    largest = std::max(largest, std::fabs(value));
+    const float flatBelow = std::min(0.5f, 1e-4f * largest);
+    if (std::fabs(previous - value) >= flatBelow) {
       previous = value;
     } else {
       // Flat: the next node repeats the last changing value unless it is the last point.

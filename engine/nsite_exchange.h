@@ -13,8 +13,9 @@ using SiteMatrix = std::array<float, kAnalysisSlots * kAnalysisSlots>;  // (i, j
 
 // Writes out(k) = scale * 5 * -Re[P^T M(v_k)^-1 1] for the points k = 0..points of the grid
 // (v_k = k * gHzPerPt + gHorOffHz), for sites 1..n (1 to 8). Only every step-th point is solved;
-// where the value changed by less than 0.5 the next solved point repeats the last value that
-// did change, and the points between are interpolated linearly. The last point is always
+// where the value stays within the flat limit (0.5, or 1e-4 of the largest value so far when
+// that is less) of the last value that changed more, the next solved point repeats that value;
+// the points between are interpolated linearly. The last point is always
 // solved; nothing beyond `points` (or the array) is read or written. The diagonal of K is taken
 // as minus the sum of each row's other entries (as the driver builds it), formed in double.
 // A singular matrix is reported with "Matrix singular " (once per call, or once per
