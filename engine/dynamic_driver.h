@@ -49,11 +49,11 @@ void CopySpectrumTo2();
 void ClearPoints(std::vector<float>& spectrum);
 
 // The families of types.
-void TwoSiteTypes(int type);      // 15, 17, 38
-void CoupledABTypes(int type);    // 16, 27, 28, 32, 33, 40
-void NSiteTypes(int type);        // 18-22, 25, 26, 29, 30, 31, 36, 41
-void MultipletType42();           // 42
+void TwoSiteTypes(int type);        // 15, 17, 38
+void CoupledABTypes(int type);      // 16, 27, 28, 32, 33, 40
+void NSiteTypes(int type);          // 18-22, 25, 26, 29, 30, 31, 36, 41
+void MultipletType42();             // 42
 void RandomPartnerTypes(int type);  // 23, 24, 37, 43
-void XPartOfABXType35();          // 35
+void XPartOfABXType35();            // 35
 
 }  // namespace dynamic

@@ -22,15 +22,15 @@ void KeepTwoSites(float pA, float pB, float rA, float rB) {
   gSiteR2[2] = rB;
 }
 
-void TwoSite(float pA, float pB, float rA, float rB, float vA, float vB,
-             std::vector<float>& target, float scale) {
+void TwoSite(float pA, float pB, float rA, float rB, float vA, float vB, std::vector<float>& target,
+             float scale) {
   TwoSiteLineshape(Tau(Par(1)), pA, pB, rA, rB, (vA + vB) * 0.5f, vA - vB, target, scale);
 }
 
 // Coupled AB pair of types 27, 28, 32 in X spin state m: A moves by m Jax, B by m Jbx.
 void ABInXState(float m, std::vector<float>& target, float scale) {
-  CoupledABLineshape(Par(5), T2(Par(6)), Par(2), Par(0) + m * Par(3), Par(1) + m * Par(4),
-                     target, scale);
+  CoupledABLineshape(Par(5), T2(Par(6)), Par(2), Par(0) + m * Par(3), Par(1) + m * Par(4), target,
+                     scale);
 }
 
 void Type38() {
@@ -44,12 +44,11 @@ void Type38() {
     for (int s2 : signs) {
       for (int s3 : signs) {
         for (int s4 : signs) {
-          const float va = Par(0) + s1 * Par(3) / 2 + s2 * Par(5) / 2 + s3 * Par(7) / 2 +
-                           s4 * Par(9) / 2;
-          const float vb = Par(1) + s1 * Par(4) / 2 + s2 * Par(6) / 2 + s3 * Par(8) / 2 +
-                           s4 * Par(10) / 2;
-          TwoSiteLineshape(tau, pA, pB, rA, rB, (va + vb) * 0.5f, va - vb, gSpectrum2,
-                           gVertMult);
+          const float va =
+              Par(0) + s1 * Par(3) / 2 + s2 * Par(5) / 2 + s3 * Par(7) / 2 + s4 * Par(9) / 2;
+          const float vb =
+              Par(1) + s1 * Par(4) / 2 + s2 * Par(6) / 2 + s3 * Par(8) / 2 + s4 * Par(10) / 2;
+          TwoSiteLineshape(tau, pA, pB, rA, rB, (va + vb) * 0.5f, va - vb, gSpectrum2, gVertMult);
           Combine(gSpectrum, 1.0f, gSpectrum2, gSpectrum);
         }
       }
@@ -120,14 +119,9 @@ void CoupledABTypes(int type) {
       ABInXState(-1.5f, gSpectrum, 0.25f * gVertMult);
       Combine(gSpectrum, 1.0f, gSpectrum2, gSpectrum);
       break;
-    case 33:
-      Type33();
-      break;
-    case 40:
-      QuartetT1Lineshape(Par(0), Par(4), Par(1), gVertMult);
-      break;
-    default:
-      break;
+    case 33: Type33(); break;
+    case 40: QuartetT1Lineshape(Par(0), Par(4), Par(1), gVertMult); break;
+    default: break;
   }
 }
 

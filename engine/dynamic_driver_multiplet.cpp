@@ -64,7 +64,8 @@ void MultipletType42() {
           const long offset = widened ? static_cast<long>(o) : 0;
           for (int i = 0; i <= points && i < static_cast<int>(gSpectrum.size()); ++i) {
             const long j = i + offset;
-            if (j >= 0 && j < static_cast<long>(w.size())) gSpectrum[static_cast<size_t>(i)] += w[static_cast<size_t>(j)];
+            if (j >= 0 && j < static_cast<long>(w.size()))
+              gSpectrum[static_cast<size_t>(i)] += w[static_cast<size_t>(j)];
           }
         }
       }

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "drawlib/ini/libr_ini.h"
 #include "engine/analyses.h"
 #include "engine/custom_population.h"
 #include "engine/dynamic_driver.h"
@@ -37,8 +36,7 @@ void GenericNSite(int n, int kPar, int firstRatio, int pop, int rate, bool hundr
 void Type20() {
   std::string tempK;
   float T = Groups().CurrentTempK(tempK) ? static_cast<float>(Val(tempK)) : 0.0f;
-  CustomPopulation(gSimPar[16].Value, gSimPar[17].Value, gSimPar[18].Value, gSimPar[19].Value,
-                   T);
+  CustomPopulation(gSimPar[16].Value, gSimPar[17].Value, gSimPar[18].Value, gSimPar[19].Value, T);
   GenericNSite(5, 5, 6, 16, 21);
 }
 

@@ -12,45 +12,42 @@ namespace {
 
 struct RandomModel {
   int sites;
-  std::vector<float> pops;     // site 1..n
-  std::vector<int> multiples;  // frequency of site i: Va + multiples[i] * J
+  std::vector<float> pops;               // site 1..n
+  std::vector<int> multiples;            // frequency of site i: Va + multiples[i] * J
   std::vector<std::vector<float>> rows;  // rate / k; the diagonal entry is ignored
 };
 
 // The decimal constants are those of the model (0.333333, not 1/3).
 const RandomModel& ModelOf(int type) {
-  static const RandomModel k43{3, {0.25f, 0.5f, 0.25f}, {1, 0, -1},
-                               {{0, 0.5f, 0}, {0.25f, 0, 0.25f}, {0, 0.5f, 0}}};
-  static const RandomModel k23{
-      5,
-      {0.1111f, 0.2222f, 0.3333f, 0.2222f, 0.1111f},
-      {2, 1, 0, -1, -2},
-      {{0, 0.333333f, 0.333333f, 0, 0},
-       {0.166667f, 0, 0.333333f, 0.166667f, 0},
-       {0.111111f, 0.222222f, 0, 0.222222f, 0.111111f},
-       {0, 0.166667f, 0.333333f, 0, 0.166667f},
-       {0, 0, 0.333333f, 0.333333f, 0}}};
-  static const RandomModel k24{
-      6,
-      {0.1111f, 0.2222f, 0.1111f, 0.2222f, 0.2222f, 0.1111f},
-      {2, 1, 0, 0, -1, -2},
-      {{0, 0.333333f, 0, 0.333333f, 0, 0},
-       {0.166667f, 0, 0.166667f, 0.166667f, 0.166667f, 0},
-       {0, 0.333333f, 0, 0, 0.333333f, 0},
-       {0.166667f, 0.166667f, 0, 0, 0.166667f, 0.166667f},
-       {0, 0.166667f, 0.166667f, 0.166667f, 0, 0.166667f},
-       {0, 0, 0, 0.333333f, 0.333333f, 0}}};
-  static const RandomModel k37{
-      7,
-      {0.0625f, 0.125f, 0.1875f, 0.25f, 0.1875f, 0.125f, 0.0625f},
-      {3, 2, 1, 0, -1, -2, -3},
-      {{0, 0.25f, 0.25f, 0.25f, 0, 0, 0},
-       {0.125f, 0, 0.25f, 0.25f, 0.125f, 0, 0},
-       {0.083333f, 0.166667f, 0, 0.25f, 0.1666667f, 0.083333f, 0},
-       {0.0625f, 0.125f, 0.1875f, 0, 0.1875f, 0.125f, 0.0625f},
-       {0, 0.083333f, 0.166667f, 0.25f, 0, 0.166667f, 0.083333f},
-       {0, 0, 0.125f, 0.25f, 0.25f, 0, 0.125f},
-       {0, 0, 0, 0.25f, 0.25f, 0.25f, 0}}};
+  static const RandomModel k43{
+      3, {0.25f, 0.5f, 0.25f}, {1, 0, -1}, {{0, 0.5f, 0}, {0.25f, 0, 0.25f}, {0, 0.5f, 0}}};
+  static const RandomModel k23{5,
+                               {0.1111f, 0.2222f, 0.3333f, 0.2222f, 0.1111f},
+                               {2, 1, 0, -1, -2},
+                               {{0, 0.333333f, 0.333333f, 0, 0},
+                                {0.166667f, 0, 0.333333f, 0.166667f, 0},
+                                {0.111111f, 0.222222f, 0, 0.222222f, 0.111111f},
+                                {0, 0.166667f, 0.333333f, 0, 0.166667f},
+                                {0, 0, 0.333333f, 0.333333f, 0}}};
+  static const RandomModel k24{6,
+                               {0.1111f, 0.2222f, 0.1111f, 0.2222f, 0.2222f, 0.1111f},
+                               {2, 1, 0, 0, -1, -2},
+                               {{0, 0.333333f, 0, 0.333333f, 0, 0},
+                                {0.166667f, 0, 0.166667f, 0.166667f, 0.166667f, 0},
+                                {0, 0.333333f, 0, 0, 0.333333f, 0},
+                                {0.166667f, 0.166667f, 0, 0, 0.166667f, 0.166667f},
+                                {0, 0.166667f, 0.166667f, 0.166667f, 0, 0.166667f},
+                                {0, 0, 0, 0.333333f, 0.333333f, 0}}};
+  static const RandomModel k37{7,
+                               {0.0625f, 0.125f, 0.1875f, 0.25f, 0.1875f, 0.125f, 0.0625f},
+                               {3, 2, 1, 0, -1, -2, -3},
+                               {{0, 0.25f, 0.25f, 0.25f, 0, 0, 0},
+                                {0.125f, 0, 0.25f, 0.25f, 0.125f, 0, 0},
+                                {0.083333f, 0.166667f, 0, 0.25f, 0.1666667f, 0.083333f, 0},
+                                {0.0625f, 0.125f, 0.1875f, 0, 0.1875f, 0.125f, 0.0625f},
+                                {0, 0.083333f, 0.166667f, 0.25f, 0, 0.166667f, 0.083333f},
+                                {0, 0, 0.125f, 0.25f, 0.25f, 0, 0.125f},
+                                {0, 0, 0, 0.25f, 0.25f, 0.25f, 0}}};
   switch (type) {
     case 23: return k23;
     case 24: return k24;
@@ -72,7 +69,8 @@ void RandomPartnerTypes(int type) {
   ClearRates(model.sites);
   for (int i = 0; i < model.sites; ++i) {
     for (int j = 0; j < model.sites; ++j) {
-      if (i != j) SetRate(i + 1, j + 1, model.rows[static_cast<size_t>(i)][static_cast<size_t>(j)] * k);
+      if (i != j)
+        SetRate(i + 1, j + 1, model.rows[static_cast<size_t>(i)][static_cast<size_t>(j)] * k);
     }
   }
   FillDiagonal(model.sites);

@@ -1,7 +1,7 @@
 // Steps shared by the cases of the dynamic-NMR driver.
 #include <algorithm>
-#include <initializer_list>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 #include "engine/dynamic_driver.h"

@@ -50,8 +50,8 @@ void TwoSiteLineshape(float tau, float pA, float pB, float rA, float rB, float v
   }
 }
 
-void CoupledABLineshape(float k, float T2, float J, float vA, float vB,
-                        std::vector<float>& target, float scale) {
+void CoupledABLineshape(float k, float T2, float J, float vA, float vB, std::vector<float>& target,
+                        float scale) {
   // At rates up to 1e7 s-1 the terms of the denominators and numerators cancel to a few
   // digits, so this kernel works in double; W is formed without the k^2 - k^2 cancellation.
   const double twoPi = static_cast<float>(kTwoPi);

@@ -14,8 +14,8 @@ void TwoSiteLineshape(float tau, float pA, float pB, float rA, float rB, float v
 
 // Mutual exchange of the two nuclei of a coupled AB pair at rate k (s-1); T2 in s, J, vA, vB in
 // Hz. Slow exchange gives the AB quartet, fast exchange one line at (vA + vB) / 2.
-void CoupledABLineshape(float k, float T2, float J, float vA, float vB,
-                        std::vector<float>& target, float scale);
+void CoupledABLineshape(float k, float T2, float J, float vA, float vB, std::vector<float>& target,
+                        float scale);
 
 // A 1:1:1:1 quartet of coupling J (Hz) centred at v0 (Hz), collapsed by the relaxation time T1
 // (ms) of its spin-3/2 coupling partner; always written into gSpectrum. Point i is evaluated one

@@ -71,9 +71,8 @@ void ExchangeMatrixLineshape(const SiteArray& P, const SiteArray& R, const SiteA
 }
 
 void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const SiteArray& V,
-                                   const SiteMatrix& K, std::vector<float>& out, int n,
-                                   int points, int step, float scale, float firstHz,
-                                   float hzPerPt) {
+                                   const SiteMatrix& K, std::vector<float>& out, int n, int points,
+                                   int step, float scale, float firstHz, float hzPerPt) {
   if (n < 1 || n > kMaxSites) return;
   points = std::min(points, static_cast<int>(out.size()) - 1);
   if (points < 0) return;
@@ -107,10 +106,10 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
   float lastValue = 0.0f;  // value at the last solved point
   auto solve = [&](int k) -> float {
     const float nu = static_cast<float>(k) * hzPerPt + firstHz;
-    std::array<Complex, kMaxSites * kMaxSites> m = fixed;
+    std::array<Complex, kMaxSites* kMaxSites> m = fixed;
     for (int i = 0; i < n; ++i) {
-      const double im = (static_cast<double>(nu) - V[static_cast<size_t>(i + 1)]) *
-                        -exchange::kTwoPi;
+      const double im =
+          (static_cast<double>(nu) - V[static_cast<size_t>(i + 1)]) * -exchange::kTwoPi;
       m[i * n + i] = Complex(m[i * n + i].real(), im);
     }
     std::array<Complex, kMaxSites> x{};
@@ -119,7 +118,8 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
       return lastValue;
     }
     double sum = 0.0;
-    for (int i = 0; i < n; ++i) sum += static_cast<double>(P[static_cast<size_t>(i + 1)]) * x[i].real();
+    for (int i = 0; i < n; ++i)
+      sum += static_cast<double>(P[static_cast<size_t>(i + 1)]) * x[i].real();
     const float value = FiniteFloat(static_cast<double>(scale) * 5.0 * sum);
     lastValue = value;
     return value;
@@ -154,8 +154,8 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
   for (int k0 = 0; k0 < points;) {
     const int k1 = std::min(k0 + step, points);
     const int gap = k1 - k0;
-    const float slope = (out[static_cast<size_t>(k1)] - out[static_cast<size_t>(k0)]) /
-                        static_cast<float>(gap);
+    const float slope =
+        (out[static_cast<size_t>(k1)] - out[static_cast<size_t>(k0)]) / static_cast<float>(gap);
     for (int j = 1; j < gap; ++j) {
       out[static_cast<size_t>(k0 + j)] =
           static_cast<float>(j) * slope + out[static_cast<size_t>(k0)];

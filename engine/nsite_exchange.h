@@ -26,9 +26,8 @@ void ExchangeMatrixLineshape(const SiteArray& P, const SiteArray& R, const SiteA
 
 // As ExchangeMatrixLineshape, with point k at firstHz + k * hzPerPt (32-bit).
 void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const SiteArray& V,
-                                   const SiteMatrix& K, std::vector<float>& out, int n,
-                                   int points, int step, float scale, float firstHz,
-                                   float hzPerPt);
+                                   const SiteMatrix& K, std::vector<float>& out, int n, int points,
+                                   int step, float scale, float firstHz, float hzPerPt);
 
 // While one of these lives, "Matrix singular " is shown at most once in all kernel calls (one
 // calculation of the dynamic driver).

@@ -21,9 +21,7 @@ class CustomPopulationTest : public EngineTest {
     EXPECT_EQ(pc, 15.0f);
     return pd;
   }
-  void Section(const std::string& keys) {
-    WriteSettings("[Kavo 5 Spin LiI Pelko]\r\n" + keys);
-  }
+  void Section(const std::string& keys) { WriteSettings("[Kavo 5 Spin LiI Pelko]\r\n" + keys); }
 };
 
 TEST_F(CustomPopulationTest, ComputesThePopulationFromTheEquilibrium) {

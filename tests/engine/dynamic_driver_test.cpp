@@ -79,8 +79,8 @@ class DynamicDriverTest : public EngineTest {
 };
 
 TEST_F(DynamicDriverTest, EveryTypeAtItsDefaults) {
-  const int types[] = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27,
-                       28, 29, 30, 31, 32, 33, 35, 36, 37, 38, 40, 41, 42, 43};
+  const int types[] = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
+                       29, 30, 31, 32, 33, 35, 36, 37, 38, 40, 41, 42, 43};
   const std::set<int> notice = {18, 19, 20, 21, 22, 23, 24, 25, 26, 29, 30, 31, 35, 36, 37, 41, 42};
   for (int type : types) {
     SCOPED_TRACE(type);
@@ -101,7 +101,8 @@ TEST_F(DynamicDriverTest, EveryTypeAtItsDefaults) {
       return m.text == "Calculating" && m.line == 1 && m.where == "Left";
     });
     EXPECT_EQ(noticed, notice.count(type) == 1);
-    for (const auto& box : window.valueBoxes) EXPECT_EQ(box.second.find_first_of("naif"), std::string::npos);
+    for (const auto& box : window.valueBoxes)
+      EXPECT_EQ(box.second.find_first_of("naif"), std::string::npos);
   }
   EXPECT_TRUE(boxes.empty());
 }
@@ -117,8 +118,7 @@ TEST_F(DynamicDriverTest, PopulationsNormalisedAndShown) {
   EXPECT_FLOAT_EQ(P(7), 25.0f);
   EXPECT_FLOAT_EQ(P(8), 41.666668f);
   EXPECT_FLOAT_EQ(P(9), 33.333332f);
-  EXPECT_THAT(window.valueBoxes,
-              ElementsAre(Pair(7, "25.00"), Pair(8, "41.67"), Pair(9, "33.33")));
+  EXPECT_THAT(window.valueBoxes, ElementsAre(Pair(7, "25.00"), Pair(8, "41.67"), Pair(9, "33.33")));
   EXPECT_FLOAT_EQ(gSitePop[1], 0.25f);
 }
 
@@ -146,9 +146,19 @@ TEST_F(DynamicDriverTest, DependentParametersAndWeightedSums) {
 
   // Type 26 overwrites the mirror parameters from their partners.
   Select(26);
-  Set(6, 1.5f); Set(7, 2.5f); Set(9, 3.5f); Set(12, 4.5f);
-  Set(11, 9.0f); Set(13, 9.0f); Set(14, 9.0f); Set(15, 9.0f);
-  Set(16, 10.0f); Set(17, 20.0f); Set(18, 99.0f); Set(19, 99.0f); Set(20, 40.0f);
+  Set(6, 1.5f);
+  Set(7, 2.5f);
+  Set(9, 3.5f);
+  Set(12, 4.5f);
+  Set(11, 9.0f);
+  Set(13, 9.0f);
+  Set(14, 9.0f);
+  Set(15, 9.0f);
+  Set(16, 10.0f);
+  Set(17, 20.0f);
+  Set(18, 99.0f);
+  Set(19, 99.0f);
+  Set(20, 40.0f);
   CalcDynamicSpectrum();
   EXPECT_EQ(P(13), 1.5f);
   EXPECT_EQ(P(14), 3.5f);
@@ -233,7 +243,8 @@ TEST_F(DynamicDriverTest, MultipletTypesWithoutCouplingAreSixteenFold) {
     float copies;
     double tolerance;
   };
-  for (const Case& c : {Case{0.0f, 16.0f, 1e-5}, Case{1500.0f, 6.0f, 1e-2}, Case{9000.0f, 6.0f, 1e-2}}) {
+  for (const Case& c :
+       {Case{0.0f, 16.0f, 1e-5}, Case{1500.0f, 6.0f, 1e-2}, Case{9000.0f, 6.0f, 1e-2}}) {
     SCOPED_TRACE(c.J);
     Select(42);
     for (int k = 13; k <= 16; ++k) Set(k, c.J);
@@ -260,11 +271,11 @@ TEST_F(DynamicDriverTest, EdgeInputsGiveFiniteSpectra) {
     std::vector<std::pair<int, float>> values;
   };
   const Case cases[] = {
-      {35, {{0, 0.0f}}},                     // Vab = 0
-      {35, {{0, 0.0f}, {2, 0.0f}}},          // Vab = Jab = 0
-      {35, {{3, 5.0f}, {4, 5.0f}}},          // Jax = Jbx: two X lines of zero intensity
-      {40, {{0, 0.0f}}},                     // quartet without coupling
-      {16, {{2, 0.0f}}},                     // no line width
+      {35, {{0, 0.0f}}},             // Vab = 0
+      {35, {{0, 0.0f}, {2, 0.0f}}},  // Vab = Jab = 0
+      {35, {{3, 5.0f}, {4, 5.0f}}},  // Jax = Jbx: two X lines of zero intensity
+      {40, {{0, 0.0f}}},             // quartet without coupling
+      {16, {{2, 0.0f}}},             // no line width
       {15, {{2, 0.0f}, {3, 0.0f}}},
       {18, {{10, 0.0f}, {11, 0.0f}, {12, 0.0f}}},
       {33, {{0, 0.0f}, {1, 0.0f}, {8, 0.0f}}},
@@ -295,7 +306,7 @@ TEST_F(DynamicDriverTest, SingularMatrixReportedOncePerCalculation) {
 TEST_F(DynamicDriverTest, FiveSitesTakeThePopulationModelAtTheItemTemperature) {
   WriteSettings(
       "[Kavo 5 Spin LiI Pelko]\r\nOK=OK\r\nLiConc=1\r\nIConc=0.35\r\nDeltaH=0\r\nDeltaS=0\r\n");
-  Select(20);  // populations 20, 30, 15, 25, 10
+  Select(20);             // populations 20, 30, 15, 25, 10
   CalcDynamicSpectrum();  // no group open: no temperature
   EXPECT_THAT(boxes.texts(), ElementsAre("No Temperature specified"));
   EXPECT_FLOAT_EQ(P(19), 25.0f);

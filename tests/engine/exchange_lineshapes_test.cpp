@@ -35,8 +35,9 @@ class ExchangeLineshapeTest : public ::testing::Test {
     float running = 0.0f;
     for (int i = 0; i <= gNumPts; ++i) {
       running += gHzPerPt;
-      const double nu = accumulated ? static_cast<double>(gHorOffHz) + running
-                                    : static_cast<double>(gHorOffHz + static_cast<float>(i) * gHzPerPt);
+      const double nu = accumulated
+                            ? static_cast<double>(gHorOffHz) + running
+                            : static_cast<double>(gHorOffHz + static_cast<float>(i) * gHzPerPt);
       const double e = expected(nu);
       peak = std::max(peak, std::fabs(e));
       worst = std::max(worst, std::fabs(actual[static_cast<size_t>(i)] - e));
@@ -56,9 +57,9 @@ TEST_F(ExchangeLineshapeTest, TwoSiteMatchesBlochMcConnellAtEveryRate) {
   struct Case {
     double rateSum, pA, widthA, widthB;
   };
-  const Case cases[] = {{1e-7, 0.5, 0.5, 0.5},  {0.001, 0.3, 0.5, 2.0}, {1.0, 0.5, 1.0, 1.0},
-                        {30.0, 0.7, 0.5, 0.8},  {300.0, 0.5, 0.5, 0.5}, {3000.0, 0.2, 2.0, 0.5},
-                        {1e5, 0.5, 0.5, 0.5},   {1e7, 0.4, 0.5, 1.5}};
+  const Case cases[] = {{1e-7, 0.5, 0.5, 0.5}, {0.001, 0.3, 0.5, 2.0}, {1.0, 0.5, 1.0, 1.0},
+                        {30.0, 0.7, 0.5, 0.8}, {300.0, 0.5, 0.5, 0.5}, {3000.0, 0.2, 2.0, 0.5},
+                        {1e5, 0.5, 0.5, 0.5},  {1e7, 0.4, 0.5, 1.5}};
   Grid(2000, 0.0f, 300.0f);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rateSum);
@@ -67,9 +68,8 @@ TEST_F(ExchangeLineshapeTest, TwoSiteMatchesBlochMcConnellAtEveryRate) {
     const float rA = static_cast<float>(kPi * c.widthA), rB = static_cast<float>(kPi * c.widthB);
     TwoSiteLineshape(tau, pA, pB, rA, rB, 120.0f, -40.0f, gSpectrum, 2.0f);
     const auto sites = dyn_oracle::TwoSites(tau, pA, pB, rA, rB, 100.0, 140.0);
-    EXPECT_LT(RelativeError(gSpectrum, [&](double nu) {
-                return 2.0 * dyn_oracle::BlochMcConnell(sites, nu);
-              }),
+    EXPECT_LT(RelativeError(gSpectrum,
+                            [&](double nu) { return 2.0 * dyn_oracle::BlochMcConnell(sites, nu); }),
               1e-4);
   }
 }
@@ -86,9 +86,11 @@ TEST_F(ExchangeLineshapeTest, CoupledABMatchesLiouvilleSpaceUpToTheLargestRates)
       SCOPED_TRACE(testing::Message() << "J " << p.J << " k " << k);
       const float T2 = static_cast<float>(1.0 / (kPi * 1.0));
       CoupledABLineshape(static_cast<float>(k), T2, p.J, p.vA, p.vB, gSpectrum, 3.0f);
-      EXPECT_LT(RelativeError(gSpectrum, [&](double nu) {
-                  return 3.0 * 0.5 * dyn_oracle::CoupledABPair(k, 1.0 / T2, p.J, p.vA, p.vB, nu);
-                }),
+      EXPECT_LT(RelativeError(gSpectrum,
+                              [&](double nu) {
+                                return 3.0 * 0.5 *
+                                       dyn_oracle::CoupledABPair(k, 1.0 / T2, p.J, p.vA, p.vB, nu);
+                              }),
                 1e-4);
     }
   }
@@ -118,7 +120,7 @@ TEST_F(ExchangeLineshapeTest, QuartetT1MatchesRelaxingSpinThreeHalves) {
   struct Case {
     float J, T1ms;
   };
-  const Case cases[] = {{12.0f, 100.0f}, {12.0f, 10.0f}, {12.0f, 1.0f},    {12.0f, 0.05f},
+  const Case cases[] = {{12.0f, 100.0f}, {12.0f, 10.0f},  {12.0f, 1.0f}, {12.0f, 0.05f},
                         {-7.0f, 30.0f},  {7.0f, 5000.0f}, {40.0f, 0.01f}};
   Grid(2000, 0.0f, 300.0f);
   for (const Case& c : cases) {
@@ -126,12 +128,12 @@ TEST_F(ExchangeLineshapeTest, QuartetT1MatchesRelaxingSpinThreeHalves) {
     QuartetT1Lineshape(c.J, c.T1ms, 150.0f, 2.0f);
     // The kernel's height is scaled by 1/(4 T1): its area is 125 / T1(ms) per unit scale.
     const double T1 = c.T1ms * 0.001;
-    EXPECT_LT(RelativeError(gSpectrum,
-                            [&](double nu) {
-                              return 2.0 / (4.0 * T1) *
-                                     dyn_oracle::QuartetRelaxing(c.J, T1, 150.0, nu);
-                            },
-                            true),
+    EXPECT_LT(RelativeError(
+                  gSpectrum,
+                  [&](double nu) {
+                    return 2.0 / (4.0 * T1) * dyn_oracle::QuartetRelaxing(c.J, T1, 150.0, nu);
+                  },
+                  true),
               1e-4);
   }
 }

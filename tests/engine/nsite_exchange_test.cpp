@@ -85,10 +85,12 @@ TEST_F(NSiteExchangeTest, MatchesBlochMcConnellUpToTheLargestRates) {
     three.Pair(1, 3, k * 0.5f);
     three.Pair(2, 3, k * 0.7f);
     three.Diagonal();
-    Model seven({0.1f, 0.2f, 0.15f, 0.05f, 0.2f, 0.1f, 0.2f}, {0.5f, 0.5f, 0.5f, 2.0f, 0.5f, 1.0f, 0.5f},
+    Model seven({0.1f, 0.2f, 0.15f, 0.05f, 0.2f, 0.1f, 0.2f},
+                {0.5f, 0.5f, 0.5f, 2.0f, 0.5f, 1.0f, 0.5f},
                 {60.0f, 100.0f, 140.0f, 180.0f, 200.0f, 220.0f, 260.0f});
     for (int a = 1; a <= 7; ++a) {
-      for (int b = a + 1; b <= 7; ++b) seven.Pair(a, b, k * static_cast<float>(0.3 + 0.1 * (a + b)));
+      for (int b = a + 1; b <= 7; ++b)
+        seven.Pair(a, b, k * static_cast<float>(0.3 + 0.1 * (a + b)));
     }
     seven.Diagonal();
     for (const Model* m : {&three, &seven}) {
@@ -118,8 +120,7 @@ TEST_F(NSiteExchangeTest, OneAndTwoSiteReferences) {
   two.K[2 + 9 * 1] = total * 0.3f;
   two.Diagonal();
   ExchangeMatrixLineshape(two.P, two.R, two.V, two.K, gSpectrum, 2, gNumPts, 1, 1e6f);
-  TwoSiteLineshape(1.0f / total, 0.3f, 0.7f, two.R[1], two.R[2], 140.0f, -40.0f, gSpectrum2,
-                   1e6f);
+  TwoSiteLineshape(1.0f / total, 0.3f, 0.7f, two.R[1], two.R[2], 140.0f, -40.0f, gSpectrum2, 1e6f);
   double worst = 0.0, peak = 0.0;
   for (int i = 0; i <= gNumPts; ++i) {
     peak = std::max(peak, 5.0 * gSpectrum2[static_cast<size_t>(i)]);
@@ -154,7 +155,8 @@ TEST_F(NSiteExchangeTest, FlatStretchesSkipOnlyWhatTheyCanAfford) {
   for (int i = 1; i <= gNumPts; ++i) {
     const double exact = 1e4 * 5.0 * dyn_oracle::BlochMcConnell(oracle, Nu(i));
     EXPECT_LE(std::fabs(gSpectrum[static_cast<size_t>(i)] - exact), 1.0);
-    repeats += i > 1000 && gSpectrum[static_cast<size_t>(i)] == gSpectrum[static_cast<size_t>(i - 2)];
+    repeats +=
+        i > 1000 && gSpectrum[static_cast<size_t>(i)] == gSpectrum[static_cast<size_t>(i - 2)];
   }
   EXPECT_GT(repeats, 100);
 
@@ -196,7 +198,10 @@ TEST_F(NSiteExchangeTest, SingularMatrixReportedOncePerScopeAndSpectrumFinite) {
 TEST(GaussJordanInvertTest, InvertsAndReportsSingularMatrices) {
   MsgBoxRecorder boxes;
   FloatMatrix a(3);
-  a.at(1, 1) = 4; a.at(1, 2) = 7; a.at(2, 1) = 2; a.at(2, 2) = 6;
+  a.at(1, 1) = 4;
+  a.at(1, 2) = 7;
+  a.at(2, 1) = 2;
+  a.at(2, 2) = 6;
   int16_t flag = 5;
   GaussJordanInvert(a, 2, flag);
   EXPECT_EQ(flag, 0);
@@ -210,7 +215,8 @@ TEST(GaussJordanInvertTest, InvertsAndReportsSingularMatrices) {
   FloatMatrix b(15), original(15);
   for (int r = 1; r <= 14; ++r) {
     for (int c = 1; c <= 14; ++c) {
-      b.at(r, c) = original.at(r, c) = (r == c) ? -20.0f - r : static_cast<float>((r * 7 + c * 3) % 5) - 2.0f;
+      b.at(r, c) = original.at(r, c) =
+          (r == c) ? -20.0f - r : static_cast<float>((r * 7 + c * 3) % 5) - 2.0f;
     }
   }
   GaussJordanInvert(b, 14, flag);
@@ -224,7 +230,8 @@ TEST(GaussJordanInvertTest, InvertsAndReportsSingularMatrices) {
   }
 
   FloatMatrix zeroRow(3);
-  zeroRow.at(1, 1) = 1; zeroRow.at(1, 2) = 2;
+  zeroRow.at(1, 1) = 1;
+  zeroRow.at(1, 2) = 2;
   GaussJordanInvert(zeroRow, 2, flag);
   EXPECT_EQ(flag, -1);
   ASSERT_EQ(boxes.count(), 1u);

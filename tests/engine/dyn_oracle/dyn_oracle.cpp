@@ -62,14 +62,15 @@ double CoupledABPair(double k, double r2, double J, double vA, double vB, double
   ix = (ip + im) * 0.5;
   iy = (ip - im) * Complex(0, -0.5);
   const CMatrix iz1 = Kron(iz, one), iz2 = Kron(one, iz);
-  const CMatrix H = kTwoPi * (vA * iz1 + vB * iz2 +
-                              J * (Kron(ix, ix) + Kron(iy, iy) + Kron(iz, iz)));
+  const CMatrix H =
+      kTwoPi * (vA * iz1 + vB * iz2 + J * (Kron(ix, ix) + Kron(iy, iy) + Kron(iz, iz)));
   CMatrix swap = CMatrix::Zero(4, 4);  // exchanges the states of the two spins
   swap(0, 0) = swap(3, 3) = 1.0;
   swap(1, 2) = swap(2, 1) = 1.0;
   const CMatrix id4 = CMatrix::Identity(4, 4), id16 = CMatrix::Identity(16, 16);
   const CMatrix commutator = Kron(id4, H) - Kron(H.transpose(), id4);
-  const CMatrix L = Complex(0, -1) * commutator - r2 * id16 + k * (Kron(swap.transpose(), swap) - id16);
+  const CMatrix L =
+      Complex(0, -1) * commutator - r2 * id16 + k * (Kron(swap.transpose(), swap) - id16);
   const CMatrix fPlus = Kron(ip, one) + Kron(one, ip);
   const CMatrix fMinus = Kron(im, one) + Kron(one, im);
   const CMatrix A = Complex(0, kTwoPi * nu) * id16 - L;
