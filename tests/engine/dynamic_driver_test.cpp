@@ -107,6 +107,42 @@ TEST_F(DynamicDriverTest, EveryTypeAtItsDefaults) {
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(DynamicDriverTest, ExchangeMatricesKeepDetailedBalance) {
+  // Each type's sites hold populations summing to 1, rows that sum to zero and pop(i) k(i, j) =
+  // pop(j) k(j, i): a wrong entry of a fixed table or a pair written the wrong way round breaks it.
+  const std::pair<int, int> typeSites[] = {{18, 3}, {19, 4}, {20, 5}, {21, 6}, {22, 4}, {23, 5},
+                                           {24, 6}, {25, 4}, {26, 5}, {29, 7}, {30, 7}, {31, 5},
+                                           {35, 4}, {36, 5}, {37, 7}, {41, 3}, {42, 3}, {43, 3}};
+  for (const auto& [type, n] : typeSites) {
+    SCOPED_TRACE(type);
+    Select(static_cast<int16_t>(type));
+    CalcDynamicSpectrum();
+    double popSum = 0.0;
+    for (int i = 1; i <= n; ++i) {
+      popSum += gSitePop[static_cast<size_t>(i)];
+      double row = 0.0;
+      for (int j = 1; j <= n; ++j) {
+        row += ExchKAt(i, j);
+        const double forward = gSitePop[static_cast<size_t>(i)] * ExchKAt(i, j);
+        const double backward = gSitePop[static_cast<size_t>(j)] * ExchKAt(j, i);
+        EXPECT_NEAR(forward, backward, 1e-5 * (std::fabs(forward) + 1e-3)) << i << " " << j;
+      }
+      EXPECT_NEAR(row, 0.0, 1e-5 * std::fabs(ExchKAt(i, i)) + 1e-6) << i;
+    }
+    EXPECT_NEAR(popSum, 1.0, 2e-3);
+  }
+}
+
+TEST_F(DynamicDriverTest, RandomPartnersCollapseToOneLineAtFastExchange) {
+  for (int16_t type : {23, 24, 37, 43}) {
+    SCOPED_TRACE(type);
+    Select(type);
+    Set(2, 8e6f);
+    CalcDynamicSpectrum();
+    EXPECT_NEAR(HzAtMax(0, gNumPts), P(0), gHzPerPt);
+  }
+}
+
 TEST_F(DynamicDriverTest, PopulationsNormalisedAndShown) {
   CommaLocale comma;  // the boxes show a point whatever the regional format
   Select(18);
@@ -263,6 +299,18 @@ TEST_F(DynamicDriverTest, XPartOfExchangingAbx) {
   EXPECT_FLOAT_EQ(gLineFreq[1], P(1) - (P(3) + P(4)) * 0.5f);
   EXPECT_FLOAT_EQ(gLineFreq[2], P(1) + (P(3) + P(4)) * 0.5f);
   EXPECT_NEAR(gLineInt[1], 0.7853990625 / P(8), 1e-6);
+
+  // Below |Jab / Vab| = 0.08 two X lines exchange as a pair (no sites written); from 0.08 on,
+  // four sites.
+  for (const auto& [jab, fourSites] : {std::pair{7.99f, false}, std::pair{8.0f, true}}) {
+    SCOPED_TRACE(jab);
+    Set(0, 100.0f);
+    Set(2, jab);
+    gSitePop[1] = -1.0f;
+    CalcDynamicSpectrum();
+    EXPECT_EQ(gSitePop[1] != -1.0f, fourSites);
+    EXPECT_TRUE(AllFinite(Spectrum()));
+  }
 }
 
 TEST_F(DynamicDriverTest, EdgeInputsGiveFiniteSpectra) {
