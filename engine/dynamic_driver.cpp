@@ -2,6 +2,7 @@
 #include "engine/dynamic_driver.h"
 
 #include <cmath>
+#include <vector>
 
 #include "engine/analyses.h"
 #include "engine/engine_globals.h"
@@ -55,8 +56,10 @@ void CalcDynamicSpectrum() {
     CalculateType(gSimType);
   }
   // Whatever the parameters, the picture never receives NaN or infinity.
-  for (int i = 0; i <= gNumPts && i < static_cast<int>(gSpectrum.size()); ++i) {
-    if (!std::isfinite(gSpectrum[static_cast<size_t>(i)])) gSpectrum[static_cast<size_t>(i)] = 0.0f;
+  for (std::vector<float>* trace : {&gSpectrum, &gSpectrum2}) {
+    for (float& v : *trace) {
+      if (!std::isfinite(v)) v = 0.0f;
+    }
   }
   int16_t lines = 0;
   int16_t flag = 0;

@@ -1,7 +1,9 @@
 // Type 42: three exchanging sites whose nuclei share four couplings. The exchange spectrum is
 // computed once on a grid widened by m points on each side and added 16 times, shifted onto
 // each line of the coupling multiplet.
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include "engine/dynamic_driver.h"
@@ -38,38 +40,49 @@ void MultipletType42() {
   const double mReal = RoundHalfEven(sumH / gHzPerPt);
   if (!std::isfinite(mReal)) return;
   const bool widened = 2.0 * mReal + gNumPts <= kMaxWidenedPoints;
-  const long m = widened ? static_cast<long>(mReal) : 0;
   const int points = gNumPts;
 
-  std::vector<float> w;
-  if (widened) {
-    w.assign(static_cast<size_t>(points + 20 + 2 * m + 1), 0.0f);
-    ExchangeMatrixLineshape(gSitePop, gSiteR2, gShiftHz, gExchK, w, 3,
-                            static_cast<int>(points + 2 * m), gPointStep, gVertMult);
-  }
+  // Offsets into the widened grid of the 16 lines (s1 outermost, -1 first).
+  std::vector<long> offsets;
   const int signs[2] = {-1, 1};
   for (int s1 : signs) {
     for (int s2 : signs) {
       for (int s3 : signs) {
         for (int s4 : signs) {
           const double shiftHz = static_cast<double>(s1 * h[0]) + s2 * h[1] + s3 * h[2] + s4 * h[3];
-          const double o = RoundHalfEven(mReal - shiftHz / gHzPerPt);
-          if (!widened) {
-            // The window this line reads, computed on its own.
-            w.assign(static_cast<size_t>(points + 1), 0.0f);
-            const float first = static_cast<float>(gHorOffHz + o * gHzPerPt);
-            ExchangeMatrixLineshapeOnGrid(gSitePop, gSiteR2, gShiftHz, gExchK, w, 3, points,
-                                          gPointStep, gVertMult, first, gHzPerPt);
-          }
-          const long offset = widened ? static_cast<long>(o) : 0;
-          for (int i = 0; i <= points && i < static_cast<int>(gSpectrum.size()); ++i) {
-            const long j = i + offset;
-            if (j >= 0 && j < static_cast<long>(w.size()))
-              gSpectrum[static_cast<size_t>(i)] += w[static_cast<size_t>(j)];
-          }
+          offsets.push_back(static_cast<long>(RoundHalfEven(mReal - shiftHz / gHzPerPt)));
         }
       }
     }
+  }
+  const int count = std::min(points + 1, static_cast<int>(gSpectrum.size()));
+  auto add = [&](const std::vector<float>& w, long offset) {
+    for (int i = 0; i < count; ++i) {
+      const long j = i + offset;
+      if (j >= 0 && j < static_cast<long>(w.size())) {
+        gSpectrum[static_cast<size_t>(i)] += w[static_cast<size_t>(j)];
+      }
+    }
+  };
+  if (widened) {
+    const long m = static_cast<long>(mReal);
+    std::vector<float> w(static_cast<size_t>(points + 20 + 2 * m + 1), 0.0f);
+    ExchangeMatrixLineshape(gSitePop, gSiteR2, gShiftHz, gExchK, w, 3,
+                            static_cast<int>(points + 2 * m), gPointStep, gVertMult);
+    for (long o : offsets) add(w, o);
+    return;
+  }
+  // Each distinct window that a line reads, computed on its own.
+  std::map<long, std::vector<float>> windows;
+  for (long o : offsets) {
+    auto [it, isNew] = windows.try_emplace(o);
+    if (isNew) {
+      it->second.assign(static_cast<size_t>(points + 1), 0.0f);
+      const float first = static_cast<float>(gHorOffHz + static_cast<double>(o) * gHzPerPt);
+      ExchangeMatrixLineshapeOnGrid(gSitePop, gSiteR2, gShiftHz, gExchK, it->second, 3, points,
+                                    gPointStep, gVertMult, first, gHzPerPt);
+    }
+    add(it->second, 0);
   }
 }
 
