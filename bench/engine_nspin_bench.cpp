@@ -1,6 +1,6 @@
 // Eight coupled spins: the quantum-mechanical analysis plus broadening onto a 2000-point window,
 // as on every step of a dragged handle. Each case runs with the kept-maxima pivot search and
-// with the full scan of the direct transcription (same lines, for comparison).
+// with the plain full scan of the upper triangle (same lines, for comparison).
 #include <benchmark/benchmark.h>
 
 #include "engine/broadening.h"

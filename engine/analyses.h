@@ -9,7 +9,8 @@
 // Writes only its outputs (no colours, no count).
 void CalcABQuartet(float vA, float vB, float J, float& f1, float& f2, float& f3, float& f4,
                    float& i1, float& i2, float& i3, float& i4);
-// AB2: lines 1..9, colours, gNumLines = 9; may rewrite J.
+// AB2: lines 1..9, colours, gNumLines = 9. A coupling below 0.01 Hz is taken as 0.012 Hz for
+// the calculation; the arguments are not changed.
 void CalcAB2(float& vA, float& vB, float& J);
 // ABX: parts bit 0 = AB part (lines 1..8), bit 1 = X part (lines 9..14); gNumLines = 14.
 void CalcABX(float vA, float vB, float vX, float JAB, float JBX, float JAX, uint8_t parts);

@@ -64,6 +64,35 @@ void BuildBlock(const Basis& basis, int b, std::span<const float> shiftHz,
   }
 }
 
+// amplitude[q - 1] = sum over u of vectors(u, q) * w[u] for q = 1..size, each sum taken in the
+// order of u; four sums run side by side (same results, less waiting on each addition).
+void Amplitudes(const double* vectors, const double* w, int size, double* amplitude) {
+  int q = 0;
+  for (; q + 4 <= size; q += 4) {
+    const double* v0 = vectors + static_cast<size_t>(size) * q;
+    const double* v1 = v0 + size;
+    const double* v2 = v1 + size;
+    const double* v3 = v2 + size;
+    double a0 = 0.0, a1 = 0.0, a2 = 0.0, a3 = 0.0;
+    for (int u = 0; u < size; ++u) {
+      a0 += v0[u] * w[u];
+      a1 += v1[u] * w[u];
+      a2 += v2[u] * w[u];
+      a3 += v3[u] * w[u];
+    }
+    amplitude[q] = a0;
+    amplitude[q + 1] = a1;
+    amplitude[q + 2] = a2;
+    amplitude[q + 3] = a3;
+  }
+  for (; q < size; ++q) {
+    const double* v = vectors + static_cast<size_t>(size) * q;
+    double a = 0.0;
+    for (int u = 0; u < size; ++u) a += v[u] * w[u];
+    amplitude[q] = a;
+  }
+}
+
 }  // namespace
 
 NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> jMatrix, int n,
@@ -81,6 +110,10 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
   // Eigenvectors of every block, one after the other, column by column.
   std::vector<double> vectors;
   std::vector<size_t> vectorStart(n + 2);
+  size_t total = 0;
+  for (int b = 1; b <= n + 1; ++b)
+    total += static_cast<size_t>(basis.blockSize[b]) * basis.blockSize[b];
+  vectors.reserve(total);
   SpinBlockMatrix H;
   SpinBlockMatrix V;
   for (int b = 1; b <= n + 1; ++b) {
@@ -111,14 +144,14 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
               lowVec[(l - 1) + static_cast<size_t>(lowSize) * (p - 1)];
       }
     }
+    std::vector<double> amplitude(upSize);
     for (int p = 1; p <= lowSize; ++p) {
       const double* wp = w.data() + static_cast<size_t>(upSize) * (p - 1);
+      Amplitudes(upVec, wp, upSize, amplitude.data());
       const double ep = energy[basis.blockStart[b] + p - 1];
       for (int q = 1; q <= upSize; ++q) {
-        const double* vq = upVec + static_cast<size_t>(upSize) * (q - 1);
-        double amplitude = 0.0;
-        for (int u = 0; u < upSize; ++u) amplitude += vq[u] * wp[u];
-        const float I = static_cast<float>(amplitude * amplitude);
+        const double a = amplitude[q - 1];
+        const float I = static_cast<float>(a * a);
         const float F = static_cast<float>(ep - energy[basis.blockStart[b + 1] + q - 1]);
         if (!(I >= minIntensity && F >= low && F <= high)) continue;
         if (result.count >= limit) {

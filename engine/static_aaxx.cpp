@@ -5,11 +5,10 @@
 #include "engine/static_lines.h"
 
 using static_lines::F32;
-using static_lines::ReserveLines;
 using static_lines::SetLine;
 
 void CalcAAXX(float vA, float JAA, float JXX, float JAX, float JAXp) {
-  ReserveLines(10);
+  EnsureLineCapacity(10);
   const double K = F32(std::fabs(static_cast<double>(JAA) + JXX));
   const double L = F32(std::fabs(static_cast<double>(JAX) - JAXp));
   double M = F32(std::fabs(static_cast<double>(JAA) - JXX));

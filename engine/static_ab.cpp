@@ -6,7 +6,6 @@
 
 using static_lines::F32;
 using static_lines::NonZeroDifference;
-using static_lines::ReserveLines;
 using static_lines::SetLine;
 
 void CalcABQuartet(float vA, float vB, float J, float& f1, float& f2, float& f3, float& f4,
@@ -37,7 +36,7 @@ void CalcABQuartet(float vA, float vB, float J, float& f1, float& f2, float& f3,
 }
 
 void CalcAB2(float& vA, float& vB, float& J) {
-  ReserveLines(9);
+  EnsureLineCapacity(9);
   const double delta = NonZeroDifference(F32(static_cast<double>(vB) - vA));
   const double c = F32((static_cast<double>(vA) + vB) * 0.5);
   const double d = F32(delta * 0.5);

@@ -6,7 +6,6 @@
 
 using static_lines::F32;
 using static_lines::NonZeroDifference;
-using static_lines::ReserveLines;
 using static_lines::SetLine;
 
 namespace {
@@ -26,7 +25,7 @@ void Mixing(double jab, double diff, double D, double& s, double& k) {
 }  // namespace
 
 void CalcABX(float vA, float vB, float vX, float JAB, float JBX, float JAX, uint8_t parts) {
-  ReserveLines(14);
+  EnsureLineCapacity(14);
   const double delta = NonZeroDifference(static_cast<double>(vB) - vA);
   const double e = (static_cast<double>(JBX) - JAX) * 0.5;
   const double deltaPlus = F32(delta + e);
@@ -64,7 +63,7 @@ void CalcABX(float vA, float vB, float vX, float JAB, float JBX, float JAX, uint
 }
 
 void CalcABX3(float& vA, float& vB, float& JAB, float& JAX, float& JBX) {
-  ReserveLines(16);
+  EnsureLineCapacity(16);
   // One AB quartet per total spin state of the three X nuclei (+3/2, +1/2, -1/2, -3/2).
   const double factor[4] = {1.5, 0.5, -0.5, -1.5};
   const double weight[4] = {0.3333f, 1.0, 1.0, 0.3333f};

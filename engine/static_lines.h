@@ -17,9 +17,6 @@ inline double NonZeroDifference(double delta) {
 // Rounds a working value to the 32-bit float it is kept as.
 inline double F32(double v) { return static_cast<double>(static_cast<float>(v)); }
 
-// Makes sure lines 1 to n exist.
-inline void ReserveLines(int n) { EnsureLineCapacity(n); }
-
 // Writes line i with a colour of gTraceColors.
 inline void SetLine(int i, double freq, double intensity, int traceColor) {
   gLineFreq[i] = static_cast<float>(freq);

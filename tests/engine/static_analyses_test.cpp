@@ -104,6 +104,11 @@ TEST_F(StaticAnalyses, Ab2MatchesOracle) {
                                   kPosTol, kIntTol), "")
         << c.vA << " " << c.vB << " " << c.J;
   }
+  // Line 3 is the A line itself; colours by line.
+  EXPECT_FLOAT_EQ(gLineFreq[3], 100);
+  EXPECT_FLOAT_EQ(gLineInt[3], 1);
+  const int colour[9] = {1, 0, 0, 1, 1, 0, 1, 0, 0};
+  for (int i = 1; i <= 9; ++i) EXPECT_EQ(gLineColor[i], gTraceColors[colour[i - 1]]) << i;
 }
 
 TEST_F(StaticAnalyses, Ab2SmallCouplingAndZeroMixingKeepTotals) {
@@ -182,6 +187,7 @@ TEST_F(StaticAnalyses, Abx3MatchesOracleWithWeakX3) {
   }
   // The middle quartets are three times the outer ones.
   EXPECT_NEAR(TotalIntensity(5, 8) / TotalIntensity(1, 4), 1 / 0.3333, 1e-4);
+  for (int i = 1; i <= 16; ++i) EXPECT_EQ(gLineColor[i], gTraceColors[(i - 1) % 2]) << i;
 }
 
 TEST_F(StaticAnalyses, AaxxMatchesOracleWithWeakAX) {
@@ -211,6 +217,36 @@ TEST_F(StaticAnalyses, AaxxMatchesOracleWithWeakAX) {
         << c.Jaa << " " << c.Jxx << " " << c.Jax << " " << c.Jaxp;
   }
   for (int i = 1; i <= 10; ++i) EXPECT_EQ(gLineColor[i], gTraceColors[i <= 6 ? 1 : 2]) << i;
+}
+
+}  // namespace
+
+namespace {
+
+// Parameter extremes within the catalogue limits: every line stays finite.
+TEST_F(StaticAnalyses, ExtremesGiveFiniteLines) {
+  const float values[] = {0.0f, 0.005f, -0.005f, 1e4f, -1e4f, 5e5f, -5e5f, 3.0f};
+  for (float v1 : values)
+    for (float v2 : values)
+      for (float j : values) {
+        float vA = v1, vB = v2, J = j;
+        CalcAB2(vA, vB, J);
+        ListLines(1, 9);
+        CalcABX(v1, v2, j, j, v1 * 0.01f, -j, 3);
+        ListLines(1, 14);
+        float a = v1, b = v2, jab = j, jax = v2 * 0.01f, jbx = -j;
+        CalcABX3(a, b, jab, jax, jbx);
+        ListLines(1, 16);
+        CalcAAXX(v1, j, v2 * 0.02f, -j, j);
+        ListLines(1, 10);
+        float f[4], in[4];
+        CalcABQuartet(v1, v2, j, f[0], f[1], f[2], f[3], in[0], in[1], in[2], in[3]);
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(std::isfinite(f[i]) && std::isfinite(in[i]));
+        if (HasFailure()) {
+          ADD_FAILURE() << v1 << " " << v2 << " " << j;
+          return;
+        }
+      }
 }
 
 }  // namespace
