@@ -107,6 +107,25 @@ TEST_F(DynamicDriverTest, EveryTypeAtItsDefaults) {
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(DynamicDriverTest, CoarserEvaluationStepsStayOnTheGrid) {
+  // 2001 points are no multiple of 3 or 10: the last point is solved, nothing read beyond it.
+  for (int16_t step : {3, 10}) {
+    for (int16_t type : {18, 29, 35, 41, 42, 43}) {
+      SCOPED_TRACE(testing::Message() << "type " << type << " step " << step);
+      Select(type);
+      gPointStep = 1;
+      CalcDynamicSpectrum();
+      const float lastEvery = gSpectrum[static_cast<size_t>(gNumPts)];
+      gPointStep = step;
+      CalcDynamicSpectrum();
+      EXPECT_TRUE(AllFinite(Spectrum()));
+      if (type != 42) {
+        EXPECT_FLOAT_EQ(gSpectrum[static_cast<size_t>(gNumPts)], lastEvery);
+      }
+    }
+  }
+}
+
 TEST_F(DynamicDriverTest, ExchangeMatricesKeepDetailedBalance) {
   // Each type's sites hold populations summing to 1, rows that sum to zero and pop(i) k(i, j) =
   // pop(j) k(j, i): a wrong entry of a fixed table or a pair written the wrong way round breaks it.
