@@ -1,0 +1,2 @@
+kavo_add_bench(bench_engine_dynamic SOURCES ${CMAKE_CURRENT_LIST_DIR}/engine_dynamic.cpp
+               LIBS engine drawlib platform)
