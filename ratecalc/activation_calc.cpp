@@ -72,13 +72,11 @@ std::string ActivationCalc::ActivationRecalc(int index) {
   Values c = v;
   switch (index) {
     case kTC:
-      c.TC = SngMax(c.TC, -273.0f);
-      c.TK = ToSingle(c.TC + kKelvinOffset);
+      KelvinFromCelsius(c.TC, c.TK);
       FromTemperature(c);
       break;
     case kTK:
-      c.TK = SngMax(c.TK, 0.1f);
-      c.TC = ToSingle(c.TK - kKelvinOffset);
+      CelsiusFromKelvin(c.TC, c.TK);
       FromTemperature(c);
       break;
     case kRate:
@@ -133,7 +131,7 @@ std::string ActivationCalc::ActivationRecalc(int index) {
 }
 
 std::string ActivationCalc::Fault(const Values& c, int index) {
-  const char* kept = " The previous values are kept.";
+  const char* kept = kPreviousValuesKept;
   if (!(c.k >= 0) || !(c.halfLife >= 0))
     return std::string("The values cannot be calculated.") + kept;
   if (c.k == 0 || !Usable(c.halfLife))
@@ -152,19 +150,14 @@ std::string ActivationCalc::Fault(const Values& c, int index) {
 }
 
 void ActivationCalc::ActivationRefresh() {
-  const auto put = [this](int index, std::string text) {
-    texts_[index] = std::move(text);
-    Change(index, texts_[index]);
-  };
-  put(kTC, Format(v.TC, "0.00"));
-  put(kTK, Format(v.TK, "0.00"));
-  put(kH, Format(v.H * EnergyFactor, "0.00"));
-  put(kS, Format(v.S * EnergyFactor, "0.00"));
-  put(kG, Format(v.G * EnergyFactor, "0.00"));
-  put(kRate, FormatRate(v.k));
-  put(kHalfLife, FormatRate(v.halfLife));
-  entry.Refreshed();
-  refreshed_ = v;
+  Put(kTC, Format(v.TC, "0.00"));
+  Put(kTK, Format(v.TK, "0.00"));
+  Put(kH, Format(v.H * EnergyFactor, "0.00"));
+  Put(kS, Format(v.S * EnergyFactor, "0.00"));
+  Put(kG, Format(v.G * EnergyFactor, "0.00"));
+  Put(kRate, FormatRate(v.k));
+  Put(kHalfLife, FormatRate(v.halfLife));
+  EndRefresh();
 }
 
 std::string ActivationCalc::Step(int index, bool up, bool big) {
@@ -175,11 +168,9 @@ std::string ActivationCalc::Step(int index, bool up, bool big) {
       v.TC = ToSingle(v.TC + sign * (big ? 5.0 : 1.0));
       index = kTC;
       break;
-    case kRate: {
-      const double f = big ? 2.0 : 1.1;
-      v.k = ToSingle(up ? v.k * f : v.k / f);
+    case kRate:
+      v.k = StepByFactor(v.k, up, big);
       break;
-    }
     case kG:
     case kH:
     case kS: {
@@ -191,11 +182,6 @@ std::string ActivationCalc::Step(int index, bool up, bool big) {
       break;
   }
   return RecalcAndRefresh(index);
-}
-
-void ActivationCalc::SetJoules(bool on) {
-  EnergyFactor = on ? kJoulePerCalorie : 1.0;
-  ActivationRefresh();
 }
 
 std::string ActivationCalc::EnergyCaption(int index) const {

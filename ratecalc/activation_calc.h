@@ -3,29 +3,21 @@
 // recalculated by the Eyring relation after one of them is edited or stepped.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "ratecalc/kwant_calc.h"
 
-class ActivationCalc : public KwantCalc {
+// Window state; G, H in kcal/mol and S in cal/(mol K) whatever the display unit.
+struct ActivationValues {
+  float k = 0, halfLife = 0, TC = 0, TK = 0, G = 0, H = 0, S = 0;
+};
+
+class ActivationCalc : public KwantCalcOf<ActivationValues, 7> {
  public:
   // Quantity index of every box.
   enum Kwant : int { kTC = 0, kTK = 1, kRate = 2, kHalfLife = 3, kG = 4, kH = 5, kS = 6 };
-  static constexpr int kCount = 7;
-  using Texts = std::array<std::string, kCount>;
-
-  // Window state; G, H in kcal/mol and S in cal/(mol K) whatever the display unit.
-  struct Values {
-    float k = 0, halfLife = 0, TC = 0, TK = 0, G = 0, H = 0, S = 0;
-  };
-  Values v;
 
   ActivationCalc() { Load(); }
-
-  int BoxCount() const override { return kCount; }
-  const std::string& BoxText(int index) const override { return texts_[index]; }
 
   // Start values, refresh, locks 1, 3 and 5.
   void Load() override;
@@ -38,13 +30,9 @@ class ActivationCalc : public KwantCalc {
   // Writes the texts of the boxes in refresh order (each write stores its value as typed text
   // would) and ends the text entry.
   void ActivationRefresh();
-  // The boxes' texts as the last refresh wrote them.
-  const Texts& texts() const { return texts_; }
 
   // Small or big step of quantity `index` down or up, then recalculation and refresh.
   std::string Step(int index, bool up, bool big) override;
-  // The "Joules" check box.
-  void SetJoules(bool on) override;
 
   // The caption of box label 4, 5 or 6 for the current energy unit.
   std::string EnergyCaption(int index) const;
@@ -52,10 +40,7 @@ class ActivationCalc : public KwantCalc {
  protected:
   std::string Recalc(int index) override { return ActivationRecalc(index); }
   void Refresh() override { ActivationRefresh(); }
-  void RestoreRefreshed() override { v = refreshed_; }
 
  private:
   static std::string Fault(const Values& candidate, int index);
-  Texts texts_;
-  Values refreshed_;  // the values of the last refresh
 };

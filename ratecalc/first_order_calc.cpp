@@ -48,13 +48,11 @@ std::string FirstOrderCalc::FirstOrderRecalc(int index) {
   Values c = v;
   switch (index) {
     case kTC:
-      c.TC = SngMax(c.TC, -273.0f);
-      c.TK = ToSingle(c.TC + kKelvinOffset);
+      KelvinFromCelsius(c.TC, c.TK);
       EnergyFromRate(c);
       break;
     case kTK:
-      c.TK = SngMax(c.TK, 0.1f);
-      c.TC = ToSingle(c.TK - kKelvinOffset);
+      CelsiusFromKelvin(c.TC, c.TK);
       EnergyFromRate(c);
       break;
     case kTime:
@@ -93,7 +91,7 @@ std::string FirstOrderCalc::FirstOrderRecalc(int index) {
 }
 
 std::string FirstOrderCalc::Fault(const Values& c) {
-  const char* kept = " The previous values are kept.";
+  const char* kept = kPreviousValuesKept;
   if (!(c.percent < 100.0f))
     return std::string("The reaction would be complete (100 %) within the precision of the "
                        "calculation: choose a shorter time or a smaller rate constant.") + kept;
@@ -111,18 +109,13 @@ std::string FirstOrderCalc::Fault(const Values& c) {
 }
 
 void FirstOrderCalc::FirstOrderRefresh() {
-  const auto put = [this](int index, std::string text) {
-    texts_[index] = std::move(text);
-    Change(index, texts_[index]);
-  };
-  put(kTC, Format(v.TC, "0.00"));
-  put(kTK, Format(v.TK, "0.00"));
-  put(kPercent, FormatPercent(v.percent));
-  put(kTime, FormatTime(v.time));
-  put(kRate, FormatRate(v.k));
+  Put(kTC, Format(v.TC, "0.00"));
+  Put(kTK, Format(v.TK, "0.00"));
+  Put(kPercent, FormatPercent(v.percent));
+  Put(kTime, FormatTime(v.time));
+  Put(kRate, FormatRate(v.k));
   energyText_ = Format(v.G * EnergyFactor, "0.00");
-  entry.Refreshed();
-  refreshed_ = v;
+  EndRefresh();
 }
 
 std::string FirstOrderCalc::Step(int index, bool up, bool big) {
@@ -133,12 +126,11 @@ std::string FirstOrderCalc::Step(int index, bool up, bool big) {
       index = kTC;
       break;
     case kTime:
-    case kRate: {
-      float& q = index == kTime ? v.time : v.k;
-      const double f = big ? 2.0 : 1.1;
-      q = ToSingle(up ? q * f : q / f);
+      v.time = StepByFactor(v.time, up, big);
       break;
-    }
+    case kRate:
+      v.k = StepByFactor(v.k, up, big);
+      break;
     case kPercent: {
       const double d = big ? 20.0 : 5.0;
       v.percent = up ? ToSingle(v.percent + d) : SngMax(ToSingle(v.percent - d), 0.00001f);
@@ -148,11 +140,6 @@ std::string FirstOrderCalc::Step(int index, bool up, bool big) {
       break;
   }
   return RecalcAndRefresh(index);
-}
-
-void FirstOrderCalc::SetJoules(bool on) {
-  EnergyFactor = on ? kJoulePerCalorie : 1.0;
-  FirstOrderRefresh();
 }
 
 std::string FirstOrderCalc::EnergyCaption() const {

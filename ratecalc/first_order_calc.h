@@ -3,28 +3,21 @@
 // means at the chosen temperature.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "ratecalc/kwant_calc.h"
 
-class FirstOrderCalc : public KwantCalc {
+// Window state.
+struct FirstOrderValues {
+  float percent = 0, time = 0, k = 0, TC = 0, TK = 0, G = 0;  // G in kcal/mol
+};
+
+class FirstOrderCalc : public KwantCalcOf<FirstOrderValues, 5> {
  public:
   // Quantity index of every box; G is an output only.
   enum Kwant : int { kTC = 0, kTK = 1, kTime = 2, kRate = 3, kPercent = 4 };
-  static constexpr int kCount = 5;
-  using Texts = std::array<std::string, kCount>;
-
-  struct Values {
-    float percent = 0, time = 0, k = 0, TC = 0, TK = 0, G = 0;  // G in kcal/mol
-  };
-  Values v;
 
   FirstOrderCalc() { Load(); }
-
-  int BoxCount() const override { return kCount; }
-  const std::string& BoxText(int index) const override { return texts_[index]; }
 
   // Start values, refresh, locks 1, 2 and 5.
   void Load() override;
@@ -35,23 +28,18 @@ class FirstOrderCalc : public KwantCalc {
   std::string FirstOrderRecalc(int index);
   // Writes the boxes' texts in refresh order (each storing its value) and the G read-out.
   void FirstOrderRefresh();
-  const Texts& texts() const { return texts_; }
   // The text of the G read-out (G in the current energy unit).
   const std::string& energyText() const { return energyText_; }
   // The caption of the G read-out's unit label.
   std::string EnergyCaption() const;
 
   std::string Step(int index, bool up, bool big) override;
-  void SetJoules(bool on) override;
 
  protected:
   std::string Recalc(int index) override { return FirstOrderRecalc(index); }
   void Refresh() override { FirstOrderRefresh(); }
-  void RestoreRefreshed() override { v = refreshed_; }
 
  private:
   static std::string Fault(const Values& candidate);
-  Texts texts_;
   std::string energyText_;
-  Values refreshed_;
 };

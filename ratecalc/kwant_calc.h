@@ -2,10 +2,15 @@
 // protocol, steps, three pairs of lock options and the "Joules" switch.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "ratecalc/text_entry.h"
+
+// Appended to the message of an arithmetic fault.
+inline constexpr const char* kPreviousValuesKept = " The previous values are kept.";
 
 class KwantCalc {
  public:
@@ -26,9 +31,9 @@ class KwantCalc {
   virtual void Change(int index, const std::string& text) = 0;
   // A step down or up, small or big, then recalculation and refresh; returns a fault message.
   virtual std::string Step(int index, bool up, bool big) = 0;
-  // The "Joules" check box; refreshes.
-  virtual void SetJoules(bool on) = 0;
 
+  // The "Joules" check box: energies shown in kJ or in kcal; refreshes.
+  void SetJoules(bool on);
   // The box lost the focus: recalculates and refreshes when text was typed into it; true when
   // it refreshed. `fault` receives the message of an arithmetic fault (values kept).
   bool LostFocus(int index, std::string& fault);
@@ -45,4 +50,46 @@ class KwantCalc {
   virtual void RestoreRefreshed() = 0;
   // Recalculation, the previous values on a fault, then the refresh.
   std::string RecalcAndRefresh(int index);
+
+  // A Celsius edit: TC at least -273 degrees, TK follows.
+  static void KelvinFromCelsius(float& TC, float& TK);
+  // A kelvin edit: TK at least 0.1 K, TC follows.
+  static void CelsiusFromKelvin(float& TC, float& TK);
+  // A step of a rate constant or a time: times or divided by 1.1 (small) or 2 (big).
+  static float StepByFactor(float x, bool up, bool big);
+};
+
+// A window's state `ValuesT` with `N` boxes: the boxes' texts and the values of the last
+// refresh, which a fault brings back.
+template <class ValuesT, int N>
+class KwantCalcOf : public KwantCalc {
+ public:
+  using Values = ValuesT;
+  static constexpr int kCount = N;
+  using Texts = std::array<std::string, N>;
+
+  Values v;
+
+  int BoxCount() const override { return N; }
+  const std::string& BoxText(int index) const override { return texts_[index]; }
+  // The boxes' texts as the last refresh wrote them.
+  const Texts& texts() const { return texts_; }
+
+ protected:
+  // A refresh writes box `index`: its text, whose value is then stored as typed text would be.
+  void Put(int index, std::string text) {
+    texts_[index] = std::move(text);
+    Change(index, texts_[index]);
+  }
+  // The end of every refresh: the next key starts a new number, and these values are the ones
+  // a fault returns to.
+  void EndRefresh() {
+    entry.Refreshed();
+    refreshed_ = v;
+  }
+  void RestoreRefreshed() override { v = refreshed_; }
+
+ private:
+  Texts texts_;
+  Values refreshed_;
 };

@@ -16,8 +16,6 @@ constexpr KwantForm::StepTips kTemperatureTips = {
     "Decrease temperature by 10 deg", "Increase temperature by 10 deg"};
 constexpr KwantForm::StepTips kTimeTips = {"Divide the time by 1.1", "Multiply the time by 1.1",
                                            "Divide the time by 2", "Multiply the time by 2"};
-constexpr KwantForm::StepTips kRateTips = {"Divide k by 1.1", "Multiply k by 1.1",
-                                           "Divide k by 2", "Multiply k by 2"};
 constexpr KwantForm::StepTips kPercentTips = {"Decrease by 5 %", "Increase by 5 %",
                                               "Decrease by 20 %", "Increase by 20 %"};
 constexpr int kEnergyLabel = 5;
@@ -68,10 +66,7 @@ frmFirstOrder::frmFirstOrder(QWidget* parent) : KwantForm(calc_, F::kCount, 6, p
   layout->addWidget(percent, 3, 0);
   layout->addWidget(MakeCommandRow("Delta G"), 4, 0);
 
-  setTabOrder(txtKwant[F::kTC], txtKwant[F::kTK]);
-  setTabOrder(txtKwant[F::kTK], txtKwant[F::kTime]);
-  setTabOrder(txtKwant[F::kTime], txtKwant[F::kRate]);
-  setTabOrder(txtKwant[F::kRate], txtKwant[F::kPercent]);
+  ChainTabOrder(F::kCount);
   Form_Load();
 }
 

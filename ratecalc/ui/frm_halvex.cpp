@@ -14,8 +14,6 @@ using A = ActivationCalc;
 constexpr KwantForm::StepTips kTemperatureTips = {
     "Decrease temperature by 1 deg", "Increase temperature by 1 deg",
     "Decrease temperature by 5 deg", "Increase temperature by 5 deg"};
-constexpr KwantForm::StepTips kRateTips = {"Divide k by 1.1", "Multiply k by 1.1",
-                                           "Divide k by 2", "Multiply k by 2"};
 constexpr KwantForm::StepTips kGTips = {"Decrease Delta G by 0.1", "Increase Delta G by 0.1",
                                         "Decrease Delta G", "Increase Delta G"};
 constexpr KwantForm::StepTips kHTips = {"Decrease Delta H by 0.1", "Increase Delta H by 0.1",
@@ -55,10 +53,7 @@ frmHalvex::frmHalvex(QWidget* parent) : KwantForm(calc_, A::kCount, A::kCount, p
   layout->addWidget(s, 3, 0, 1, 2);
   layout->addWidget(MakeCommandRow("First Order Rate"), 4, 0, 1, 2);
 
-  setTabOrder(txtKwant[A::kTC], txtKwant[A::kTK]);
-  setTabOrder(txtKwant[A::kTK], txtKwant[A::kRate]);
-  setTabOrder(txtKwant[A::kRate], txtKwant[A::kHalfLife]);
-  setTabOrder(txtKwant[A::kHalfLife], txtKwant[A::kG]);
+  ChainTabOrder(A::kG + 1);
   Form_Load();
 }
 

@@ -33,17 +33,6 @@ enum Column { kLabelColumn = 0, kBoxColumn = 1, kStepColumn = 2, kLockColumn = 4
 
 QString Name(const char* base, int index) { return QString("%1%2").arg(base).arg(index); }
 
-// True for a key press that types a character (Enter and Backspace included); arrows, Delete
-// and shortcuts such as copy and paste type none and are left to the box.
-bool TypesCharacter(const QKeyEvent* event) {
-  const int key = event->key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Backspace) return true;
-  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-    return false;
-  const QString text = event->text();
-  return text.size() == 1 && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127;
-}
-
 // Two arrows side by side, drawn by the style as the arrow buttons draw theirs: the picture of
 // the big steps.
 QIcon DoubleArrowIcon(Qt::ArrowType arrow, QSize size, QWidget* widget) {
@@ -113,7 +102,9 @@ void KwantForm::WriteBox(int index, const std::string& text) {
 }
 
 bool KwantForm::txtKwant_KeyPress(int index, QKeyEvent* event) {
-  if (!TypesCharacter(event)) return false;
+  // Only a key that types a character (Enter and Backspace included); arrows, Delete and
+  // shortcuts such as copy and paste are left to the box.
+  if (KeyAsciiOf(event) == 0) return false;
   if (Busy()) return true;
   // The first key after a refresh starts a new number.
   if (calc_.entry.KeyStartsNumber(index)) WriteBox(index, "");
@@ -306,6 +297,10 @@ QWidget* KwantForm::MakeCommandRow(const char* third) {
     Command3D1[i] = button;
   }
   return row;
+}
+
+void KwantForm::ChainTabOrder(int count) {
+  for (int i = 1; i < count; ++i) setTabOrder(txtKwant[i - 1], txtKwant[i]);
 }
 
 void KwantForm::AlignLabels(const char* longest) {

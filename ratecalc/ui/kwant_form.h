@@ -30,6 +30,9 @@ class KwantForm : public QWidget {
     const char* minusBig;
     const char* plusBig;
   };
+  // The rate constant's steps, the same in both windows.
+  static constexpr StepTips kRateTips = {"Divide k by 1.1", "Multiply k by 1.1", "Divide k by 2",
+                                         "Multiply k by 2"};
 
   // Controls, indexed by quantity (steps: nullptr where a box has none).
   std::vector<QGroupBox*> frmKwant;
@@ -80,6 +83,8 @@ class KwantForm : public QWidget {
   // Gives every box's label the width of the widest (or of `longest`, a caption shown later),
   // so the boxes line up; the lock options of all frames line up too.
   void AlignLabels(const char* longest);
+  // Tab goes through boxes 0 to count - 1 in index order.
+  void ChainTabOrder(int count);
 
  private:
   void StepClick(int index, bool up, bool big);

@@ -28,14 +28,16 @@ TEST(FirstOrderCalc, EditsClampAndRead) {
       {F::kPercent, "100", F::kPercent, "99.999", 99.999f},
       {F::kPercent, "0", F::kPercent, "0.000001", 0.000001f},
       {F::kRate, "0", F::kRate, "1.00E-15", 1e-15f},
+      {F::kTC, "-300", F::kTK, "0.16", 0.16f},  // at least -273 degrees C
+      {F::kTK, "0", F::kTC, "-273.06", 0.1f},   // at least 0.1 K
   };
   for (const auto& c : cases) {
     F calc;
     EXPECT_EQ(Enter(calc, c.box, c.typed), "") << c.typed;
     EXPECT_EQ(calc.texts()[c.shown], c.text) << c.typed;
-    const float stored = c.box == F::kTime ? calc.v.time : c.box == F::kRate ? calc.v.k
-                                                                            : calc.v.percent;
-    EXPECT_FLOAT_EQ(stored, c.stored) << c.typed;
+    // The value checked for each edited box (kelvin for both temperature boxes).
+    const float values[] = {calc.v.TK, calc.v.TK, calc.v.time, calc.v.k, calc.v.percent};
+    EXPECT_FLOAT_EQ(values[c.box], c.stored) << c.typed;
   }
 }
 
