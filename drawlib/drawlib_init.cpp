@@ -4,7 +4,10 @@
 
 #include "drawlib/color_scheme.h"
 #include "drawlib/device/output_object.h"
+#include "drawlib/device/pen_cache.h"
+#include "drawlib/device/world_lines.h"
 #include "drawlib/device/world_window.h"
+#include "drawlib/linetypes/draw_alt_bnd.h"
 #include "drawlib/document_services.h"
 #include "drawlib/pardata.h"
 #include "drawlib/params_apply.h"
@@ -62,6 +65,10 @@ void DrawLibReset() {
   WorldWindow = {};
   OutputFlags = kOutputFlagsScreen;
   OutputTarget = nullptr;
+  DrawOptions = 0;
+  PenCacheReset();
+  WorldLinesReset();
+  LineTypesReset();
   StepListReset();
   OutputSwitchReset();
 }
