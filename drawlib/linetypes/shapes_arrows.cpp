@@ -15,9 +15,11 @@ void Turtle::Arrow(int code, float s, float k, float angle, float length) {
     default: break;
   }
   if (code == 22) Move(angle, k);
-  Stroke(angle, std::max(0.0f, length - k - (code == 22 ? k : 0.0f)));
+  const float shaft = length - k - (code == 22 ? k : 0.0f);
+  if (shaft > 0.0f) Stroke(angle, shaft);
   Move(angle, k);
   ArrowHead(code, s, angle);
+  Move(angle, 0.3f * s);
   if (recording && WorldWindow.zoom * Pardata[41].Default > 0.8f) {
     Move(angle + 180.0f, 0.12f * s);
     ArrowHead(code, 0.5f * s, angle);
@@ -29,7 +31,7 @@ void Turtle::Arrow(int code, float s, float k, float angle, float length) {
   }
 }
 
-// A head whose tip is the current point; the current point is the tip again afterwards.
+// A head whose tip is the current point; it ends 0.3 * s behind the tip, on the shaft.
 void Turtle::ArrowHead(int code, float s, float angle) {
   const bool full = code == 10 || code == 22;
   // The full head has barbs on both sides whatever the direction bit says.
@@ -55,5 +57,4 @@ void Turtle::ArrowHead(int code, float s, float angle) {
     PolyVertex(angle - 65.0f * rr, 0.0778f * s);
     if (drawing) PolyFill();
   }
-  Move(angle, 0.3f * s);
 }
