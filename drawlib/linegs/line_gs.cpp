@@ -64,6 +64,24 @@ constexpr float kRadPerDeg = 0.017453289f;
 // Bound on the points of one ellipse quadrant or arc, so that a huge radius cannot stall drawing.
 constexpr int64_t kMaxCurvePoints = 4000000;
 
+// True when no point of the ellipse can touch the target: its box misses the target, or the
+// target lies wholly inside it.
+template <typename T>
+bool OutsideTarget(const T& t, float cx, float cy, float rx, float ry) {
+  const double ax = std::fabs(double(rx)) + 2.0, ay = std::fabs(double(ry)) + 2.0;
+  const double l = double(t.left) - 2.0, r = double(t.right) + 2.0;
+  const double top = double(t.top) - 2.0, b = double(t.bottom) + 2.0;
+  if (cx + ax < l || cx - ax > r || cy + ay < top || cy - ay > b) return true;
+  const double ix = std::fabs(double(rx)) - 2.0, iy = std::fabs(double(ry)) - 2.0;
+  if (ix <= 0.0 || iy <= 0.0) return false;
+  for (double x : {l, r})
+    for (double y : {top, b}) {
+      const double u = (x - cx) / ix, v = (y - cy) / iy;
+      if (u * u + v * v >= 1.0) return false;
+    }
+  return true;
+}
+
 }  // namespace
 
 LineGS& SharedLineGS() {
@@ -143,6 +161,14 @@ void LineGS::BlendPixel(const Target& t, int32_t x, int32_t y, int32_t alpha) {
   const uint32_t c = uint32_t(r) | (uint32_t(g) << 8) | (uint32_t(b) << 16);
   if (t.dc) t.dc->SetPixel(x, y, c);
   else pixels_[size_t(y) * size_t(width_) + size_t(x)] = ColourToDib(c);
+}
+
+void LineGS::BlendPixelGP(Device* dc, int32_t x, int32_t y, int32_t alpha) {
+  if (dc) BlendPixel(Target{dc, 0, 0, 0, 0}, x, y, alpha);
+}
+
+void LineGS::BlendPixelDIB(int32_t x, int32_t y, int32_t alpha) {
+  if (loaded_) BlendPixel(Target{nullptr, 0, 0, 0, 0}, x, y, alpha);
 }
 
 void LineGS::WuLine(const Target& t, int32_t ix1, int32_t iy1, int32_t ix2, int32_t iy2,
@@ -251,6 +277,7 @@ void LineGS::SpreadPoint(const Target& t, float px, float py) {
 void LineGS::Circle(const Target& t, float cx, float cy, float rx, float ry, uint32_t c,
                     int32_t stepMode) {
   SetRGBComponents(c);
+  if (OutsideTarget(t, cx, cy, rx, ry)) return;
   const float step = AngleStep(std::max(std::fabs(rx), std::fabs(ry)), stepMode);
   const int64_t n = std::min<int64_t>(int64_t(kQuarterTurn / step), kMaxCurvePoints);
   for (int64_t i = 0; i <= n; ++i) {
@@ -268,6 +295,7 @@ void LineGS::Circle(const Target& t, float cx, float cy, float rx, float ry, uin
 void LineGS::Arc(const Target& t, float cx, float cy, float rx, float ry, float startDeg,
                  float endDeg, uint32_t c, int32_t stepMode) {
   SetRGBComponents(c);
+  if (OutsideTarget(t, cx, cy, rx, ry)) return;
   if (startDeg > endDeg) endDeg += 360.0f;
   const float a0 = startDeg * kRadPerDeg, a1 = endDeg * kRadPerDeg;
   const float step = AngleStep(std::max(std::fabs(rx), std::fabs(ry)), stepMode);

@@ -32,6 +32,11 @@ class LineGS {
   void DrawLineFast(Device* dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour,
                     int32_t width);
 
+  // Blends the current colour with alpha 0..255 into a device pixel or an array pixel: above 252
+  // the pixel takes the colour, 0 leaves it unchanged.
+  void BlendPixelGP(Device* dc, int32_t x, int32_t y, int32_t alpha);
+  void BlendPixelDIB(int32_t x, int32_t y, int32_t alpha);
+
   bool PixelsLoaded() const { return loaded_; }
   // A pixel of the array as 0x00BBGGRR; 0 outside it.
   uint32_t PixelAt(int32_t x, int32_t y) const;
