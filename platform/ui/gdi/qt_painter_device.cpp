@@ -113,13 +113,22 @@ void QtPainterDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
   painter_.setPen(textColor_);
   painter_.translate(x, y);
   if (gdiFont_.escapement != 0) painter_.rotate(-gdiFont_.escapement / 10.0);
-  painter_.drawText(QPoint(0, 0), TextOf(text));
+  // Character by character at whole-pixel advances, as the extent measures them.
+  QFontMetrics metrics(font_, painter_.device());
+  int pen = 0;
+  for (QChar ch : TextOf(text)) {
+    painter_.drawText(QPoint(pen, 0), QString(ch));
+    pen += metrics.horizontalAdvance(ch);
+  }
   painter_.restore();
 }
 
 GdiSize QtPainterDevice::TextExtent(const std::string& text) {
+  // The sum of whole-pixel character advances, without kerning.
   QFontMetrics metrics(font_, painter_.device());
-  return {metrics.horizontalAdvance(TextOf(text)), metrics.height()};
+  int width = 0;
+  for (QChar ch : TextOf(text)) width += metrics.horizontalAdvance(ch);
+  return {width, metrics.height()};
 }
 
 uint32_t QtPainterDevice::GetPixel(int32_t x, int32_t y) {
