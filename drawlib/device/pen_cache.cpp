@@ -95,7 +95,7 @@ void PenSetStyleColor(Device* dc, uint16_t widthClass, int16_t colourIndex, int1
   } else if (OutputFlags & kOutputGdi) {
     PenSetAPI(dc, width, colour, 1);
   } else if (OutputFlags & kOutputPostScript) {
-    if (widthChanged) PSLineWidth(int16_t(width));
+    if (widthChanged && width != 0) PSLineWidth(int16_t(width));
     PSColor(uint32_t(colour));
   }
   c.colour = wanted;
