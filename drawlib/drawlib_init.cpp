@@ -7,6 +7,7 @@
 #include "drawlib/device/pen_cache.h"
 #include "drawlib/device/world_lines.h"
 #include "drawlib/device/world_window.h"
+#include "drawlib/ini/libr_ini.h"
 #include "drawlib/linetypes/draw_alt_bnd.h"
 #include "drawlib/document_services.h"
 #include "drawlib/pardata.h"
@@ -16,6 +17,7 @@
 #include "drawlib/steps/output_switch.h"
 #include "drawlib/steps/step_list.h"
 #include "drawlib/text/label_attrs.h"
+#include "drawlib/util/util_reset.h"
 
 std::array<uint16_t, 16> BitMask{};
 int16_t LibraryMode = 0;
@@ -71,4 +73,6 @@ void DrawLibReset() {
   LineTypesReset();
   StepListReset();
   OutputSwitchReset();
+  ResetUtilState();
+  IniResetForTests();
 }

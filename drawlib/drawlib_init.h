@@ -24,6 +24,7 @@ void PolarToXY(float angleDeg, float lengthMM, float& x, float& y);
 // Receives status texts such as "Nothing to Print"; shows nothing.
 void EmptyTextProc(const std::string& text);
 
-// Back to the state before start-up: the table, the colour schemes, the step list, the output
-// slots, the printer sizes and the device state of the library (tests).
+// Back to the state before start-up for the whole library (tests): the table, the colour
+// schemes, the step list, the output slots, the printer sizes, the device state, the utilities'
+// state and the settings-file registration.
 void DrawLibReset();
