@@ -19,6 +19,13 @@ struct GdiSize {
   int32_t cy = 0;
 };
 
+inline constexpr uint16_t kTextAlignBaseline = 24;
+inline constexpr uint16_t kTextAlignUpdateCP = 1;
+
+// Where text drawn from `from` along the baseline direction (tenths of a degree,
+// counter-clockwise, Y downward on the device) ends after `advance` pixels.
+GdiPoint AdvanceAlongBaseline(GdiPoint from, int32_t advance, int32_t escapement);
+
 struct GdiFont {
   int32_t height = 0;      // character height in device units (cell height when positive)
   int32_t escapement = 0;  // baseline direction, tenths of a degree counter-clockwise
@@ -54,8 +61,11 @@ class Device {
   // Fills the rectangle (right and bottom excluded) with the colour; no outline.
   virtual void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
                         uint32_t color) = 0;
-  // Text in the current font and text colour, its baseline starting at (x, y); Windows-1252 bytes
-  // (Symbol-face text as its byte codes).
+  // Text alignment: 24 baseline-left at the given point; 25 baseline-left at the current point,
+  // which then advances by the text's extent along the baseline direction.
+  virtual void SetTextAlign(uint16_t align) = 0;
+  // Text in the current font and text colour, its baseline starting at (x, y) (or at the current
+  // point, see SetTextAlign); Windows-1252 bytes (Symbol-face text as its byte codes).
   virtual void TextOut(int32_t x, int32_t y, const std::string& text) = 0;
   virtual GdiSize TextExtent(const std::string& text) = 0;
 

@@ -90,7 +90,17 @@ void RecordingDevice::FillRect(int32_t l, int32_t t, int32_t r, int32_t b, uint3
   log.push_back("FillRect " + Box(l, t, r, b) + " " + ColorText(color));
 }
 
+void RecordingDevice::SetTextAlign(uint16_t align) {
+  textAlign = align;
+  log.push_back("TextAlign " + Num(align));
+}
+
 void RecordingDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
+  if (textAlign & kTextAlignUpdateCP) {
+    x = current.x;
+    y = current.y;
+    current = AdvanceAlongBaseline(current, TextExtent(text).cx, font.escapement);
+  }
   log.push_back("Text " + Num(x) + " " + Num(y) + " " + text);
 }
 

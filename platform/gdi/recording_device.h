@@ -27,6 +27,7 @@ class RecordingDevice : public Device {
   void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
   void SetPixel(int32_t x, int32_t y, uint32_t color) override;
   void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t color) override;
+  void SetTextAlign(uint16_t align) override;
   void TextOut(int32_t x, int32_t y, const std::string& text) override;
   GdiSize TextExtent(const std::string& text) override;
   int32_t CurrentPenWidth() const override { return penWidth; }
@@ -50,6 +51,7 @@ class RecordingDevice : public Device {
   uint32_t brushColor = 0xFFFFFF;
   GdiFont font;
   GdiPoint current;
+  uint16_t textAlign = kTextAlignBaseline;
 
  private:
   int32_t width_ = 0, height_ = 0;

@@ -109,6 +109,13 @@ QString QtPainterDevice::TextOf(const std::string& text) const {
 }
 
 void QtPainterDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
+  if (textAlign_ & kTextAlignUpdateCP) {
+    x = current_.x();
+    y = current_.y();
+    const GdiPoint next =
+        AdvanceAlongBaseline({x, y}, TextExtent(text).cx, gdiFont_.escapement);
+    current_ = QPoint(next.x, next.y);
+  }
   painter_.save();
   painter_.setPen(textColor_);
   painter_.translate(x, y);

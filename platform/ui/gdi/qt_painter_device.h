@@ -34,6 +34,7 @@ class QtPainterDevice : public Device {
   void Ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
   void SetPixel(int32_t x, int32_t y, uint32_t color) override;
   void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t color) override;
+  void SetTextAlign(uint16_t align) override { textAlign_ = align; }
   void TextOut(int32_t x, int32_t y, const std::string& text) override;
   GdiSize TextExtent(const std::string& text) override;
   int32_t CurrentPenWidth() const override { return penWidth_; }
@@ -57,4 +58,5 @@ class QtPainterDevice : public Device {
   QColor textColor_ = Qt::black;
   QFont font_;
   GdiFont gdiFont_;
+  uint16_t textAlign_ = kTextAlignBaseline;
 };

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QPrinter>
 
 #include "platform/ui/gdi/qt_painter_device.h"
 
@@ -71,6 +74,39 @@ TEST(QtPainterDevice, TextHasAnExtentAndIsDrawnAboveTheBaseline) {
   font.face = "Symbol";
   dc.SetFont(font);
   EXPECT_GT(dc.TextExtent("a").cx, 0);  // byte code of alpha in the Symbol face
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QtPainterDevice, TextAtTheCurrentPointAdvancesIt) {
+  QImage image = WhiteImage(200, 60);
+  QtPainterDevice dc(&image);
+  GdiFont font;
+  font.height = 20;
+  dc.SetFont(font);
+  dc.SetTextAlign(kTextAlignBaseline | kTextAlignUpdateCP);
+  dc.MoveTo(10, 40);
+  dc.TextOut(0, 0, "AB");
+  dc.LineTo(10, 40);  // draws back from the advanced point
+  EXPECT_EQ(dc.GetPixel(10 + dc.TextExtent("AB").cx - 1, 40), 0u);
+}
+
+TEST(QtPainterDevice, PrinterTargetHasNoPixelAccess) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString file = QDir::temp().filePath("kavo_painter_device_test.pdf");
+  printer.setOutputFileName(file);
+  {
+    QtPainterDevice dc(&printer);
+    EXPECT_FALSE(dc.HasPixelAccess());
+    EXPECT_GT(dc.PixelSize().cx, 1000);
+    dc.MoveTo(0, 0);
+    dc.LineTo(100, 100);
+  }
+  EXPECT_TRUE(QFile::exists(file));
+  QFile::remove(file);
 }
 
 }  // namespace
