@@ -79,4 +79,18 @@ TEST_F(WorldWindowTest, WorldLineToMovesOnlyWhenNotContinuing) {
   EXPECT_EQ(dc.log.size(), 4u);
 }
 
+TEST_F(WorldWindowTest, HandleSquaresKeepTheirScreenSizeAndFollowTheOption) {
+  UnitMapping();
+  DrawHandleSquare(&dc, 100, -100, 4, 0);
+  EXPECT_TRUE(dc.log.empty());  // option off, not forced
+  WorldWindow.zoom = 2.0f;
+  DrawHandleSquare(&dc, 100, -100, 4, 1);
+  EXPECT_EQ(dc.Calls("Rectangle"), (std::vector<std::string>{"Rectangle 80 80 120 120"}));
+  EXPECT_EQ(dc.Calls("Brush")[0], "Brush #000080");
+  DrawOptions = kDrawOptionHandles;
+  dc.log.clear();
+  DrawHandleSquare(&dc, 0, 0, 0, 0);
+  EXPECT_EQ(dc.Count("Rectangle"), 1u);
+}
+
 }  // namespace

@@ -51,6 +51,18 @@ TEST_F(LineGSTest, SlopedLineBlendsEdgesByItsFraction) {
   EXPECT_EQ(dc.GetPixel(1, 1), Grey(190));  // 255 * (255 - 64) / 256
 }
 
+TEST_F(LineGSTest, IntegerLineHasSoftSidesAndEndCaps) {
+  gs.LineGP(&dc, 1, 5, 5, 5, 0);  // major 4, minor 0: e = 2 * 255 / 4 = 127 at every step
+  for (int x = 1; x <= 5; ++x) {
+    EXPECT_EQ(dc.GetPixel(x, 5), 0u) << x;
+    EXPECT_EQ(dc.GetPixel(x, 4), Grey(126)) << x;  // alpha 128
+    EXPECT_EQ(dc.GetPixel(x, 6), Grey(127)) << x;  // alpha 127
+  }
+  EXPECT_EQ(dc.GetPixel(0, 5), Grey(127));  // caps with alpha 127
+  EXPECT_EQ(dc.GetPixel(6, 5), Grey(127));
+  EXPECT_EQ(dc.GetPixel(6, 4), kWhite);     // diagonal caps: minor 0 gives alpha 0
+}
+
 TEST_F(LineGSTest, BlendThresholdAndFormulaOnDeviceAndArray) {
   gs.SetRGBComponents(0);
   gs.BlendPixelGP(&dc, 1, 1, 252);
