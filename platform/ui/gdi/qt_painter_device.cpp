@@ -104,7 +104,11 @@ void QtPainterDevice::FillRect(int32_t l, int32_t t, int32_t r, int32_t b, uint3
 
 QString QtPainterDevice::TextOf(const std::string& text) const {
   // The Symbol face is addressed by byte codes; other faces by Windows-1252 characters.
-  if (gdiFont_.face == "Symbol") return QString::fromLatin1(text.data(), qsizetype(text.size()));
+  if (gdiFont_.face == "Symbol") {
+    QString out;
+    for (unsigned char c : text) out += QChar(char16_t(0xF000 + c));
+    return out;
+  }
   return ToQString(text);
 }
 

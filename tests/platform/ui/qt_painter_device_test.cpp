@@ -110,3 +110,34 @@ TEST(QtPainterDevice, PrinterTargetHasNoPixelAccess) {
 }
 
 }  // namespace
+
+namespace {
+
+QImage RenderWithDevice(const std::string& face, const std::string& text) {
+  QImage image = WhiteImage(60, 40);
+  QtPainterDevice dc(&image);
+  GdiFont font;
+  font.height = 24;
+  font.face = face;
+  dc.SetFont(font);
+  dc.SetTextColor(0);
+  dc.TextOut(5, 30, text);
+  return image;
+}
+
+TEST(QtPainterDevice, SymbolFaceDrawsGreekFromByteCodes) {
+  QImage greek = WhiteImage(60, 40);
+  {
+    QPainter p(&greek);
+    QFont f("Standard Symbols PS");
+    f.setPixelSize(24);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(5, 30), QString(QChar(0x03B1)));
+  }
+  const QImage symbolA = RenderWithDevice("Symbol", "a");
+  EXPECT_NE(symbolA, RenderWithDevice("Arial", "a"));
+  EXPECT_EQ(symbolA, greek);
+}
+
+}  // namespace
