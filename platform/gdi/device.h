@@ -48,7 +48,7 @@ class Device {
   virtual void SetTextColor(uint32_t color) = 0;
 
   virtual void MoveTo(int32_t x, int32_t y) = 0;
-  // Draws from the current point to (x, y) without its last pixel; (x, y) becomes current.
+  // Draws from the current point to (x, y); (x, y) becomes current.
   virtual void LineTo(int32_t x, int32_t y) = 0;
   virtual void Polyline(const std::vector<GdiPoint>& points) = 0;
   // Closed polygon, outlined with the pen and filled with the brush (winding rule).
