@@ -14,7 +14,7 @@ namespace {
 const char* const kAxisFormats[6] = {"0", "0.0", "0.00", "0.000", "0.0000", "0.00E+00"};
 }
 
-void DrawAxis(Device* dc, float box[4], const AxisSpec& a) {
+void DrawAxis(Device* dc, float box[4], const AxisLayout& a) {
   const std::string format = kAxisFormats[std::clamp<int>(a.formatIndex, 0, 5)];
   const int16_t subdivisions = a.subdivisions > 0 ? a.subdivisions : 1;
   const float sign = a.scale < 0.0f ? -1.0f : 1.0f;

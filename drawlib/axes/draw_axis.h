@@ -6,7 +6,7 @@
 
 class Device;
 
-struct AxisSpec {
+struct AxisLayout {
   float x = 0, y = 0;          // axis start (world)
   std::string style;           // label style keys
   float length = 0;            // world units
@@ -25,4 +25,4 @@ struct AxisSpec {
 
 // Draws the axis; box (xmin, ymin, xmax, ymax) grows by the labels with flag 8. At most 2001
 // tick positions are visited whatever the scale.
-void DrawAxis(Device* dc, float box[4], const AxisSpec& axis);
+void DrawAxis(Device* dc, float box[4], const AxisLayout& axis);

@@ -56,7 +56,7 @@ class AxesTest : public DeviceFixture {
 };
 
 TEST_F(AxesTest, AxisDrawsLineAndTicksWithLongerMiddleTick) {
-  AxisSpec a;
+  AxisLayout a;
   a.x = 0;
   a.y = -100;
   a.length = 100;
@@ -81,7 +81,7 @@ TEST_F(AxesTest, AxisDrawsLineAndTicksWithLongerMiddleTick) {
 }
 
 TEST_F(AxesTest, TinyTickStepStopsAfter2001Positions) {
-  AxisSpec a;
+  AxisLayout a;
   a.length = 1000;
   a.tickSeparation = 1e-9f;
   a.scale = 1;

@@ -69,7 +69,7 @@ void DrawSample(Device& dc) {
     else DrawAltBnd(&dc, x, y, attrib, x + 15.0f * kMM, y + 3.0f * kMM, 1);
   }
   // A value axis along the bottom.
-  AxisSpec axis;
+  AxisLayout axis;
   axis.x = 10 * kMM;
   axis.y = -190 * kMM;
   axis.length = 260 * kMM;
