@@ -4,8 +4,11 @@
 
 #include "drawlib/color_scheme.h"
 #include "drawlib/device/output_object.h"
+#include "drawlib/device/pen_cache.h"
+#include "drawlib/device/world_lines.h"
 #include "drawlib/device/world_window.h"
 #include "drawlib/ini/libr_ini.h"
+#include "drawlib/linetypes/draw_alt_bnd.h"
 #include "drawlib/document_services.h"
 #include "drawlib/pardata.h"
 #include "drawlib/params_apply.h"
@@ -64,6 +67,10 @@ void DrawLibReset() {
   WorldWindow = {};
   OutputFlags = kOutputFlagsScreen;
   OutputTarget = nullptr;
+  DrawOptions = 0;
+  PenCacheReset();
+  WorldLinesReset();
+  LineTypesReset();
   StepListReset();
   OutputSwitchReset();
   ResetUtilState();

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+
+#include "platform/ui/gdi/qt_painter_device.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kRed = 0x0000FF;  // 0x00BBGGRR
+
+QImage WhiteImage(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+TEST(QtPainterDevice, LinesArePlainPixelsInThePenColour) {
+  QImage image = WhiteImage(20, 20);
+  {
+    QtPainterDevice dc(&image);
+    dc.SetPen(1, kRed);
+    dc.MoveTo(2, 5);
+    dc.LineTo(12, 5);
+    EXPECT_EQ(dc.GetPixel(2, 5), kRed);
+    EXPECT_EQ(dc.GetPixel(11, 5), kRed);
+    EXPECT_EQ(dc.GetPixel(2, 6), kWhite);  // no antialiasing
+    dc.SetPixel(15, 15, 0x00FF00);
+    EXPECT_EQ(dc.GetPixel(15, 15), 0x00FF00u);
+    EXPECT_EQ(dc.CurrentPenColor(), kRed);
+    EXPECT_EQ(dc.PixelSize().cx, 20);
+  }
+  EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 0, 0));
+}
+
+TEST(QtPainterDevice, PolygonFillsByWindingAndFillRectCoversItsArea) {
+  QImage image = WhiteImage(40, 40);
+  QtPainterDevice dc(&image);
+  dc.SetPen(1, 0);
+  dc.SetBrush(false, kRed);
+  // A five-pointed star: its centre is filled under the winding rule.
+  dc.Polygon({{20, 2}, {31, 36}, {2, 14}, {38, 14}, {9, 36}});
+  EXPECT_EQ(dc.GetPixel(20, 20), kRed);
+  dc.FillRect(0, 0, 3, 3, 0x00FF00);
+  EXPECT_EQ(dc.GetPixel(2, 2), 0x00FF00u);
+  EXPECT_EQ(dc.GetPixel(3, 3), kWhite);
+  dc.SetBrush(true, 0);
+  dc.Ellipse(5, 5, 15, 15);
+  EXPECT_EQ(dc.GetPixel(10, 10), kWhite);  // hollow
+}
+
+TEST(QtPainterDevice, TextHasAnExtentAndIsDrawnAboveTheBaseline) {
+  QImage image = WhiteImage(200, 60);
+  QtPainterDevice dc(&image);
+  GdiFont font;
+  font.height = 20;
+  dc.SetFont(font);
+  const GdiSize one = dc.TextExtent("H");
+  const GdiSize two = dc.TextExtent("HH");
+  EXPECT_GT(one.cx, 5);
+  EXPECT_EQ(two.cx, 2 * one.cx);  // no kerning
+  EXPECT_GE(one.cy, 18);
+  dc.SetTextColor(0);
+  dc.TextOut(10, 40, "H");
+  int dark = 0, below = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 200; ++x)
+      if (qGray(image.pixel(x, y)) < 128) (y <= 40 ? dark : below)++;
+  EXPECT_GT(dark, 10);
+  EXPECT_EQ(below, 0);
+  font.face = "Symbol";
+  dc.SetFont(font);
+  EXPECT_GT(dc.TextExtent("a").cx, 0);  // byte code of alpha in the Symbol face
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QtPainterDevice, TextAtTheCurrentPointAdvancesIt) {
+  QImage image = WhiteImage(200, 60);
+  QtPainterDevice dc(&image);
+  GdiFont font;
+  font.height = 20;
+  dc.SetFont(font);
+  dc.SetTextAlign(kTextAlignBaseline | kTextAlignUpdateCP);
+  dc.MoveTo(10, 40);
+  dc.TextOut(0, 0, "AB");
+  dc.LineTo(10, 40);  // draws back from the advanced point
+  EXPECT_EQ(dc.GetPixel(10 + dc.TextExtent("AB").cx - 1, 40), 0u);
+}
+
+TEST(QtPainterDevice, PrinterTargetHasNoPixelAccess) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString file = QDir::temp().filePath("kavo_painter_device_test.pdf");
+  printer.setOutputFileName(file);
+  {
+    QtPainterDevice dc(&printer);
+    EXPECT_FALSE(dc.HasPixelAccess());
+    EXPECT_GT(dc.PixelSize().cx, 1000);
+    dc.MoveTo(0, 0);
+    dc.LineTo(100, 100);
+  }
+  EXPECT_TRUE(QFile::exists(file));
+  QFile::remove(file);
+}
+
+}  // namespace
+
+namespace {
+
+QImage RenderWithDevice(const std::string& face, const std::string& text) {
+  QImage image = WhiteImage(60, 40);
+  QtPainterDevice dc(&image);
+  GdiFont font;
+  font.height = 24;
+  font.face = face;
+  dc.SetFont(font);
+  dc.SetTextColor(0);
+  dc.TextOut(5, 30, text);
+  return image;
+}
+
+TEST(QtPainterDevice, SymbolFaceDrawsGreekFromByteCodes) {
+  QImage greek = WhiteImage(60, 40);
+  {
+    QPainter p(&greek);
+    QFont f("Standard Symbols PS");
+    f.setPixelSize(24);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(5, 30), QString(QChar(0x03B1)));
+  }
+  const QImage symbolA = RenderWithDevice("Symbol", "a");
+  EXPECT_NE(symbolA, RenderWithDevice("Arial", "a"));
+  EXPECT_EQ(symbolA, greek);
+}
+
+}  // namespace
