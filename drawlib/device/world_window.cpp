@@ -10,7 +10,6 @@
 WorldWindowRec WorldWindow;
 uint16_t OutputFlags = kOutputFlagsScreen;
 OutputObject* OutputTarget = nullptr;
-uint32_t DrawOptions = 0;
 
 int32_t RoundToLong(double v) {
   if (std::isnan(v)) return 0;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "drawlib/device/draw_options.h"
 #include "drawlib/device/pen_cache.h"  // LineWidthSet, for the preference code
 
 class OutputObject;
@@ -29,8 +30,6 @@ inline constexpr uint16_t kOutputSmooth = 0x2000;
 inline constexpr uint16_t kOutputFlagsScreen = 65;
 inline constexpr uint16_t kOutputFlagsPrinter = 0x0044;
 extern OutputObject* OutputTarget;
-// The library's option word; 0x0040 draws handle squares.
-extern uint32_t DrawOptions;
 inline constexpr uint32_t kDrawOptionHandles = 0x0040;
 
 inline constexpr float kWorldUnitsPerMM = 40.2f;
