@@ -10,6 +10,7 @@
 #include "engine/analyses.h"
 #include "engine/engine_globals.h"
 #include "engine/sim_catalogue.h"
+#include "engine/type_tables.h"
 
 namespace {
 
@@ -19,20 +20,7 @@ constexpr int kPoints = 2000;
 void SelectType(int16_t type) {
   ResetEngineState();
   IniRegisterFile((std::filesystem::temp_directory_path() / "kavo_bench_absent.ini").string());
-  gSimType = type;
-  SimTypeRec& rec = gSimTypes[static_cast<size_t>(type)];
-  SimTypeSetup(rec, type);
-  gSimPar = rec.Par;
-  gSpins = rec.Spins;
-  gLastPar = rec.LastPar;
-  gSpinCount = rec.SpinCount;
-  gTypeMode = rec.Mode;
-  gVertMult = rec.VertMult;
-  for (int i = 0; i <= gLastPar; ++i) {
-    const SimParRec& p = gSimPar[static_cast<size_t>(i)];
-    if (p.Flags & kParSpecWidth) gSpectHz = p.Value;
-    if (p.Flags & kParOffset) gHorOffHz = p.Value;
-  }
+  LoadSimTypeTables(type);
   gNumPts = kPoints;
   RedimSpectrum(kPoints);
   gHzPerPt = gSpectHz / kPoints;

@@ -14,6 +14,7 @@
 
 #include "drawlib/ini/libr_ini.h"
 #include "engine/engine_globals.h"
+#include "engine/type_tables.h"
 #include "engine/mainwin_services.h"
 #include "engine/sim_catalogue.h"
 #include "tests/support/msgbox_recorder.h"
@@ -72,22 +73,7 @@ class EngineTest : public ::testing::Test {
     SimParLimits.Read = false;
   }
   // Selects a type as the main window does: set-up, copy into the current tables.
-  void SelectType(int16_t type) {
-    gSimType = type;
-    SimTypeRec& rec = gSimTypes[static_cast<size_t>(type)];
-    SimTypeSetup(rec, type);
-    gSimPar = rec.Par;
-    gSpins = rec.Spins;
-    gLastPar = rec.LastPar;
-    gSpinCount = rec.SpinCount;
-    gTypeMode = rec.Mode;
-    gVertMult = rec.VertMult;
-    for (int i = 0; i <= gLastPar; ++i) {
-      const SimParRec& p = gSimPar[static_cast<size_t>(i)];
-      if (p.Flags & kParSpecWidth) gSpectHz = p.Value;
-      if (p.Flags & kParOffset) gHorOffHz = p.Value;
-    }
-  }
+  void SelectType(int16_t type) { LoadSimTypeTables(type); }
   // A grid of n points over the current width.
   void SetGrid(int n) {
     gNumPts = static_cast<int16_t>(n);
