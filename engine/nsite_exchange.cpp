@@ -127,9 +127,10 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
 
   // Solved (or flat-skipped) points: 0, step, 2 step, ... and always the last point.
   auto nextNode = [&](int k) { return k >= points ? points + 1 : std::min(k + step, points); };
-  // A stretch counts as flat while the value stays within 0.5 of the last value that changed,
-  // and never more than 1e-4 of the largest value so far: with the small multipliers of most
-  // types whole peaks stay below 0.5, and a fixed 0.5 would set every other point of them to 0.
+  // A stretch counts as flat while the value stays within 0.5 of the last value that changed
+  // (half a twip at the display's scale, where peaks are thousands), and never more than 1e-4
+  // of the largest value so far: a spectrum whose values are small against 0.5 (a unit
+  // vertical scale, or one scaled far down) would otherwise have every other point set to 0.
   float previous = 0.0f;
   float largest = 0.0f;
   int node = 0;

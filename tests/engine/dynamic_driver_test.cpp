@@ -12,6 +12,7 @@
 #include "engine/analyses.h"
 #include "engine/exchange_lineshapes.h"
 #include "engine/group_services.h"
+#include "platform/runtime_text.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/comma_locale.h"
 
@@ -149,6 +150,70 @@ TEST_F(DynamicDriverTest, ExchangeMatricesKeepDetailedBalance) {
       EXPECT_NEAR(row, 0.0, 1e-5 * std::fabs(ExchKAt(i, i)) + 1e-6) << i;
     }
     EXPECT_NEAR(popSum, 1.0, 2e-3);
+  }
+}
+
+TEST_F(DynamicDriverTest, SitesTakeTheParametersNamedForThem) {
+  // Every site's frequency ("  Va"), width ("  Wa") and population (" % a") and every pair's
+  // relative rate ("kab/k") is found by its name in the catalogue and given its own value, so a
+  // parameter read for the wrong site or pair shows. Type 41 ends on its sites d, e, f; type 42
+  // moves its sites up by the half couplings' sum.
+  struct Case {
+    int16_t type;
+    int n;
+    std::string sites;  // letters of the frequency and width names
+    std::vector<std::string> pops;
+  };
+  const Case cases[] = {{18, 3, "abc", {}},     {19, 4, "abcd", {}},
+                        {20, 5, "abcde", {}},   {21, 6, "abcdef", {}},
+                        {29, 7, "abcdefg", {}}, {41, 3, "def", {"% ad", "% be", "% cf"}},
+                        {42, 3, "abc", {}}};
+  const std::string letters = "abcdefg";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    Select(c.type);
+    auto index = [&](const std::string& name) {
+      for (int k = 0; k <= gLastPar; ++k) {
+        if (Trim(gSimPar[static_cast<size_t>(k)].Name) == name) return k;
+      }
+      ADD_FAILURE() << "no parameter " << name;
+      return 0;
+    };
+    auto popIndex = [&](int i) {
+      return index(c.pops.empty() ? "% " + letters.substr(static_cast<size_t>(i), 1)
+                                  : c.pops[static_cast<size_t>(i)]);
+    };
+    auto ratioIndex = [&](int a, int b) {
+      return index("k" + letters.substr(static_cast<size_t>(a), 1) +
+                   letters.substr(static_cast<size_t>(b), 1) + "/k");
+    };
+    for (int i = 0; i < c.n; ++i) {
+      const std::string site = c.sites.substr(static_cast<size_t>(i), 1);
+      Set(index("V" + site), 60.0f + 23.0f * i);
+      Set(index("W" + site), 0.4f + 0.1f * i);
+      Set(popIndex(i), 5.0f + 2.0f * i);
+      for (int j = i + 1; j < c.n; ++j) Set(ratioIndex(i, j), 0.5f + 0.1f * i + 0.03f * j);
+    }
+    Set(index("k"), 11.0f);
+    CalcDynamicSpectrum();
+    float lift = 0.0f;
+    if (c.type == 42) {
+      for (int k = 13; k <= 16; ++k) lift += std::fabs(P(k) * 0.5f);
+    }
+    for (int i = 0; i < c.n; ++i) {
+      const size_t s = static_cast<size_t>(i + 1);
+      const std::string site = c.sites.substr(static_cast<size_t>(i), 1);
+      EXPECT_FLOAT_EQ(gShiftHz[s], P(index("V" + site)) + lift) << site;
+      EXPECT_FLOAT_EQ(gSiteR2[s], static_cast<float>(kPi * P(index("W" + site)))) << site;
+      EXPECT_FLOAT_EQ(gSitePop[s], P(popIndex(i)) * 0.01f) << site;
+      for (int j = i + 1; j < c.n; ++j) {
+        const float forward = 11.0f * P(ratioIndex(i, j));
+        EXPECT_FLOAT_EQ(ExchKAt(i + 1, j + 1), forward) << i << j;
+        EXPECT_NEAR(ExchKAt(j + 1, i + 1), forward * gSitePop[s] / gSitePop[s + j - i],
+                    1e-5 * forward)
+            << j << i;
+      }
+    }
   }
 }
 
