@@ -24,41 +24,6 @@ uint32_t DibToColour(uint32_t p) {  // 0x00RRGGBB -> 0x00BBGGRR
 }
 uint32_t ColourToDib(uint32_t c) { return DibToColour(c); }
 
-// Limits the segment to the rectangle (Liang-Barsky in double). False when nothing of it lies
-// inside. End points inside the rectangle stay exactly as they were.
-bool ClipSegment(int64_t& x1, int64_t& y1, int64_t& x2, int64_t& y2, int64_t left, int64_t top,
-                 int64_t right, int64_t bottom) {
-  auto inside = [&](int64_t x, int64_t y) {
-    return x >= left && x <= right && y >= top && y <= bottom;
-  };
-  if (inside(x1, y1) && inside(x2, y2)) return true;
-  const double dx = double(x2 - x1), dy = double(y2 - y1);
-  double t0 = 0.0, t1 = 1.0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {double(x1 - left), double(right - x1), double(y1 - top),
-                       double(bottom - y1)};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return false;
-    } else {
-      const double r = q[i] / p[i];
-      if (p[i] < 0.0) t0 = std::max(t0, r);
-      else t1 = std::min(t1, r);
-    }
-  }
-  if (t0 > t1) return false;
-  const double ox = double(x1), oy = double(y1);
-  if (t1 < 1.0) {
-    x2 = int64_t(std::llround(ox + t1 * dx));
-    y2 = int64_t(std::llround(oy + t1 * dy));
-  }
-  if (t0 > 0.0) {
-    x1 = int64_t(std::llround(ox + t0 * dx));
-    y1 = int64_t(std::llround(oy + t0 * dy));
-  }
-  return true;
-}
-
 constexpr float kQuarterTurn = 1.570796f;
 constexpr float kRadPerDeg = 0.017453289f;
 // Bound on the points of one ellipse quadrant or arc, so that a huge radius cannot stall drawing.
@@ -171,54 +136,75 @@ void LineGS::BlendPixelDIB(int32_t x, int32_t y, int32_t alpha) {
   if (loaded_) BlendPixel(Target{nullptr, 0, 0, 0, 0}, x, y, alpha);
 }
 
+namespace {
+
+// The steps i = 0..n of a line, starting at a, that keep coordinate a + i * dir inside [lo, hi]
+// (dir is +1 or -1). False when none does.
+bool VisibleSteps(int64_t a, int64_t dir, int64_t n, int64_t lo, int64_t hi, int64_t& first,
+                  int64_t& last) {
+  if (dir > 0) {
+    first = std::max<int64_t>(0, lo - a);
+    last = std::min<int64_t>(n, hi - a);
+  } else {
+    first = std::max<int64_t>(0, a - hi);
+    last = std::min<int64_t>(n, a - lo);
+  }
+  return first <= last;
+}
+
+}  // namespace
+
+// Only the steps whose column (or row) lies on the target, plus a margin, are visited, but each
+// keeps the place and fraction it has on the whole line: a line running off the target looks
+// the same on it as one drawn wholly inside.
 void LineGS::WuLine(const Target& t, int32_t ix1, int32_t iy1, int32_t ix2, int32_t iy2,
                     uint32_t c, int32_t width) {
   if (ix1 == ix2 && iy1 == iy2) return;
   SetRGBComponents(c);
   width = std::clamp(width, 1, 1000);
-  int64_t x1 = ix1, y1 = iy1, x2 = ix2, y2 = iy2;
   const int64_t m = width + 2;
-  if (!ClipSegment(x1, y1, x2, y2, t.left - m, t.top - m, t.right + m, t.bottom + m)) return;
-  int64_t dx = x2 - x1, dy = y2 - y1;
-  if (dx == 0 && dy == 0) return;
+  const int64_t left = t.left - m, top = t.top - m, right = t.right + m, bottom = t.bottom + m;
   const int32_t below = width / 2;
   const int32_t above = width - below;
-  if (std::llabs(dx) > std::llabs(dy)) {
-    int64_t x0 = x1, y0 = y1;
-    if (x1 >= x2) {
-      x0 = x2;
-      y0 = y2;
-      dx = -dx;
-      dy = -dy;
+  const bool xMajor = std::llabs(int64_t(ix2) - ix1) > std::llabs(int64_t(iy2) - iy1);
+  // Stepped along the major axis from the end with the smaller major coordinate.
+  const bool swap = xMajor ? ix1 >= ix2 : iy1 >= iy2;
+  const int64_t a0 = xMajor ? (swap ? ix2 : ix1) : (swap ? iy2 : iy1);
+  const int64_t b0 = xMajor ? (swap ? iy2 : iy1) : (swap ? ix2 : ix1);
+  const int64_t major = std::llabs(xMajor ? int64_t(ix2) - ix1 : int64_t(iy2) - iy1);
+  const int64_t minor = (xMajor ? int64_t(iy2) - iy1 : int64_t(ix2) - ix1) * (swap ? -1 : 1);
+  int64_t first, last;
+  if (!VisibleSteps(a0, 1, major, xMajor ? left : top, xMajor ? right : bottom, first, last))
+    return;
+  // Within the 16-bit range the fraction is stepped in single precision; longer lines in double,
+  // so that their far parts keep their place.
+  const bool single = major <= 32767;
+  const float gradientF = float(minor) / float(major);
+  const double gradientD = double(minor) / double(major);
+  auto pixel = [&](int64_t a, int64_t b, int32_t alpha, bool solid) {
+    const int64_t x = xMajor ? a : b, y = xMajor ? b : a;
+    if (x < left || x > right || y < top || y > bottom) return;
+    if (solid) SolidPixel(t, int32_t(x), int32_t(y));
+    else BlendPixel(t, int32_t(x), int32_t(y), alpha);
+  };
+  for (int64_t i = first; i <= last; ++i) {
+    int64_t k;
+    float f;
+    if (single) {
+      const float tt = float(i) * gradientF;
+      const float kk = std::floor(tt);
+      f = (tt - kk) * 255.0f;
+      k = int64_t(kk);
+    } else {
+      const double tt = double(i) * gradientD;
+      const double kk = std::floor(tt);
+      f = float((tt - kk) * 255.0);
+      k = int64_t(kk);
     }
-    const float gradient = float(dy) / float(dx);
-    for (int64_t i = 0; i <= dx; ++i) {
-      const float tt = float(i) * gradient;
-      const float k = std::floor(tt);
-      const float f = (tt - k) * 255.0f;
-      const int32_t x = int32_t(x0 + i), y = int32_t(y0 + int64_t(k));
-      BlendPixel(t, x, y - below, RoundHalfEven(255.0f - f));
-      BlendPixel(t, x, y + above, RoundHalfEven(f));
-      for (int32_t yy = y - below + 1; yy <= y + above - 1; ++yy) SolidPixel(t, x, yy);
-    }
-  } else {
-    int64_t x0 = x1, y0 = y1;
-    if (y1 >= y2) {
-      x0 = x2;
-      y0 = y2;
-      dx = -dx;
-      dy = -dy;
-    }
-    const float gradient = float(dx) / float(dy);
-    for (int64_t i = 0; i <= dy; ++i) {
-      const float tt = float(i) * gradient;
-      const float k = std::floor(tt);
-      const float f = (tt - k) * 255.0f;
-      const int32_t y = int32_t(y0 + i), x = int32_t(x0 + int64_t(k));
-      BlendPixel(t, x - below, y, RoundHalfEven(255.0f - f));
-      BlendPixel(t, x + above, y, RoundHalfEven(f));
-      for (int32_t xx = x - below + 1; xx <= x + above - 1; ++xx) SolidPixel(t, xx, y);
-    }
+    const int64_t a = a0 + i, b = b0 + k;
+    pixel(a, b - below, RoundHalfEven(255.0f - f), false);
+    pixel(a, b + above, RoundHalfEven(f), false);
+    for (int64_t bb = b - below + 1; bb <= b + above - 1; ++bb) pixel(a, bb, 0, true);
   }
 }
 
@@ -226,10 +212,9 @@ void LineGS::Line(const Target& t, int32_t ix1, int32_t iy1, int32_t ix2, int32_
                   uint32_t c) {
   if (ix1 == ix2 && iy1 == iy2) return;
   SetRGBComponents(c);
-  int64_t x1 = ix1, y1 = iy1, x2 = ix2, y2 = iy2;
-  if (!ClipSegment(x1, y1, x2, y2, t.left - 3, t.top - 3, t.right + 3, t.bottom + 3)) return;
+  const int64_t left = t.left - 3, top = t.top - 3, right = t.right + 3, bottom = t.bottom + 3;
+  const int64_t x1 = ix1, y1 = iy1, x2 = ix2, y2 = iy2;
   const int64_t dx = x2 - x1, dy = y2 - y1;
-  if (dx == 0 && dy == 0) return;
   const int32_t sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
   const bool xMajor = std::llabs(dx) > std::llabs(dy);
   const int64_t major = xMajor ? std::llabs(dx) : std::llabs(dy);
@@ -237,19 +222,31 @@ void LineGS::Line(const Target& t, int32_t ix1, int32_t iy1, int32_t ix2, int32_
   // Unit steps along the major and the minor axis.
   const int32_t mx = xMajor ? sx : 0, my = xMajor ? 0 : sy;
   const int32_t nx = xMajor ? 0 : sx, ny = xMajor ? sy : 0;
+  auto blend = [&](int64_t x, int64_t y, int32_t alpha) {
+    if (x < left || x > right || y < top || y > bottom) return;
+    BlendPixel(t, int32_t(x), int32_t(y), alpha);
+  };
   const int32_t capAlpha = int32_t(minor * 85 / major);
   // End caps beyond both ends.
-  BlendPixel(t, int32_t(x1) - mx, int32_t(y1) - my, 127);
-  BlendPixel(t, int32_t(x1) - mx - nx, int32_t(y1) - my - ny, capAlpha);
-  BlendPixel(t, int32_t(x2) + mx, int32_t(y2) + my, 127);
-  BlendPixel(t, int32_t(x2) + mx + nx, int32_t(y2) + my + ny, capAlpha);
-  int64_t error = major / 2;
-  int32_t x = int32_t(x1), y = int32_t(y1);
-  for (int64_t i = 0; i <= major; ++i) {
-    SolidPixel(t, x, y);
+  blend(x1 - mx, y1 - my, 127);
+  blend(x1 - mx - nx, y1 - my - ny, capAlpha);
+  blend(x2 + mx, y2 + my, 127);
+  blend(x2 + mx + nx, y2 + my + ny, capAlpha);
+  int64_t first, last;
+  if (!VisibleSteps(xMajor ? x1 : y1, xMajor ? sx : sy, major, xMajor ? left : top,
+                    xMajor ? right : bottom, first, last))
+    return;
+  // The error term and minor position after `first` steps, as plain stepping would reach them.
+  const unsigned __int128 reached =
+      (unsigned __int128)(major / 2) + (unsigned __int128)first * (unsigned __int128)minor;
+  int64_t error = int64_t(reached % (unsigned __int128)major);
+  const int64_t minorSteps = int64_t(reached / (unsigned __int128)major);
+  int64_t x = x1 + first * mx + minorSteps * nx, y = y1 + first * my + minorSteps * ny;
+  for (int64_t i = first; i <= last; ++i) {
+    if (x >= left && x <= right && y >= top && y <= bottom) SolidPixel(t, int32_t(x), int32_t(y));
     const int32_t e = int32_t(error * 255 / major);
-    BlendPixel(t, x - nx, y - ny, 255 - e);
-    BlendPixel(t, x + nx, y + ny, e);
+    blend(x - nx, y - ny, 255 - e);
+    blend(x + nx, y + ny, e);
     error += minor;
     if (error >= major) {
       error -= major;

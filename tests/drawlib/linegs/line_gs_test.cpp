@@ -111,6 +111,38 @@ TEST_F(LineGSTest, HugeSegmentsAreClippedAndFinish) {
   gs.CircleGP(&dc, 20, 20, 1.0e7f, 1.0e7f, kBlue, 0);  // far outside, bounded
 }
 
+// A line running off the target must look on it exactly as the same line drawn wholly inside a
+// larger target: limiting the work to the target may not move the line.
+TEST_F(LineGSTest, LinesRunningOffTheTargetKeepTheirPixels) {
+  struct Case {
+    bool wu;
+    int x1, y1, x2, y2, width;
+  } cases[] = {
+      {true, -100, 3, 300, 30, 1},  {true, -150, -40, 90, 35, 3}, {true, 7, -200, 30, 260, 2},
+      {false, -100, 3, 300, 30, 0}, {false, 5, -170, 33, 250, 0}, {false, 300, 36, -77, 2, 0},
+  };
+  constexpr int kShift = 400;  // the large target sees the small one at (kShift, kShift)
+  for (const Case& c : cases) {
+    RecordingDevice small(40, 40, kWhite), large(1000, 1000, kWhite);
+    small.logPixels = large.logPixels = false;
+    if (c.wu) {
+      gs.WuLineGP(&small, c.x1, c.y1, c.x2, c.y2, 0, c.width);
+      gs.WuLineGP(&large, c.x1 + kShift, c.y1 + kShift, c.x2 + kShift, c.y2 + kShift, 0, c.width);
+    } else {
+      gs.LineGP(&small, c.x1, c.y1, c.x2, c.y2, 0);
+      gs.LineGP(&large, c.x1 + kShift, c.y1 + kShift, c.x2 + kShift, c.y2 + kShift, 0);
+    }
+    int inked = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        ASSERT_EQ(small.GetPixel(x, y), large.GetPixel(x + kShift, y + kShift))
+            << c.x1 << "," << c.y1 << " pixel " << x << "," << y;
+        inked += small.GetPixel(x, y) != kWhite;
+      }
+    EXPECT_GT(inked, 20) << c.x1 << "," << c.y1;
+  }
+}
+
 TEST_F(LineGSTest, ArrayMembersBeforeTheArrayIsMadeSayWhy) {
   MsgBoxRecorder boxes;
   gs.LineDIB(0, 0, 5, 5, 0);
