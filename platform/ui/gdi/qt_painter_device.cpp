@@ -13,7 +13,8 @@ QtPainterDevice::QtPainterDevice(QPaintDevice* target) {
   if (target && target->devType() == QInternal::Image) image_ = static_cast<QImage*>(target);
   painter_.begin(target);
   painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  // No grey edge pixels around text either: exported bitmaps may have a transparent background.
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBrush(Qt::NoBrush);
   ApplyPen();
   SetFont(gdiFont_);
@@ -51,7 +52,7 @@ void QtPainterDevice::SetFont(const GdiFont& f) {
   font.setItalic(f.italic);
   font.setUnderline(f.underline);
   font.setKerning(false);
-  font.setStyleStrategy(QFont::PreferDefault);
+  font.setStyleStrategy(QFont::NoAntialias);
   font_ = font;
   painter_.setFont(font_);
 }

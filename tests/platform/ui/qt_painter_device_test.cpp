@@ -71,6 +71,13 @@ TEST(QtPainterDevice, TextHasAnExtentAndIsDrawnAboveTheBaseline) {
       if (qGray(image.pixel(x, y)) < 128) (y <= 40 ? dark : below)++;
   EXPECT_GT(dark, 10);
   EXPECT_EQ(below, 0);
+  // Text is not smoothed: black on white leaves no grey pixels (halos in transparent bitmaps).
+  dc.TextOut(60, 40, "Wave");
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 200; ++x) {
+      const int g = qGray(image.pixel(x, y));
+      ASSERT_TRUE(g == 0 || g == 255) << x << "," << y << " grey " << g;
+    }
   font.face = "Symbol";
   dc.SetFont(font);
   EXPECT_GT(dc.TextExtent("a").cx, 0);  // byte code of alpha in the Symbol face
