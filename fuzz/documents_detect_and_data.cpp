@@ -10,6 +10,7 @@
 #include "documents/data_file.h"
 #include "documents/data_file_format.h"
 #include "documents/file_type.h"
+#include "fuzz/silent_boxes.h"
 #include "platform/msgbox.h"
 
 namespace {
@@ -22,16 +23,6 @@ void Check(bool ok, const char* what) {
 }
 
 // Answers every box silently, so that reports of damaged entries do not flood the output.
-class SilentBoxes : public MsgBoxHandler {
- public:
-  int Message(const std::string&, int, const std::string&) override { ++shown; return vbOK; }
-  std::string Input(const std::string&, const std::string&, const std::string& d, bool& c) override {
-    c = false;
-    return d;
-  }
-  int shown = 0;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -6,19 +6,10 @@
 
 #include "drawlib/pardata.h"
 #include "drawlib/steps/packed_drawing.h"
+#include "fuzz/silent_boxes.h"
 #include "platform/msgbox.h"
 
 namespace {
-
-class SilentBoxes : public MsgBoxHandler {
- public:
-  int Message(const std::string&, int, const std::string&) override { return vbOK; }
-  std::string Input(const std::string&, const std::string&, const std::string& d,
-                    bool& cancelled) override {
-    cancelled = false;
-    return d;
-  }
-};
 
 bool SameData(const StepData& a, const StepData& b) {
   if (a.index() != b.index()) return false;

@@ -7,21 +7,8 @@
 
 #include "drawlib/util/byte_array.h"
 #include "drawlib/util/string_list.h"
+#include "fuzz/silent_boxes.h"
 #include "platform/msgbox.h"
-
-namespace {
-
-class SilentBoxes : public MsgBoxHandler {
- public:
-  int Message(const std::string&, int, const std::string&) override { return vbOK; }
-  std::string Input(const std::string&, const std::string&, const std::string& d,
-                    bool& cancelled) override {
-    cancelled = false;
-    return d;
-  }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static SilentBoxes silent;

@@ -6,6 +6,7 @@
 #include "drawlib/device/output_object.h"
 #include "drawlib/device/pen_cache.h"
 #include "drawlib/device/world_window.h"
+#include "drawlib/linetypes/draw_alt_bnd.h"
 #include "platform/gdi/recording_device.h"
 #include "tests/drawlib/drawlib_state.h"
 
@@ -49,4 +50,15 @@ class DeviceFixture : public DrawlibState {
 
   TwipTarget target{12000, 9000};
   RecordingDevice dc;
+};
+
+// Line objects drawn 1:1 in pixels with the built-in shapes and screen line widths.
+class LineDrawingFixture : public DeviceFixture {
+ protected:
+  void SetUp() override {
+    DeviceFixture::SetUp();
+    DrawAltBnd(nullptr, 0, 0, 0, 0, 0, kDrawAltBndReloadShapes);
+    UnitMapping();
+    LineWidthSet(0);
+  }
 };

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -15,13 +16,6 @@ namespace fs = std::filesystem;
 
 class ProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "profile_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    file_ = dir_ + "/settings.ini";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
 
   void Put(const std::string& bytes) {
     std::ofstream(file_, std::ios::binary) << bytes;
@@ -33,8 +27,9 @@ class ProfileTest : public ::testing::Test {
     return ss.str();
   }
 
-  std::string dir_;
-  std::string file_;
+  ScratchFolder scratch_;
+  const std::string dir_ = scratch_.path();
+  const std::string file_ = scratch_.File("settings.ini");
 };
 
 struct ReadCase {

@@ -45,15 +45,7 @@ TEST(AxisTickStep, StepsSubdivisionsFormatsAndFirstTicks) {
   }
 }
 
-class AxesTest : public DeviceFixture {
- protected:
-  void SetUp() override {
-    DeviceFixture::SetUp();
-    DrawAltBnd(nullptr, 0, 0, 0, 0, 0, kDrawAltBndReloadShapes);
-    UnitMapping();
-    LineWidthSet(0);
-  }
-};
+class AxesTest : public LineDrawingFixture {};
 
 TEST_F(AxesTest, AxisDrawsLineAndTicksWithLongerMiddleTick) {
   AxisLayout a;

@@ -12,6 +12,7 @@
 #include "drawlib/ini/cls_file_ini.h"
 #include "platform/msgbox.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -31,17 +32,8 @@ std::size_t NotRegisteredBoxes(const MsgBoxRecorder& boxes) {
 
 class IniTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "libr_ini_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    file_ = dir_ + "/KAVO71.ini";
-    IniResetForTests();
-  }
-  void TearDown() override {
-    IniResetForTests();
-    fs::remove_all(dir_);
-  }
+  void SetUp() override { IniResetForTests(); }
+  void TearDown() override { IniResetForTests(); }
   void Put(const std::string& bytes) { std::ofstream(file_, std::ios::binary) << bytes; }
   std::string Bytes() const {
     std::ifstream in(file_, std::ios::binary);
@@ -51,8 +43,9 @@ class IniTest : public ::testing::Test {
   }
 
   MsgBoxRecorder boxes_;
-  std::string dir_;
-  std::string file_;
+  ScratchFolder scratch_;
+  const std::string dir_ = scratch_.path();
+  const std::string file_ = scratch_.File("KAVO71.ini");
 };
 
 TEST_F(IniTest, EveryUseBeforeRegistrationShowsTheMessageAndDoesNothing) {

@@ -11,6 +11,7 @@
 #include "drawlib/steps/step_list.h"
 #include "platform/runtime_numbers.h"
 #include "tests/drawlib/device_fixture.h"
+#include "tests/drawlib/fake_postscript_writer.h"
 
 namespace {
 
@@ -19,14 +20,8 @@ std::string FixturePath() {
   return here.substr(0, here.rfind('/')) + "/line_type_steps.txt";
 }
 
-class LineTypesTest : public DeviceFixture {
+class LineTypesTest : public LineDrawingFixture {
  protected:
-  void SetUp() override {
-    DeviceFixture::SetUp();
-    DrawAltBnd(nullptr, 0, 0, 0, 0, 0, kDrawAltBndReloadShapes);
-    UnitMapping();
-    LineWidthSet(0);
-  }
   // Records one line object from (0, 0) to (x, y) and returns its steps, one per line:
   // "type x y" with the point to a tenth of a world unit.
   std::string Record(uint16_t attrib, float x = 402.0f, float y = 0.0f) {
@@ -157,22 +152,13 @@ TEST_F(LineTypesTest, HexagonRecordsDoubleSidesAsSteps) {
 }
 
 TEST_F(LineTypesTest, PostScriptReceivesPenCodesAndCircles) {
-  struct Writer : PostScriptWriter {
+  struct Writer : FakePrinter {
     std::vector<std::string> calls;
-    void PSAppend(const std::string&) override {}
     void PSXY(int16_t pen, int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
       calls.push_back(std::to_string(pen) + " " + std::to_string(x1) + " " + std::to_string(y1) +
                       " " + std::to_string(x2) + " " + std::to_string(y2));
     }
     void PSPolyline(float, float, int16_t mode) override { calls.push_back("poly " + std::to_string(mode)); }
-    void PSColor(uint32_t) override {}
-    void PSLineWidth(int16_t) override {}
-    void PSDirection(float) override {}
-    void PSFont(const std::string&, float, float, int16_t) override {}
-    void PSBoldToggle(bool, int16_t) override {}
-    void PSItalicToggle(bool, int16_t) override {}
-    void PSCharTableInit(float, std::vector<int16_t>&, std::vector<std::string>&) override {}
-    int32_t PrinterSetup(int16_t&) override { return 0; }
   } writer;
   SetPostScriptWriter(&writer);
   OutputFlags = 0x0100;

@@ -10,6 +10,7 @@
 
 #include "drawlib/ini/cls_file_ini.h"
 #include "drawlib/ini/libr_ini.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -17,17 +18,10 @@ namespace fs = std::filesystem;
 
 class IniWidgetsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "ini_widgets_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    IniRegisterFile(dir_ + "/KAVO71.ini");
-  }
-  void TearDown() override {
-    IniResetForTests();
-    fs::remove_all(dir_);
-  }
-  std::string dir_;
+  void SetUp() override { IniRegisterFile(dir_ + "/KAVO71.ini"); }
+  void TearDown() override { IniResetForTests(); }
+  ScratchFolder scratch_;
+  const std::string dir_ = scratch_.path();
 };
 
 TEST_F(IniWidgetsTest, ListsRoundTripThroughTheSettingsFile) {
