@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "ratecalc/eyring.h"
 #include "tests/ratecalc/typing.h"
@@ -173,26 +172,16 @@ TEST(ActivationCalc, ArithmeticFaultsKeepThePreviousValues) {
 }
 
 TEST(ActivationCalc, NoInputEverShowsInfinityOrNan) {
-  std::mt19937 rng(8101);
-  const char* texts[] = {"0", "-0", "1e38", "99999999999999999999999999999999999999999", "-5",
-                         ".", "-", "0.0000001", "300", "1000000", "-273.16", "7", "12.5"};
   A calc;
-  for (int i = 0; i < 4000; ++i) {
-    const int box = static_cast<int>(rng() % A::kCount);
-    switch (rng() % 4) {
-      case 0: Enter(calc, box, texts[rng() % std::size(texts)]); break;
-      case 1: calc.Step(box, rng() % 2, rng() % 2); break;
-      case 2: calc.OptLock(static_cast<int>(rng() % 6)); break;
-      default: calc.SetJoules(rng() % 2); break;
-    }
-    for (const std::string& t : calc.texts()) {
-      ASSERT_EQ(t.find("inf"), std::string::npos) << t;
-      ASSERT_EQ(t.find("nan"), std::string::npos) << t;
-    }
-    for (float x : {calc.v.k, calc.v.halfLife, calc.v.TC, calc.v.TK, calc.v.G, calc.v.H, calc.v.S})
-      ASSERT_TRUE(std::isfinite(x));
-    ASSERT_GT(calc.v.k, 0.0f);
-  }
+  RandomOperations<A>(
+      calc, 8101,
+      {"0", "-0", "1e38", "99999999999999999999999999999999999999999", "-5", ".", "-",
+       "0.0000001", "300", "1000000", "-273.16", "7", "12.5"},
+      [](const A& c) {
+        for (float x : {c.v.k, c.v.halfLife, c.v.TC, c.v.TK, c.v.G, c.v.H, c.v.S})
+          ASSERT_TRUE(std::isfinite(x));
+        ASSERT_GT(c.v.k, 0.0f);
+      });
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
 
 #include "tests/ratecalc/typing.h"
 
@@ -135,28 +134,18 @@ TEST(FirstOrderCalc, ArithmeticFaultsKeepThePreviousValues) {
 }
 
 TEST(FirstOrderCalc, NoInputEverShowsInfinityOrNan) {
-  std::mt19937 rng(8102);
-  const char* texts[] = {"0", "1e38", "99999999999999999999999999999999999999999", "-5", "100",
-                         "0.0000001", "300", "1000000", "-273.16", "99.9999", "50", ".001"};
   F calc;
-  for (int i = 0; i < 4000; ++i) {
-    const int box = static_cast<int>(rng() % F::kCount);
-    switch (rng() % 4) {
-      case 0: Enter(calc, box, texts[rng() % std::size(texts)]); break;
-      case 1: calc.Step(box, rng() % 2, rng() % 2); break;
-      case 2: calc.OptLock(static_cast<int>(rng() % 6)); break;
-      default: calc.SetJoules(rng() % 2); break;
-    }
-    for (const std::string& t : calc.texts()) {
-      ASSERT_EQ(t.find("inf"), std::string::npos) << t;
-      ASSERT_EQ(t.find("nan"), std::string::npos) << t;
-    }
-    ASSERT_TRUE(std::isfinite(calc.v.G));
-    ASSERT_GT(calc.v.percent, 0.0f);
-    ASSERT_LT(calc.v.percent, 100.0f);
-    ASSERT_GT(calc.v.time, 0.0f);
-    ASSERT_GT(calc.v.k, 0.0f);
-  }
+  RandomOperations<F>(
+      calc, 8102,
+      {"0", "1e38", "99999999999999999999999999999999999999999", "-5", "100", "0.0000001", "300",
+       "1000000", "-273.16", "99.9999", "50", ".001"},
+      [](const F& c) {
+        ASSERT_TRUE(std::isfinite(c.v.G));
+        ASSERT_GT(c.v.percent, 0.0f);
+        ASSERT_LT(c.v.percent, 100.0f);
+        ASSERT_GT(c.v.time, 0.0f);
+        ASSERT_GT(c.v.k, 0.0f);
+      });
 }
 
 }  // namespace
