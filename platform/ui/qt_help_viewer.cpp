@@ -1,0 +1,53 @@
+#include "platform/ui/qt_help_viewer.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QToolTip>
+#include <QUrl>
+
+#include "platform/paths.h"
+#include "platform/ui/qt_text.h"
+
+QString HelpTopicText(const std::string& helpFolder, int32_t contextId) {
+  QFile file(QString::fromStdString(NativePath(HelpTopicPath(helpFolder, contextId))));
+  if (!file.open(QIODevice::ReadOnly)) return ToQString(HelpTopicMissingText(contextId));
+  return QString::fromUtf8(file.readAll());
+}
+
+QtHelpViewer::~QtHelpViewer() { delete window_.data(); }
+
+void QtHelpViewer::ShowTopic(const std::string& helpFolder, int32_t contextId) {
+  if (!window_) {
+    window_ = new QTextBrowser;
+    window_->setWindowTitle(QStringLiteral("VIREO Help"));
+    window_->setOpenLinks(false);  // topic links are read here, as UTF-8
+    window_->resize(560, 480);
+    QObject::connect(window_, &QTextBrowser::anchorClicked,
+                     [this](const QUrl& link) { OpenLink(link); });
+  }
+  folder_ = helpFolder;
+  const QString text = HelpTopicText(helpFolder, contextId);
+  if (Qt::mightBeRichText(text)) window_->setHtml(text);
+  else window_->setPlainText(text);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QtHelpViewer::OpenLink(const QUrl& link) {
+  // Topics link to each other by file name: "<context number>.html".
+  bool isNumber = false;
+  const int32_t contextId = QFileInfo(link.path()).completeBaseName().toInt(&isNumber);
+  if (isNumber) ShowTopic(folder_, contextId);
+}
+
+void QtHelpViewer::ShowPopup(const std::string& helpFolder, int32_t contextId) {
+  QToolTip::showText(QCursor::pos(), HelpTopicText(helpFolder, contextId));
+}
+
+void QtHelpViewer::Quit() {
+  QToolTip::hideText();
+  if (window_) window_->close();
+}
