@@ -2,6 +2,7 @@
 
 #include "documents/data_file.h"
 #include "documents/file_location.h"
+#include "documents/spectrum_loader.h"
 #include "documents/file_type.h"
 #include "drawlib/color_scheme.h"
 #include "drawlib/document_services.h"
@@ -143,6 +144,8 @@ class FileStartupServices final : public DocumentServices {
 void DocumentServicesRegister() {
   static FileStartupServices services;
   SetDocumentServices(&services);
+  static SpectrumLoader loader;
+  RegisterSpectrumFileServices(&loader);
 }
 
 void FileStartupReset() {

@@ -46,6 +46,21 @@ int16_t gDisableRef = 0;
 std::string gFinm;
 int16_t gLineFit = 0;
 
+int32_t gPicWidthTwips = 0;
+float gTwipsPerPt = 1;
+float gTwipsPerHz = 1;
+int16_t gBaseLnTwips = 0;
+int16_t gBaseLnSaveTwips = 0;
+int16_t gExpBaseLnTwips = 0;
+int16_t gDiffBaseLnTwips = 0;
+float VertLockHt = 0;
+int16_t gVertLock = 0;
+int16_t gNoiseLevel = 0;
+int32_t gScrollTwips = 0;
+float gPrintBoxWidth = 0;
+float gPrintBoxHeight = 0;
+int16_t gPrintBoxToggles = 111;
+
 uint32_t PaletteColor(int i) {
   static constexpr std::array<uint32_t, 16> kPalette = {
       0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
@@ -116,4 +131,14 @@ void ResetEngineState() {
   gDisableRef = 0;
   gFinm.clear();
   gLineFit = 0;
+  gPicWidthTwips = 0;
+  gTwipsPerPt = 1;
+  gTwipsPerHz = 1;
+  gBaseLnTwips = gBaseLnSaveTwips = gExpBaseLnTwips = gDiffBaseLnTwips = 0;
+  VertLockHt = 0;
+  gVertLock = 0;
+  gNoiseLevel = 0;
+  gScrollTwips = 0;
+  gPrintBoxWidth = gPrintBoxHeight = 0;
+  gPrintBoxToggles = 111;
 }

@@ -137,6 +137,24 @@ extern int16_t gDisableRef;   // "DisableRef": CalcSpectrum zeroes the spectrum 
 extern std::string gFinm;     // file of the current experimental spectrum
 extern int16_t gLineFit;      // line-fitting mode (16-bit Boolean)
 
+// --- Geometry of the main window's spectrum picture (twips, y downward) ---
+extern int32_t gPicWidthTwips;     // picture width
+extern float gTwipsPerPt;          // gPicWidthTwips / gNumPts
+extern float gTwipsPerHz;          // gPicWidthTwips / displayed width in Hz
+extern int16_t gBaseLnTwips;       // baseline of the calculated trace
+extern int16_t gBaseLnSaveTwips;   // the baseline as set at start-up
+extern int16_t gExpBaseLnTwips;    // baseline of the experimental trace
+extern int16_t gDiffBaseLnTwips;   // baseline of the difference trace
+extern float VertLockHt;           // locked peak height above the baseline
+extern int16_t gVertLock;          // 0 off, -1 height locked, -2 while the height handle drops
+extern int16_t gNoiseLevel;        // simulated noise, thousandths of gBaseLnTwips
+extern int32_t gScrollTwips;       // how far the picture is scrolled to the left
+
+// --- The printed plot's spectrum box (world units) and its option bits (0x40: ppm axis) ---
+extern float gPrintBoxWidth;
+extern float gPrintBoxHeight;
+extern int16_t gPrintBoxToggles;
+
 // Names the windows use for some of the same state.
 inline int16_t& gEditFocus = gParTyped;
 inline std::array<SpinRec, kSpinSlots>& gSpinMarks = gSpins;

@@ -7,11 +7,19 @@
 #include <string>
 #include <vector>
 
+// Results of LoadSpectrumKavo.
+inline constexpr int16_t kSpectrumLoaded = -1;         // a spectrum was loaded
+inline constexpr int16_t kSpectrumNothingLoaded = 2;   // the file, clipboard or drawing gave none
+inline constexpr int16_t kSpectrumLoadFailed = 0;
+
 class SpectrumFileServices {
  public:
   virtual ~SpectrumFileServices() = default;
-  // Loads or re-maps a spectrum into target (points 1..gNumPts); flags 2 resample into the
-  // target. Returns -1 when done, 2 when the load failed.
+  // Loads or re-maps a spectrum into target (points 1..gNumPts). Flags: 1 read the file, 2 map
+  // onto the display grid scaled by the multiplier, 4 a simulation is shown, 8 Open dialog
+  // first (the chosen name comes back in fileName), 16 from the clipboard, 32 from the
+  // drawing's spectrum objects. Returns kSpectrumLoaded, kSpectrumNothingLoaded or
+  // kSpectrumLoadFailed.
   virtual int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>& target,
                                    float startHz, float widthHz, float refHz, float& multiplier,
                                    int16_t flags) = 0;

@@ -1,0 +1,5 @@
+#include "documents/spec_record.h"
+
+SpecRec gSpec;
+
+void SpecRecordReset() { gSpec = SpecRec{}; }

@@ -1,0 +1,322 @@
+#include "mainwin/design_layout.h"
+
+#include <array>
+
+#include "engine/engine_globals.h"
+#include "mainwin/kavo_form.h"
+#include "mainwin/type_table.h"
+#include "platform/runtime_numbers.h"
+#include "platform/runtime_text.h"
+
+namespace {
+
+// Left column.
+constexpr float kColLeft = 60, kColWidth = 1900;
+// The increment frame and the parameter rows beside it, across the top of the window.
+constexpr float kIncLeft = 2200, kIncWidth = 1300, kTopRowTop = 60, kTopRowHeight = 1380;
+constexpr float kParWidth = 1500;
+
+struct ControlDesign {
+  Ctl id;
+  int index;
+  float left, top, width, height;
+  const char* caption;
+  const char* tip;
+  int32_t help;
+  bool visible;
+};
+
+// clang-format off
+const ControlDesign kDesign[] = {
+  {Ctl::fraCalcType, 0, kColLeft, 60, kColWidth, 800, "Calc Type", "", 0, true},
+  {Ctl::fraPattern, 0, kColLeft, 900, kColWidth, 4440, "Multiplet", "", 0, true},
+  {Ctl::optType, 0, 120, 240, 1720, 240, "Spectrum", "", 120, true},
+  {Ctl::fraUpDown, 0, kColLeft, 5400, kColWidth, 2070, "", "", 0, true},
+  {Ctl::fraDiff, 0, kColLeft, 7530, kColWidth, 420, "", "", 0, false},
+  {Ctl::CmndQuit, 0, 80, 90, 860, 270, "Quit", "Quit line fitting", 999, true},
+  {Ctl::btnDiffTogg, 0, 980, 90, 860, 270, "Diff", "Toggle difference spectrum", 113, true},
+  {Ctl::cmdNextPrevSim, 0, kColLeft, 8010, 620, 300, "Next",
+   "Change to next Simulation in Save/Restore Menu", 84, true},
+  {Ctl::cmdNextPrevSim, 1, kColLeft + 640, 8010, 620, 300, "Prev",
+   "Change to previous Simulation in Save/Restore Menu", 84, true},
+  {Ctl::cmdNextPrevSim, 2, kColLeft + 1280, 8010, 620, 300, "Save",
+   "Save current simulation to Sim file", 84, true},
+  {Ctl::fraError, 0, kColLeft, 8370, kColWidth, 2500, "", "", 0, true},
+  {Ctl::lblFreq, 0, 100, 180, 1100, 240, "Lft Click Hz", "Hz position of Left-Mouse-Click", 150,
+   true},
+  {Ctl::lblFreq, 1, 100, 510, 1100, 240, "Difference",
+   "Difference in hz between two previous Left-Mouse-Clicks", 150, true},
+  {Ctl::cmdFreqEnter, 0, 1240, 150, 600, 300, "Enter",
+   "Enter the value above into the currently active parameter", 150, true},
+  {Ctl::cmdFreqEnter, 1, 1240, 480, 600, 300, "Enter",
+   "Enter the value above into the currently active parameter", 150, true},
+  {Ctl::lstError, 0, 100, 860, 1700, 1540, "", "", 160, false},
+  {Ctl::lblTimeDate, 0, kColLeft, 10930, kColWidth, 240, "", "", 0, true},
+  {Ctl::fraIncrement, 0, kIncLeft, kTopRowTop, kIncWidth, kTopRowHeight, "Increment", "", 100,
+   true},
+  {Ctl::txtInc, 0, 80, 220, 1140, 285, "0.02", "User defined parameter increment", 100, true},
+  {Ctl::picKavo, 0, kIncLeft, kTopRowTop + kTopRowHeight + 60, 9000, 5000, "", "", 0, true},
+  {Ctl::grp1, 0, 0, 0, 300, 300, "", "", 0, true},
+  {Ctl::scrhDisplay, 0, kIncLeft, 0, 9000, 255, "", "", 0, false},
+};
+
+struct ToolbarDesign {
+  int index, row, column;
+  const char* caption;
+  const char* tip;
+  int32_t help;
+};
+const ToolbarDesign kToolbar[] = {
+  {0, 0, 0, "", "Increase height of simulation by 100/10/1/0.1%", 106},
+  {1, 0, 1, "", "Decrease height of simulation by 100/10/1/0.1%", 106},
+  {11, 1, 0, "", "Increase height of spectrum by 100/10/1/0.1%", 106},
+  {12, 1, 1, "", "Derease height of spectrum by 100/10/1/0.1%", 106},
+  {2, 2, 0, "", "Move Simulation to the left by 100/10/1/0.1%", 107},
+  {3, 2, 1, "", "Move simulation to the right by 100/10/1/0.1%", 107},
+  {4, 3, 0, "", "Expand spectrum/simulation by 100/10/1/0.1%", 108},
+  {5, 3, 1, "", "Contract spectrum/simulation width by 100/10/1/0.1%", 108},
+  {6, 4, 0, "", "Rstore full spectrum/simulation width", 110},
+  {7, 4, 1, "", "Toggle auto-redraw", 111},
+  {8, 5, 0, " 10%", "Select size of increment for spectrum changes", 109},
+  {9, 5, 1, "ReDraw", "Redraw the screen", 111},
+  {10, 6, 0, "Stick/Full", "Toggle between stick and full lineshape spectra", 112},
+};
+
+const char* const kRibbonTips[] = {
+  "Apply user-defined parameter increment", "Parameter increment +/- 0.1",
+  "Parameter increment +/- 0.3", "Parameter increment +/- 1", "Parameter increment +/- 3",
+  "Parameter increment +/- 10", "Parameter increment +/- 30", "Parameter increment +/- 100",
+  "Parameter increment +/- 1000"};
+const char* const kRibbonCaptions[] = {"Usr", "0.1", "0.3", "1", "3", "10", "30", "100", "1000"};
+
+const char* const kMultiplets[] = {"Singlet", "Doublet", "Triplet", "Quartet", "Pentet", "Sextet",
+                                   "Septet", "Octet", "Nonet", "1:1:1 t", "1:1:1:1q"};
+// clang-format on
+
+void LoadParameterFrame(FormControls& c, int i) {
+  c.SetGeometry(Ctl::fraPar, i, kIncLeft + kIncWidth + i * kParWidth, kTopRowTop, kParWidth,
+                kTopRowHeight);
+  c.SetHelpContextID(Ctl::fraPar, i, 105);
+  c.SetGeometry(Ctl::ParName, i, 60, 180, 1380, 240);
+  c.SetCaption(Ctl::ParName, i, "Name1");
+  c.SetGeometry(Ctl::ParVal, i, 60, 450, 1380, 285);
+  c.SetToolTip(Ctl::ParVal, i, "Type value of parameter");
+  c.SetHelpContextID(Ctl::ParVal, i, 102);
+  c.SetGeometry(Ctl::cmbPar, i, 60, 450, 1380, 285);
+  c.SetItems(Ctl::cmbPar, i, {std::begin(kMultiplets), std::end(kMultiplets)});
+  c.SetVisible(Ctl::cmbPar, i, false);
+  c.SetGeometry(Ctl::CmndNeg, i, 60, 790, 330, 300);
+  c.SetCaption(Ctl::CmndNeg, i, "-");
+  c.SetToolTip(Ctl::CmndNeg, i, "Decrease value of parameter by Increment");
+  c.SetHelpContextID(Ctl::CmndNeg, i, 103);
+  c.SetGeometry(Ctl::CmndPlus, i, 410, 790, 330, 300);
+  c.SetCaption(Ctl::CmndPlus, i, "+");
+  c.SetToolTip(Ctl::CmndPlus, i, "Increase value of parameter by Increment");
+  c.SetHelpContextID(Ctl::CmndPlus, i, 103);
+  c.SetGeometry(Ctl::ParSpin, i, 760, 790, 255, 520);
+  c.SetToolTip(Ctl::ParSpin, i, "Increase or decrease parameter rapidly");
+  c.SetGeometry(Ctl::CmndSign, i, 1035, 790, 405, 300);
+  c.SetCaption(Ctl::CmndSign, i, "+/-");
+  c.SetToolTip(Ctl::CmndSign, i, "Change sign of parameter");
+  c.SetHelpContextID(Ctl::CmndSign, i, 104);
+  c.SetGeometry(Ctl::lblInc, i, 60, 1120, 680, 210);
+  c.SetCaption(Ctl::lblInc, i, "    1");
+  c.SetToolTip(Ctl::lblInc, i, "Increment for this parameter");
+  c.SetBackColor(Ctl::ParName, i, 0xC0C0C0);
+}
+
+struct MenuCaption {
+  Ctl id;
+  int index;
+  const char* caption;
+  int32_t help;
+  bool visible;
+  bool checked;
+};
+// clang-format off
+const MenuCaption kMenuCaptions[] = {
+  {Ctl::mnuFile, 0, "&File", 0, true, false},
+  {Ctl::mnuFileLoad, 0, "&Open New Spectrum ...", 0, true, false},
+  {Ctl::mnuCancelSim, 0, "&Cancel Line Fitting", 0, true, false},
+  {Ctl::mnuReset, 0, "&Reset Simulation", 0, true, false},
+  {Ctl::mnuImportZEF, 0, "Import ZEF NMR Clipboard", 0, true, false},
+  {Ctl::mnuImportPeakPick, 0, "ImportPeakPick SDBS", 0, true, false},
+  {Ctl::mnuExit, 0, "Exit", 0, true, false},
+  {Ctl::mnufListSep, 0, "-", 0, false, false},
+  {Ctl::mnuExp, 0, "&Export", 1920, true, false},
+  {Ctl::mnuClipBrd, 0, "Copy ZEF drawing to Clipboard", 1920, true, false},
+  {Ctl::mnuExportData, 0, "Spectrum Data to Clipboard (for Spreadsheet)", 1920, true, false},
+  {Ctl::mnuExportImage, 0, "Image WMF/EMF/GIF/BMP", 0, true, false},
+  {Ctl::mnuPrefrences, 0, "&Options", 80, true, false},
+  {Ctl::mnuPar, 0, "&Parameters ...", 82, true, false},
+  {Ctl::mnuPref, 0, "Lock height", 0, true, false},
+  {Ctl::mnuPref, 1, "Show difference", 0, true, false},
+  {Ctl::mnuPref, 2, "Point density", 0, true, false},
+  {Ctl::mnuPrefPoint, 0, "Calculate Every Point", 0, true, true},
+  {Ctl::mnuPrefPoint, 1, "Calculate Every 3rd Point", 0, true, false},
+  {Ctl::mnuPrefPoint, 2, "Calculate Every 10th Point", 0, true, false},
+  {Ctl::mnuPref, 3, "Autoredraw", 0, true, true},
+  {Ctl::mnuPref, 4, "Display Width", 0, true, false},
+  {Ctl::mnuPref, 5, "Disable Spectrum Reference", 0, true, true},
+  {Ctl::mnuABXTree, 0, "Show AB, ABX coupling trees", 0, true, false},
+  {Ctl::mnuNoise, 0, "No noise", 0, true, true},
+  {Ctl::mnuNoise, 1, "0.25% noise", 0, true, false},
+  {Ctl::mnuNoise, 2, "0.5% noise", 0, true, false},
+  {Ctl::mnuNoise, 3, "1% noise", 0, true, false},
+  {Ctl::mnuNoise, 4, "2% noise", 0, true, false},
+  {Ctl::mnuNoise, 5, "4% noise", 0, true, false},
+  {Ctl::mnuNoise, 6, "8% noise", 0, true, false},
+  {Ctl::mnuPrint, 0, "&Print", 0, true, false},
+  {Ctl::mnuPrintPreview, 0, "Print preview/setup ...", 78, true, false},
+  {Ctl::mnuPrintSpec, 0, "Print spectrum", 0, true, false},
+  {Ctl::mnuGroup, 0, "Sim-&Group", 0, true, false},
+  {Ctl::mnuSimEdit, 0, "S&imulation Editor", 2210, true, false},
+  {Ctl::MnuGroupNew, 0, "&New Simulation Group...", 0, true, false},
+  {Ctl::mnuGroupOpen, 0, "&Open Simulation Group...", 0, true, false},
+  {Ctl::mnuGroupSaveAs, 0, "S&ave Simulation Group As ...", 0, true, false},
+  {Ctl::mnuSaveSpect, 0, "&SimSave", 84, true, false},
+  {Ctl::mnuRestore, 0, "Sim&Restore", 84, true, false},
+  {Ctl::mnuHelp, 0, "&Help", 0, true, false},
+  {Ctl::mnuHelpTopic, 70, "Contents", 0, true, false},
+  {Ctl::mnuHelpTopic, 72, "Capabilities", 0, true, false},
+  {Ctl::mnuHelpTopic, 74, "Simulation", 0, true, false},
+  {Ctl::mnuHelpTopic, 76, "Line Fitting", 0, true, false},
+  {Ctl::mnuHelpTopic, 78, "Printing", 0, true, false},
+  {Ctl::mnuHelpTopic, 80, "Options", 0, true, false},
+  {Ctl::mnuHelpTopic, 82, "Parameters", 0, true, false},
+  {Ctl::mnuHelpTopic, 84, "Save/Restore", 0, true, false},
+  {Ctl::mnuHelpTopic, kHelpAboutItem, "About VIREO", 0, true, false},
+  {Ctl::mnuPopRtDrag, 0, "RtDrag", 0, false, false},
+  {Ctl::mnuPopRt, 0, "Expand Spectrum", 0, true, false},
+  {Ctl::mnuPopRt, 1, "Integrate", 0, true, false},
+  {Ctl::mnuPopRt, 2, "Peak Position", 0, true, false},
+  {Ctl::mnuPopRt, 3, "RtHz WdthHz", 0, true, false},
+  {Ctl::mnuPopRt, 4, "Set Reference", 0, true, false},
+};
+// clang-format on
+
+// Stored captions of the save and restore items: "1. " to "9. ", "10." to "25.", item 7 "8.".
+std::string ItemMenuCaption(int i) {
+  if (i == 7) return "8.";
+  const std::string number = Trim(Str(i + 1)) + ".";
+  return i < 9 ? number + " " : number;
+}
+
+}  // namespace
+
+Ctl ContainerOf(Ctl id) {
+  switch (id) {
+    case Ctl::optGroup: return Ctl::fraCalcType;
+    case Ctl::optType: return Ctl::fraPattern;
+    case Ctl::CmndUpDn: return Ctl::fraUpDown;
+    case Ctl::CmndQuit: case Ctl::btnDiffTogg: return Ctl::fraDiff;
+    case Ctl::lblFreq: case Ctl::cmdFreqEnter: case Ctl::lstError: return Ctl::fraError;
+    case Ctl::txtInc: case Ctl::grpInc: return Ctl::fraIncrement;
+    case Ctl::ParName: case Ctl::ParVal: case Ctl::cmbPar: case Ctl::ParSpin:
+    case Ctl::CmndPlus: case Ctl::CmndNeg: case Ctl::CmndSign: case Ctl::lblInc:
+      return Ctl::fraPar;
+    case Ctl::Image1: return Ctl::picKavo;
+    default: return kOnForm;
+  }
+}
+
+void LoadDesignControls(FormControls& c) {
+  for (const ControlDesign& d : kDesign) {
+    c.SetGeometry(d.id, d.index, d.left, d.top, d.width, d.height);
+    c.SetCaption(d.id, d.index, d.caption);
+    c.SetToolTip(d.id, d.index, d.tip);
+    c.SetHelpContextID(d.id, d.index, d.help);
+    c.SetVisible(d.id, d.index, d.visible);
+  }
+  c.SetToolTip(Ctl::optType, 0, kTypeButtons[0].description);
+  for (int g = 0; g < 4; ++g) {
+    c.SetGeometry(Ctl::optGroup, g, 120 + (g % 2) * 880, 240 + (g / 2) * 260, 860, 240);
+    c.SetCaption(Ctl::optGroup, g, kTypeGroupCaptions[static_cast<size_t>(g)]);
+  }
+  for (const ToolbarDesign& t : kToolbar) {
+    const float width = t.index == 10 ? 1760 : 860;
+    c.SetGeometry(Ctl::CmndUpDn, t.index, 70 + t.column * 900, 90 + t.row * 280, width, 270);
+    c.SetCaption(Ctl::CmndUpDn, t.index, t.caption);
+    c.SetToolTip(Ctl::CmndUpDn, t.index, t.tip);
+    c.SetHelpContextID(Ctl::CmndUpDn, t.index, t.help);
+  }
+  for (int i = 0; i < 6; ++i) c.SetVisible(Ctl::Image2, i, false);
+  for (size_t k = 0; k < std::size(kIncrementRibbons); ++k) {
+    const int index = kIncrementRibbons[k];
+    const float col = static_cast<float>(k % 3), row = static_cast<float>(k / 3);
+    c.SetGeometry(Ctl::grpInc, index, 80 + col * 380, 580 + row * 250, 370, 240);
+    c.SetCaption(Ctl::grpInc, index, kRibbonCaptions[k]);
+    c.SetToolTip(Ctl::grpInc, index, kRibbonTips[k]);
+    c.SetHelpContextID(Ctl::grpInc, index, 100);
+  }
+  for (int i = 0; i < kParFrames; ++i) LoadParameterFrame(c, i);
+  // Drag handles on the picture: vertical ones 240 x 240, horizontal ones 225 x 240.
+  for (int i = 0; i < 6; ++i) {
+    const bool horizontal = i == 2 || i == 5;
+    c.SetGeometry(Ctl::Image1, i, 0, i == 5 ? 240 : 0, horizontal ? 225 : 240, 240);
+    c.SetVisible(Ctl::Image1, i, i != 1 && i != 5);
+    c.SetHelpContextID(Ctl::Image1, i, 170);
+  }
+  for (const MenuCaption& m : kMenuCaptions) {
+    c.SetCaption(m.id, m.index, m.caption);
+    c.SetHelpContextID(m.id, m.index, m.help);
+    c.SetVisible(m.id, m.index, m.visible);
+    c.SetValue(m.id, m.index, m.checked);
+  }
+  for (int i = 0; i < kRecentFiles; ++i) c.SetVisible(Ctl::mnufList, i, false);
+  for (int i = 1; i < kRecentGroups; ++i) c.SetVisible(Ctl::mnuGroupList, i, false);
+  for (int i = 0; i < 25; ++i) {
+    c.SetCaption(Ctl::mnuS, i, ItemMenuCaption(i));
+    c.SetCaption(Ctl::mnuR, i, ItemMenuCaption(i));
+  }
+}
+
+const std::vector<MenuItemDesign>& MenuDesign() {
+  static const std::vector<MenuItemDesign> menus = [] {
+    std::vector<MenuItemDesign> m;
+    auto add = [&m](Ctl id, int index, Ctl parent, const char* key = "", bool sep = false,
+                    bool sub = false) { m.push_back({id, index, parent, key, sep, sub}); };
+    add(Ctl::mnuFile, 0, kOnForm);
+    add(Ctl::mnuFileLoad, 0, Ctl::mnuFile, "Ctrl+O");
+    add(Ctl::mnuCancelSim, 0, Ctl::mnuFile);
+    add(Ctl::mnuReset, 0, Ctl::mnuFile);
+    add(Ctl::mnuImportZEF, 0, Ctl::mnuFile, "Ctrl+V", true);
+    add(Ctl::mnuImportPeakPick, 0, Ctl::mnuFile);
+    add(Ctl::mnuExit, 0, Ctl::mnuFile, "", true);
+    add(Ctl::mnufListSep, 0, Ctl::mnuFile);
+    for (int i = 0; i < kRecentFiles; ++i) add(Ctl::mnufList, i, Ctl::mnuFile);
+    add(Ctl::mnuExp, 0, kOnForm);
+    add(Ctl::mnuClipBrd, 0, Ctl::mnuExp);
+    add(Ctl::mnuExportData, 0, Ctl::mnuExp, "", true);
+    add(Ctl::mnuExportImage, 0, Ctl::mnuExp, "", true);
+    add(Ctl::mnuPrefrences, 0, kOnForm);
+    add(Ctl::mnuPar, 0, Ctl::mnuPrefrences);
+    add(Ctl::mnuPref, 0, Ctl::mnuPrefrences, "", true);
+    add(Ctl::mnuPref, 1, Ctl::mnuPrefrences);
+    add(Ctl::mnuPref, 2, Ctl::mnuPrefrences, "", false, true);
+    for (int i = 0; i < 3; ++i) add(Ctl::mnuPrefPoint, i, Ctl::mnuPref);
+    for (int i = 3; i < 6; ++i) add(Ctl::mnuPref, i, Ctl::mnuPrefrences);
+    add(Ctl::mnuABXTree, 0, Ctl::mnuPrefrences);
+    for (int i = 0; i < 7; ++i) add(Ctl::mnuNoise, i, Ctl::mnuPrefrences, "", i == 0);
+    add(Ctl::mnuPrint, 0, kOnForm);
+    add(Ctl::mnuPrintPreview, 0, Ctl::mnuPrint);
+    add(Ctl::mnuPrintSpec, 0, Ctl::mnuPrint);
+    add(Ctl::mnuGroup, 0, kOnForm);
+    add(Ctl::mnuSimEdit, 0, Ctl::mnuGroup);
+    add(Ctl::MnuGroupNew, 0, Ctl::mnuGroup);
+    add(Ctl::mnuGroupOpen, 0, Ctl::mnuGroup);
+    add(Ctl::mnuGroupSaveAs, 0, Ctl::mnuGroup);
+    for (int i = 1; i < kRecentGroups; ++i) add(Ctl::mnuGroupList, i, Ctl::mnuGroup, "", i == 1);
+    add(Ctl::mnuSaveSpect, 0, kOnForm);
+    for (int i = 0; i < 25; ++i) add(Ctl::mnuS, i, Ctl::mnuSaveSpect);
+    add(Ctl::mnuRestore, 0, kOnForm);
+    for (int i = 0; i < 25; ++i) add(Ctl::mnuR, i, Ctl::mnuRestore);
+    add(Ctl::mnuHelp, 0, kOnForm);
+    for (int32_t id : kHelpMenuTopics) add(Ctl::mnuHelpTopic, id, Ctl::mnuHelp);
+    add(Ctl::mnuHelpTopic, kHelpAboutItem, Ctl::mnuHelp, "", true);
+    add(Ctl::mnuPopRtDrag, 0, kOnForm);
+    for (int i = 0; i < 5; ++i) add(Ctl::mnuPopRt, i, Ctl::mnuPopRtDrag);
+    return m;
+  }();
+  return menus;
+}
