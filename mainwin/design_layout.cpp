@@ -11,9 +11,9 @@
 namespace {
 
 // Left column.
-constexpr float kColLeft = 60, kColWidth = 1900;
+constexpr float kColLeft = 60, kColWidth = 2100;
 // The increment frame and the parameter rows beside it, across the top of the window.
-constexpr float kIncLeft = 2200, kIncWidth = 1300, kTopRowTop = 60, kTopRowHeight = 1380;
+constexpr float kIncLeft = 2400, kIncWidth = 1300, kTopRowTop = 60, kTopRowHeight = 1380;
 constexpr float kParWidth = 1500;
 
 struct ControlDesign {
@@ -30,27 +30,27 @@ struct ControlDesign {
 const ControlDesign kDesign[] = {
   {Ctl::fraCalcType, 0, kColLeft, 60, kColWidth, 800, "Calc Type", "", 0, true},
   {Ctl::fraPattern, 0, kColLeft, 900, kColWidth, 4440, "Multiplet", "", 0, true},
-  {Ctl::optType, 0, 120, 240, 1720, 240, "Spectrum", "", 120, true},
+  {Ctl::optType, 0, 120, 240, 1900, 240, "Spectrum", "", 120, true},
   {Ctl::fraUpDown, 0, kColLeft, 5400, kColWidth, 2070, "", "", 0, true},
   {Ctl::fraDiff, 0, kColLeft, 7530, kColWidth, 420, "", "", 0, false},
-  {Ctl::CmndQuit, 0, 80, 90, 860, 270, "Quit", "Quit line fitting", 999, true},
-  {Ctl::btnDiffTogg, 0, 980, 90, 860, 270, "Diff", "Toggle difference spectrum", 113, true},
-  {Ctl::cmdNextPrevSim, 0, kColLeft, 8010, 620, 300, "Next",
+  {Ctl::CmndQuit, 0, 80, 90, 960, 270, "Quit", "Quit line fitting", 999, true},
+  {Ctl::btnDiffTogg, 0, 1080, 90, 960, 270, "Diff", "Toggle difference spectrum", 113, true},
+  {Ctl::cmdNextPrevSim, 0, kColLeft, 8010, 680, 300, "Next",
    "Change to next Simulation in Save/Restore Menu", 84, true},
-  {Ctl::cmdNextPrevSim, 1, kColLeft + 640, 8010, 620, 300, "Prev",
+  {Ctl::cmdNextPrevSim, 1, kColLeft + 710, 8010, 680, 300, "Prev",
    "Change to previous Simulation in Save/Restore Menu", 84, true},
-  {Ctl::cmdNextPrevSim, 2, kColLeft + 1280, 8010, 620, 300, "Save",
+  {Ctl::cmdNextPrevSim, 2, kColLeft + 1420, 8010, 680, 300, "Save",
    "Save current simulation to Sim file", 84, true},
   {Ctl::fraError, 0, kColLeft, 8370, kColWidth, 2500, "", "", 0, true},
-  {Ctl::lblFreq, 0, 100, 180, 1100, 240, "Lft Click Hz", "Hz position of Left-Mouse-Click", 150,
+  {Ctl::lblFreq, 0, 100, 180, 1260, 240, "Lft Click Hz", "Hz position of Left-Mouse-Click", 150,
    true},
-  {Ctl::lblFreq, 1, 100, 510, 1100, 240, "Difference",
+  {Ctl::lblFreq, 1, 100, 510, 1260, 240, "Difference",
    "Difference in hz between two previous Left-Mouse-Clicks", 150, true},
-  {Ctl::cmdFreqEnter, 0, 1240, 150, 600, 300, "Enter",
+  {Ctl::cmdFreqEnter, 0, 1400, 150, 600, 300, "Enter",
    "Enter the value above into the currently active parameter", 150, true},
-  {Ctl::cmdFreqEnter, 1, 1240, 480, 600, 300, "Enter",
+  {Ctl::cmdFreqEnter, 1, 1400, 480, 600, 300, "Enter",
    "Enter the value above into the currently active parameter", 150, true},
-  {Ctl::lstError, 0, 100, 860, 1700, 1540, "", "", 160, false},
+  {Ctl::lstError, 0, 100, 860, 1900, 1540, "", "", 160, false},
   {Ctl::lblTimeDate, 0, kColLeft, 10930, kColWidth, 240, "", "", 0, true},
   {Ctl::fraIncrement, 0, kIncLeft, kTopRowTop, kIncWidth, kTopRowHeight, "Increment", "", 100,
    true},
@@ -230,12 +230,12 @@ void LoadDesignControls(FormControls& c) {
   }
   c.SetToolTip(Ctl::optType, 0, kTypeButtons[0].description);
   for (int g = 0; g < 4; ++g) {
-    c.SetGeometry(Ctl::optGroup, g, 120 + (g % 2) * 880, 240 + (g / 2) * 260, 860, 240);
+    c.SetGeometry(Ctl::optGroup, g, 120 + (g % 2) * 980, 240 + (g / 2) * 260, 960, 240);
     c.SetCaption(Ctl::optGroup, g, kTypeGroupCaptions[static_cast<size_t>(g)]);
   }
   for (const ToolbarDesign& t : kToolbar) {
-    const float width = t.index == 10 ? 1760 : 860;
-    c.SetGeometry(Ctl::CmndUpDn, t.index, 70 + t.column * 900, 90 + t.row * 280, width, 270);
+    const float width = t.index == 10 ? 1960 : 960;
+    c.SetGeometry(Ctl::CmndUpDn, t.index, 70 + t.column * 1000, 90 + t.row * 280, width, 270);
     c.SetCaption(Ctl::CmndUpDn, t.index, t.caption);
     c.SetToolTip(Ctl::CmndUpDn, t.index, t.tip);
     c.SetHelpContextID(Ctl::CmndUpDn, t.index, t.help);

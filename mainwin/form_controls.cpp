@@ -8,6 +8,13 @@ const Control& FormControls::Get(Ctl id, int index) { return At(id, index); }
 
 bool FormControls::Exists(Ctl id, int index) const { return controls_.count({id, index}) != 0; }
 
+std::vector<std::pair<Ctl, int>> FormControls::Keys() const {
+  std::vector<std::pair<Ctl, int>> keys;
+  keys.reserve(controls_.size());
+  for (const auto& entry : controls_) keys.push_back(entry.first);
+  return keys;
+}
+
 void FormControls::Notify(Ctl id, int index, Prop what) {
   if (view_) view_->ControlChanged(id, index, what);
 }

@@ -64,6 +64,8 @@ class FormControls {
   // The control, created with default properties on first use.
   const Control& Get(Ctl id, int index = 0);
   bool Exists(Ctl id, int index) const;
+  // Every control created so far, in name and index order.
+  std::vector<std::pair<Ctl, int>> Keys() const;
 
   void SetCaption(Ctl id, int index, const std::string& text);
   void SetVisible(Ctl id, int index, bool on);

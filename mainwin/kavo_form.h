@@ -146,6 +146,17 @@ class KavoForm : public MainWindowServices {
   void ShowAbout();
   const std::string& HelpFolder() const { return mHelpFolder; }
 
+  // --- What the user does to the view's controls (the runtime's click rules) ---
+  // A click on an option button that is already selected does nothing.
+  void optGroup_UserClick(int16_t index);
+  void optType_UserClick(int16_t index);
+  void grpInc_UserClick(int16_t index);
+  void cmbPar_UserChoice(int16_t row, int16_t listIndex);
+  // Options menu items whose marks the engine reads.
+  void mnuPref_Click(int16_t index);
+  void mnuPrefPoint_Click(int16_t index);
+  void mnuABXTree_Click();
+
   // --- State read by the view and by tests ---
   int16_t SetupState() const { return mSetupState; }
   int16_t CurrentGroup() const { return mCurrentGroup; }

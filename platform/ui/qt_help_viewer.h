@@ -11,7 +11,7 @@
 
 #include "platform/help_viewer.h"
 
-class QTextBrowser;
+#include <QTextBrowser>
 class QUrl;
 
 class QtHelpViewer : public HelpViewer {

@@ -1,0 +1,544 @@
+#include "mainwin/ui/frm_kavo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include <chrono>
+#include <cmath>
+
+#include "drawlib/ui/clipboard_text.h"
+#include "drawlib/ui/forms.h"
+#include "drawlib/ui/numeric_key_filter.h"
+#include "engine/engine_globals.h"
+#include "mainwin/design_layout.h"
+#include "mainwin/ui/kavo_widgets.h"
+#include "mainwin/ui/toolbar_pictures.h"
+#include "platform/help_viewer.h"
+#include "platform/ui/qt_color.h"
+#include "platform/ui/qt_text.h"
+
+namespace {
+
+bool IsMenu(Ctl id) { return id >= Ctl::mnuFile; }
+
+bool IsFrame(Ctl id) {
+  switch (id) {
+    case Ctl::fraCalcType: case Ctl::fraPattern: case Ctl::fraIncrement: case Ctl::fraPar:
+    case Ctl::fraError: case Ctl::fraUpDown: case Ctl::fraDiff:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Menu items that carry check marks.
+bool IsCheckable(Ctl id, int index) {
+  switch (id) {
+    case Ctl::mnuPref: return index != 2 && index != 4;
+    case Ctl::mnuPrefPoint: case Ctl::mnuNoise: case Ctl::mnuABXTree: case Ctl::mnuGroupList:
+    case Ctl::mnuS: case Ctl::mnuR:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+frmKavo::frmKavo(QWidget* parent)
+    : QMainWindow(parent),
+      surface_(new FormSurface(this)),
+      pictureClip_(new QWidget(surface_)),
+      picture_(new PictureWidget(pictureClip_)),
+      pictureOutput_(*picture_),
+      form_(*this, *picture_) {
+  setObjectName("frmKavo");
+  setCentralWidget(surface_);
+  BuildMenus();
+  FormControls& controls = form_.Controls();
+  for (const Key& key : controls.Keys()) {
+    if (!IsMenu(key.first) && key.first != Ctl::picKavo) CreateControl(key.first, key.second);
+  }
+  for (const Key& key : controls.Keys()) ApplyAll(key.first, key.second);
+  controls.SetView(this);
+  PlacePicture();
+
+  connect(picture_, &PictureWidget::repaintNeeded, this, [this] { form_.picKavo_Paint(); });
+  timer1_.setInterval(10);
+  connect(&timer1_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
+  timer1_.start();
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, [this] { form_.Form_KeyUp(112, 0); });
+}
+
+frmKavo::~frmKavo() { form_.Controls().SetView(nullptr); }
+
+int frmKavo::Px(float twips) const {
+  return static_cast<int>(std::lround(twips / TwipsPerPixel(this)));
+}
+
+QWidget* frmKavo::ControlWidget(Ctl id, int index) const {
+  if (id == Ctl::picKavo) return picture_;
+  auto it = widgets_.find({id, index});
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction* frmKavo::MenuAction(Ctl id, int index) const {
+  auto it = actions_.find({id, index});
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* frmKavo::Menu(Ctl id) const {
+  auto it = menus_.find(id);
+  return it == menus_.end() ? nullptr : it->second;
+}
+
+QWidget* frmKavo::ContainerWidget(Ctl id, int index) const {
+  const Ctl container = ContainerOf(id);
+  if (container == kOnForm) return surface_;
+  if (container == Ctl::picKavo) return picture_;
+  QWidget* w = ControlWidget(container, container == Ctl::fraPar ? index : 0);
+  return w ? w : surface_;
+}
+
+QWidget* frmKavo::CreateControl(Ctl id, int index) {
+  if (QWidget* existing = ControlWidget(id, index)) return existing;
+  if (id == Ctl::Image2) return nullptr;  // hidden pictures only
+  QWidget* parent = ContainerWidget(id, index);
+  QWidget* w = nullptr;
+  if (IsFrame(id)) {
+    w = new QGroupBox(parent);
+  } else {
+    switch (id) {
+      case Ctl::optGroup: case Ctl::optType: {
+        auto* radio = new QRadioButton(parent);
+        radio->setAutoExclusive(false);
+        w = radio;
+        break;
+      }
+      case Ctl::ParName: case Ctl::lblInc: case Ctl::lblFreq: case Ctl::lblTimeDate: {
+        auto* label = new ClickLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        w = label;
+        break;
+      }
+      case Ctl::ParVal: case Ctl::txtInc: w = new QLineEdit(parent); break;
+      case Ctl::cmbPar: w = new QComboBox(parent); break;
+      case Ctl::ParSpin: w = new SpinButton(parent); break;
+      case Ctl::lstError: w = new QListWidget(parent); break;
+      case Ctl::scrhDisplay: w = new QScrollBar(Qt::Horizontal, parent); break;
+      case Ctl::Image1:
+        w = new DragHandle(index == 2 || index == 5 ? DragHandle::Kind::Horizontal
+                                                    : DragHandle::Kind::Vertical,
+                           parent);
+        break;
+      case Ctl::grp1: w = new DragHandle(DragHandle::Kind::Grip, parent); break;
+      default: {
+        auto* button = new QPushButton(parent);
+        button->setCheckable(id == Ctl::grpInc || id == Ctl::btnDiffTogg);
+        button->setAutoDefault(false);
+        w = button;
+        break;
+      }
+    }
+  }
+  w->setObjectName(QString("ctl%1_%2").arg(static_cast<int>(id)).arg(index));
+  widgets_[{id, index}] = w;
+  widgetKeys_[w] = {id, index};
+  w->installEventFilter(this);
+  Connect(id, index, w);
+  if (id == Ctl::grp1) w->raise();
+  return w;
+}
+
+void frmKavo::Connect(Ctl id, int index, QWidget* w) {
+  const int16_t i = static_cast<int16_t>(index);
+  KavoForm& f = form_;
+  if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+    connect(radio, &QRadioButton::clicked, this, [this, id, i, radio] {
+      if (id == Ctl::optGroup) form_.optGroup_UserClick(i);
+      else form_.optType_UserClick(i);
+      const QSignalBlocker block(radio);
+      radio->setChecked(form_.Controls().Get(id, i).Value);
+    });
+    return;
+  }
+  if (auto* label = qobject_cast<ClickLabel*>(w)) {
+    if (id == Ctl::ParName) connect(label, &ClickLabel::clicked, this, [&f, i] { f.ParName_Click(i); });
+    if (id == Ctl::lblInc) connect(label, &ClickLabel::clicked, this, [&f, i] { f.lblInc_Click(i); });
+    return;
+  }
+  if (auto* box = qobject_cast<QLineEdit*>(w)) {
+    connect(box, &QLineEdit::textEdited, this, [&f, id, i](const QString& text) {
+      if (id == Ctl::ParVal) {
+        f.ParVal_UserText(i, FromQString(text));
+      } else {
+        f.Controls().SetCaption(Ctl::txtInc, 0, FromQString(text));
+        f.txtInc_Change();
+      }
+    });
+    return;
+  }
+  if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    connect(combo, &QComboBox::activated, this,
+            [&f, i](int listIndex) { f.cmbPar_UserChoice(i, static_cast<int16_t>(listIndex)); });
+    return;
+  }
+  if (auto* spin = qobject_cast<SpinButton*>(w)) {
+    connect(spin, &SpinButton::up, this, [&f, i] { f.ParSpin_Up(i); });
+    connect(spin, &SpinButton::down, this, [&f, i] { f.ParSpin_Down(i); });
+    return;
+  }
+  auto* button = qobject_cast<QPushButton*>(w);
+  if (!button) return;
+  connect(button, &QPushButton::clicked, this, [this, id, i, button] {
+    switch (id) {
+      case Ctl::CmndPlus: form_.CmndPlus_Click(i); break;
+      case Ctl::CmndNeg: form_.CmndNeg_Click(i); break;
+      case Ctl::CmndSign: form_.CmndSign_Click(i); break;
+      case Ctl::cmdFreqEnter: form_.cmdFreqEnter_Click(i); break;
+      case Ctl::grpInc: form_.grpInc_UserClick(i); break;
+      case Ctl::btnDiffTogg: form_.Controls().SetValue(id, i, button->isChecked()); break;
+      default: break;
+    }
+    if (button->isCheckable()) {
+      const QSignalBlocker block(button);
+      button->setChecked(form_.Controls().Get(id, i).Value);
+    }
+  });
+}
+
+void frmKavo::ApplyAll(Ctl id, int index) {
+  for (Prop p : {Prop::Geometry, Prop::Caption, Prop::ToolTip, Prop::BackColor, Prop::Items,
+                 Prop::ListIndex, Prop::Value, Prop::Enabled, Prop::Picture, Prop::Scroll,
+                 Prop::Visible})
+    ControlChanged(id, index, p);
+}
+
+void frmKavo::ControlChanged(Ctl id, int index, Prop what) {
+  if (IsMenu(id)) {
+    if (QAction* action = MenuAction(id, index)) ApplyToAction(action, id, index, what);
+    return;
+  }
+  if (id == Ctl::picKavo || id == Ctl::fraIncrement) {
+    if (what == Prop::Geometry) PlacePicture();
+    if (id == Ctl::picKavo) return;
+  }
+  QWidget* w = ControlWidget(id, index);
+  if (!w) {
+    w = CreateControl(id, index);
+    if (!w) return;
+    ApplyAll(id, index);
+    return;
+  }
+  ApplyToWidget(w, id, index, what);
+}
+
+void frmKavo::ApplyToWidget(QWidget* w, Ctl id, int index, Prop what) {
+  const Control& c = form_.Controls().Get(id, index);
+  const QSignalBlocker block(w);
+  switch (what) {
+    case Prop::Geometry:
+      w->setGeometry(Px(c.Left), Px(c.Top), std::max(1, Px(c.Width)), std::max(1, Px(c.Height)));
+      break;
+    case Prop::Caption: {
+      const QString text = ToQString(c.Caption);
+      if (auto* box = qobject_cast<QGroupBox*>(w)) box->setTitle(text);
+      else if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
+      else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != text) edit->setText(text);
+      } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (c.Picture < 0) button->setText(text);
+      }
+      break;
+    }
+    case Prop::Visible: w->setVisible(c.Visible); break;
+    case Prop::Enabled: w->setEnabled(c.Enabled); break;
+    case Prop::Value:
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (button->isCheckable()) button->setChecked(c.Value);
+      }
+      break;
+    case Prop::BackColor:
+      if (id == Ctl::ParName) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, ToQColor(c.BackColor));
+        w->setPalette(palette);
+        w->setAutoFillBackground(true);
+      }
+      break;
+    case Prop::ToolTip: w->setToolTip(ToQString(c.ToolTip)); break;
+    case Prop::ListIndex:
+      if (auto* combo = qobject_cast<QComboBox*>(w)) combo->setCurrentIndex(c.ListIndex);
+      break;
+    case Prop::Items:
+      if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->clear();
+        for (const std::string& item : c.Items) combo->addItem(ToQString(item));
+        combo->setCurrentIndex(c.ListIndex);
+      } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        list->clear();
+        for (const std::string& item : c.Items) list->addItem(ToQString(item));
+      }
+      break;
+    case Prop::Scroll:
+      if (auto* bar = qobject_cast<QScrollBar*>(w)) {
+        bar->setRange(c.Min, c.Max);
+        bar->setSingleStep(c.SmallChange);
+        bar->setPageStep(c.LargeChange);
+        bar->setValue(c.ScrollValue);
+      }
+      break;
+    case Prop::Picture:
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (id == Ctl::CmndUpDn) button->setText(ToolbarPicture(index, c.Picture, c.Caption));
+      }
+      break;
+    case Prop::HelpContextID: case Prop::Tag: break;
+  }
+}
+
+void frmKavo::ApplyToAction(QAction* action, Ctl id, int index, Prop what) {
+  const Control& c = form_.Controls().Get(id, index);
+  switch (what) {
+    case Prop::Caption:
+      if (c.Caption != "-") action->setText(ToQString(c.Caption));
+      break;
+    case Prop::Visible: action->setVisible(c.Visible); break;
+    case Prop::Enabled: action->setEnabled(c.Enabled); break;
+    case Prop::Value:
+      if (IsCheckable(id, index)) {
+        action->setCheckable(true);
+        const QSignalBlocker block(action);
+        action->setChecked(c.Value);
+      }
+      break;
+    default: break;
+  }
+}
+
+void frmKavo::PlacePicture() {
+  FormControls& controls = form_.Controls();
+  const Control pic = controls.Get(Ctl::picKavo);
+  const Control inc = controls.Get(Ctl::fraIncrement);
+  // The picture scrolls behind a clip that starts at the increment frame's left edge.
+  const int clipLeft = Px(inc.Left);
+  pictureClip_->setGeometry(clipLeft, Px(pic.Top), std::max(1, surface_->width() - clipLeft),
+                            std::max(1, Px(pic.Height)));
+  picture_->setGeometry(Px(pic.Left) - clipLeft, 0, std::max(1, Px(pic.Width)),
+                        std::max(1, Px(pic.Height)));
+  if (QWidget* grip = ControlWidget(Ctl::grp1, 0)) grip->raise();
+}
+
+void frmKavo::BuildMenus() {
+  FormControls& controls = form_.Controls();
+  for (const MenuItemDesign& item : MenuDesign()) {
+    const Key key{item.id, item.index};
+    const QString caption = ToQString(controls.Get(item.id, item.index).Caption);
+    const bool topLevel = item.parent == kOnForm;
+    if (topLevel || item.submenu) {
+      auto* menu = new QMenu(caption, this);
+      menus_[item.id == Ctl::mnuPref ? Ctl::mnuPrefPoint : item.id] = menu;
+      if (topLevel && item.id != Ctl::mnuPopRtDrag) menuBar()->addMenu(menu);
+      if (!topLevel) Menu(item.parent)->addMenu(menu);
+      actions_[key] = menu->menuAction();
+      continue;
+    }
+    QMenu* parent = Menu(item.parent == Ctl::mnuPref ? Ctl::mnuPrefPoint : item.parent);
+    if (item.separatorBefore) parent->addSeparator();
+    QAction* action = controls.Get(item.id, item.index).Caption == "-"
+                          ? parent->addSeparator()
+                          : parent->addAction(caption);
+    if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+    const Ctl id = item.id;
+    const int index = item.index;
+    connect(action, &QAction::triggered, this, [this, id, index] { MenuTriggered(id, index); });
+    actions_[key] = action;
+  }
+}
+
+void frmKavo::MenuTriggered(Ctl id, int index) {
+  const int16_t i = static_cast<int16_t>(index);
+  switch (id) {
+    case Ctl::mnuExit: form_.mnuExit_Click(); break;
+    case Ctl::mnuReset: form_.mnuReset_Click(); break;
+    case Ctl::mnuHelpTopic: form_.mnuHelpTopic_Click(index); break;
+    case Ctl::mnuPref: form_.mnuPref_Click(i); break;
+    case Ctl::mnuPrefPoint: form_.mnuPrefPoint_Click(i); break;
+    case Ctl::mnuABXTree: form_.mnuABXTree_Click(); break;
+    default: break;  // commands of the later menus
+  }
+  // A triggered checkable action toggles itself: show the model's mark again.
+  if (QAction* action = MenuAction(id, index)) ApplyToAction(action, id, index, Prop::Value);
+}
+
+void frmKavo::ParValKey(int16_t row, QObject* watched, QEvent* event, bool& consumed) {
+  auto* key = static_cast<QKeyEvent*>(event);
+  const int16_t code = KeyAsciiOf(key);
+  if (code == 0) return;
+  const int16_t out = form_.ParVal_KeyPress(row, code);
+  consumed = out == 0;
+  if (form_.TakeFocusNextRequest()) {
+    // As a Tab key would: the next control in the tab order gets the focus.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(watched, &tab);
+  }
+}
+
+bool frmKavo::eventFilter(QObject* watched, QEvent* event) {
+  auto it = widgetKeys_.find(watched);
+  if (it == widgetKeys_.end()) return QMainWindow::eventFilter(watched, event);
+  const Ctl id = it->second.first;
+  const int16_t index = static_cast<int16_t>(it->second.second);
+  switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        if (id == Ctl::optType) form_.optType_MouseUp(index, 2);
+        else form_.ControlMouseUp(id, index, 2);
+      }
+      break;
+    case QEvent::KeyPress:
+      if (id == Ctl::ParVal) {
+        bool consumed = false;
+        ParValKey(index, watched, event, consumed);
+        if (consumed) return true;
+      }
+      break;
+    case QEvent::FocusIn:
+      if (id == Ctl::ParVal) {
+        form_.ParVal_GotFocus(index);
+        if (gEditFocus == index) {
+          auto* box = static_cast<QLineEdit*>(watched);
+          QTimer::singleShot(0, box, [box] { box->selectAll(); });
+        }
+      } else if (id == Ctl::txtInc) {
+        form_.txtInc_GotFocus();
+      }
+      break;
+    case QEvent::FocusOut:
+      if (id == Ctl::ParVal) form_.ParVal_LostFocus(index);
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+float frmKavo::ScreenWidthTwips() {
+  QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? static_cast<float>(s->geometry().width() * TwipsPerPixel(this)) : 9600.0f;
+}
+
+float frmKavo::ScreenHeightTwips() {
+  QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? static_cast<float>(s->geometry().height() * TwipsPerPixel(this)) : 7200.0f;
+}
+
+float frmKavo::TwipsPerPixelX() { return static_cast<float>(TwipsPerPixel(this)); }
+float frmKavo::TwipsPerPixelY() { return static_cast<float>(TwipsPerPixel(this)); }
+
+void frmKavo::MoveForm(float left, float top, float width, float height) {
+  move(Px(left), Px(top));
+  resize(Px(width), Px(height));
+}
+
+float frmKavo::ScaleWidth() { return static_cast<float>(width() * TwipsPerPixel(this)); }
+
+float frmKavo::ScaleHeight() {
+  const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+  return static_cast<float>((height() - menu) * TwipsPerPixel(this));
+}
+
+bool frmKavo::Minimized() { return isMinimized(); }
+
+void frmKavo::ShowForm() { show(); }
+
+void frmKavo::SetFormCaption(const std::string& caption) { setWindowTitle(ToQString(caption)); }
+
+void frmKavo::FormCls() { surface_->Clear(); }
+
+void frmKavo::FormPrint(float x, float y, uint32_t color, const std::string& text) {
+  surface_->AddText(QPoint(Px(x), Px(y)), ToQColor(color), ToQString(text));
+}
+
+void frmKavo::PopupMenu(Ctl menu) {
+  if (QMenu* m = Menu(menu)) m->exec(QCursor::pos());
+}
+
+void frmKavo::CloseForm() { close(); }
+
+void frmKavo::UnloadAll() {
+  Help().Quit();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible()) w->close();
+  if (!closing_) {
+    closing_ = true;
+    close();
+  }
+}
+
+void frmKavo::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    event->accept();
+    return;
+  }
+  closing_ = true;
+  int16_t cancel = 0;
+  form_.Form_QueryUnload(cancel, 0);
+  form_.Form_Unload(cancel);
+  event->accept();
+}
+
+void frmKavo::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  PlacePicture();
+  form_.Form_Resize();
+}
+
+void frmKavo::SetClipboardText(const std::string& text) { ClipboardSetText(text); }
+
+void frmKavo::SetTimerInterval(int32_t milliseconds) { timer1_.setInterval(milliseconds); }
+
+std::string frmKavo::DateTimeText() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QLocale locale;
+  return FromQString(locale.toString(now.date(), QLocale::ShortFormat) + "  " +
+                     locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+double frmKavo::MonotonicSeconds() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void frmKavo::CursorPosTwips(float& x, float& y) {
+  const QPoint p = surface_->mapFromGlobal(QCursor::pos());
+  x = static_cast<float>(p.x() * TwipsPerPixel(this));
+  y = static_cast<float>(p.y() * TwipsPerPixel(this));
+}
+
+void frmKavo::SetScreenPointer(int16_t code) {
+  if (code == MainWindowServices::kPointerHourglass) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  }
+}
+
+void frmKavo::SetPicturePointer(int16_t code) { picture_->SetMousePointer(code); }

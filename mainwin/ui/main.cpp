@@ -1,0 +1,46 @@
+// Kavo71: the NMR spectrum simulator.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFont>
+
+#include "documents/file_startup.h"
+#include "documents/ui/qt_file_dialog.h"
+#include "drawlib/pending_events.h"
+#include "engine/mainwin_services.h"
+#include "mainwin/ui/frm_kavo.h"
+#include "platform/help_viewer.h"
+#include "platform/msgbox.h"
+#include "platform/ui/qt_help_viewer.h"
+#include "platform/ui/qt_msgbox.h"
+
+namespace {
+void ProcessPendingEvents() { QCoreApplication::processEvents(); }
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Kavo71");
+  QApplication::setFont(QFont("Arial", 8));
+  SetDefaultMsgBoxTitle("VIREO");
+  QtMsgBoxHandler boxes;
+  SetMsgBoxHandler(&boxes);
+  QtHelpViewer help;
+  SetHelpViewer(&help);
+  QtFileDialogService dialogs;
+  SetFileDialogService(&dialogs);
+  SetPendingEventsHandler(&ProcessPendingEvents);
+  DocumentServicesRegister();
+
+  int status = 0;
+  {
+    frmKavo window;
+    RegisterMainWindowServices(&window.form());
+    if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
+    RegisterMainWindowServices(nullptr);
+  }
+  SetPendingEventsHandler(nullptr);
+  SetFileDialogService(nullptr);
+  SetHelpViewer(nullptr);
+  SetMsgBoxHandler(nullptr);
+  return status;
+}
