@@ -1,9 +1,11 @@
 // Eight coupled spins: the quantum-mechanical analysis plus broadening onto a 2000-point window,
-// as on every step of a dragged handle. Each case runs with the kept-maxima pivot search and
-// with the plain full scan of the upper triangle (same lines, for comparison).
+// as on every step of a dragged handle: type 34 at its defaults and the hardest fully coupled
+// sets (near-degenerate shifts converge slowest). Two cases also run with the plain full scan of
+// the upper triangle (same lines, for comparison).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <random>
 
 #include "drawlib/ini/libr_ini.h"
 #include "engine/broadening.h"
@@ -67,6 +69,41 @@ float SetUpFullyCoupled() {
   return 1.0f;
 }
 
+// Eight shifts from `shift(i)` and 28 couplings drawn evenly from -20 to +20 Hz (fixed seed).
+template <class Shift>
+float SetUpRandomCouplings(unsigned seed, Shift shift) {
+  ResetEngineState();
+  // The limits come from the built-in defaults: the settings file named here does not exist.
+  IniRegisterFile((std::filesystem::temp_directory_path() / "kavo_bench_absent.ini").string());
+  std::mt19937 rng(seed);
+  std::uniform_real_distribution<float> coupling(-20.0f, 20.0f);
+  for (int a = 1; a <= 8; ++a) gShiftHz[a] = shift(a, rng);
+  for (int a = 1; a <= 8; ++a)
+    for (int b = a + 1; b <= 8; ++b) SetCoupling(a, b, coupling(rng));
+  gVertMult = 1;
+  SetGrid(0, 500);
+  return 1.0f;
+}
+
+// Shift of spin i = 150 + 0.001 i Hz.
+float SetUpNearDegenerate() {
+  return SetUpRandomCouplings(1, [](int a, std::mt19937&) { return 150 + 0.001f * a; });
+}
+
+// Shifts drawn from 100 to 400 Hz.
+float SetUpRandomSet() {
+  return SetUpRandomCouplings(2, [](int, std::mt19937& rng) {
+    return std::uniform_real_distribution<float>(100.0f, 400.0f)(rng);
+  });
+}
+
+// Every shift within 1 Hz of 200 Hz: strongly coupled throughout.
+float SetUpWithinOneHz() {
+  return SetUpRandomCouplings(3, [](int, std::mt19937& rng) {
+    return std::uniform_real_distribution<float>(200.0f, 201.0f)(rng);
+  });
+}
+
 void Run(benchmark::State& state, float (*setUp)(), BlockDiagonaliser diagonalise) {
   const float width = setUp();
   for (auto _ : state) {
@@ -88,9 +125,15 @@ void BM_FullyCoupledEight(benchmark::State& s) { Run(s, SetUpFullyCoupled, Jacob
 void BM_FullyCoupledEightFullScan(benchmark::State& s) {
   Run(s, SetUpFullyCoupled, JacobiDiagFullScan);
 }
+void BM_NearDegenerateEight(benchmark::State& s) { Run(s, SetUpNearDegenerate, JacobiDiag); }
+void BM_RandomEight(benchmark::State& s) { Run(s, SetUpRandomSet, JacobiDiag); }
+void BM_WithinOneHzEight(benchmark::State& s) { Run(s, SetUpWithinOneHz, JacobiDiag); }
 BENCHMARK(BM_Type34Defaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Type34DefaultsFullScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullyCoupledEight)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullyCoupledEightFullScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NearDegenerateEight)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RandomEight)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WithinOneHzEight)->Unit(benchmark::kMillisecond);
 
 }  // namespace

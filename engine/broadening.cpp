@@ -4,86 +4,97 @@
 #include <cfloat>
 #include <cmath>
 
+#include "engine/broadening_bounds.h"
 #include "engine/engine_globals.h"
-#include "platform/runtime_numbers.h"
+#include "engine/lorentz_kernel.h"
 
 namespace {
 
-// A width below the narrowest line (or not a number) is taken as the narrowest line.
-float BoundedWidth(float width) { return width >= kMinLineWidthHz ? width : kMinLineWidthHz; }
+using namespace broadening;
 
-// The grid points that exist in the target: 1..n.
-int UsablePoints(const std::vector<float>& spectrum) {
-  return std::clamp<int>(gNumPts, 0, static_cast<int>(spectrum.size()) - 1);
+// The kernel of the current call, kept between calls so that its tables are allocated once.
+LorentzKernel& SharedKernel() {
+  static LorentzKernel kernel;
+  return kernel;
 }
 
-int UsableLines(int16_t lines) {
-  const int inList = std::min({LineListUBound(), static_cast<int>(gLineFreq.size()) - 1,
-                               static_cast<int>(gLineInt.size()) - 1,
-                               static_cast<int>(gLineT1.size()) - 1});
-  return std::clamp<int>(lines, 0, std::max(inList, 0));
-}
+// A line waiting to be added: its nearest point, height and reach in points.
+struct PendingLine {
+  int centre;
+  int reach;
+  float height;
+};
 
-// vm that can scale: a multiplier that is not finite draws nothing.
-float UsableMultiplier(float vm) { return std::isfinite(vm) ? vm : 0.0f; }
-
-void ClearPoints(std::vector<float>& spectrum, int n) {
-  std::fill(spectrum.begin() + 1, spectrum.begin() + 1 + n, 0.0f);
-}
-
-// Final scaling; a sum that overflowed is held at the largest float, never infinity or NaN.
-void ScalePoints(std::vector<float>& spectrum, int n, float vm) {
-  for (int p = 1; p <= n; ++p) {
-    float v = spectrum[static_cast<size_t>(p)] * vm;
-    if (std::isnan(v)) v = 0;
-    if (std::isinf(v)) v = std::copysign(FLT_MAX, v);
-    spectrum[static_cast<size_t>(p)] = v;
+// Adds the lines grouped by their nearest point: the lines of one point share the kernel, so
+// each distance band (out to the next shorter reach) is added once with the summed heights of
+// the lines that reach it. The work then grows with the longest reach per point, not with the
+// number of lines. Scratch storage is kept between calls.
+void AddLinesByCentre(LorentzKernel& kernel, int n, std::vector<PendingLine>& lines) {
+  static std::vector<int> start;
+  static std::vector<PendingLine> sorted;
+  start.assign(static_cast<size_t>(n) + 2, 0);
+  for (const PendingLine& line : lines) ++start[static_cast<size_t>(line.centre) + 1];
+  for (size_t j = 1; j < start.size(); ++j) start[j] += start[j - 1];
+  sorted.resize(lines.size());
+  for (const PendingLine& line : lines) {
+    int& next = start[static_cast<size_t>(line.centre)];
+    sorted[static_cast<size_t>(next++)] = line;
+  }
+  size_t begin = 0;
+  while (begin < sorted.size()) {
+    size_t end = begin + 1;
+    while (end < sorted.size() && sorted[end].centre == sorted[begin].centre) ++end;
+    // Longest reach first (a few lines per point: insertion sort).
+    for (size_t k = begin + 1; k < end; ++k) {
+      const PendingLine line = sorted[k];
+      size_t m = k;
+      for (; m > begin && sorted[m - 1].reach < line.reach; --m) sorted[m] = sorted[m - 1];
+      sorted[m] = line;
+    }
+    float height = 0;
+    for (size_t k = begin; k < end; ++k) {
+      height += sorted[k].height;
+      const int inner = k + 1 < end ? sorted[k + 1].reach : 0;
+      kernel.AddRing(sorted[begin].centre, height, inner, sorted[k].reach);
+    }
+    begin = end;
   }
 }
-
-bool GridUsable() { return std::isfinite(gHzPerPt) && gHzPerPt > 0; }
-
-bool IsOwnWidthType() { return gSimType == 13 || gSimType == 14 || gSimType == 39; }
 
 }  // namespace
 
 void LorentzSum(std::vector<float>& spectrum, int16_t lines, float width, float offset,
                 float vm) {
-  const float W = BoundedWidth(width);
-  float c = (2 / W) * (2 / W);
-  vm = UsableMultiplier(vm);
-  const float cut = 2 / vm;
-  const int n = UsablePoints(spectrum);
+  const SumSetup setup = PrepareSum(spectrum, lines, width, offset, vm);
+  const int n = setup.points;
   if (n <= 0) return;
-  ClearPoints(spectrum, n);
-  const int count = GridUsable() && std::isfinite(offset) ? UsableLines(lines) : 0;
+  float c = setup.c;
+  const float cut = setup.cut;
+  const int count = setup.lines;
   const bool ownWidths = IsOwnWidthType();
+  LorentzKernel& kernel = SharedKernel();
+  if (!ownWidths) kernel.Build(c, gHzPerPt, n);
+  static std::vector<PendingLine> pending;
+  pending.clear();
 
   for (int k = 1; k <= count; ++k) {
-    const float freq = gLineFreq[static_cast<size_t>(k)];
-    const float height = gLineInt[static_cast<size_t>(k)];
-    const float pos = (freq - offset) / gHzPerPt;
-    if (!std::isfinite(pos) || !std::isfinite(height)) continue;
-    const double jd = RoundHalfEven(pos);
-    if (!(jd > 0 && jd < n) || !(height > 1e-5f)) continue;
-    const int j = static_cast<int>(jd);
+    int j;
+    float height;
+    if (!LineCentre(k, offset, n, j, height)) continue;
     if (ownWidths) {
       const float own = BoundedWidth(gLineT1[static_cast<size_t>(k)]);
       c = (2 / own) * (2 / own);
-    }
-    float x = 0;
-    for (int t = 0;; ++t) {
-      const float h = height / (c * (x * x) + 1);
-      const int left = j - t;
-      const int right = j + t;
-      if (right > n && left < 1) break;
-      if (h < cut) break;
-      if (left >= 1) spectrum[static_cast<size_t>(left)] += h;
-      if (t > 0 && right <= n) spectrum[static_cast<size_t>(right)] += h;
-      x += gHzPerPt;
+      AddLinePointByPoint(spectrum, n, j, height, c, cut);
+    } else {
+      const int reach = kernel.Reach(height, cut);
+      if (reach > 0) pending.push_back({j, reach, height});
     }
   }
-  ScalePoints(spectrum, n, vm);
+  if (!ownWidths) {
+    AddLinesByCentre(kernel, n, pending);
+    kernel.StoreSums(spectrum);
+  }
+  ScalePoints(spectrum, n, setup.vm);
 }
 
 void LineBroadenFast(std::vector<float>& spectrum, int16_t lines, float width, float offset,
@@ -94,10 +105,42 @@ void LineBroadenFast(std::vector<float>& spectrum, int16_t lines, float width, f
   const float c = (2 / W) * (2 / W);
   const int n = UsablePoints(spectrum);
   if (n <= 0) return;
+  ClearPoints(spectrum, n);
+  MergeIntoSticks(n, lines, offset);
+
+  LorentzKernel& kernel = SharedKernel();
+  kernel.Build(c, gHzPerPt, n);
+  for (int p = 1; p <= n; ++p) {
+    const float a = gStickSum[static_cast<size_t>(p)];
+    if (!(a > 0)) continue;
+    kernel.AddLine(p, a, kernel.Reach(a, cut));
+  }
+  kernel.StoreSums(spectrum);
+  ScalePoints(spectrum, n, vm);
+}
+
+namespace broadening {
+
+void AddLinePointByPoint(std::vector<float>& spectrum, int n, int j, float height, float c,
+                     float cut) {
+  float x = 0;
+  for (int t = 0;; ++t) {
+    const float h = height / (c * (x * x) + 1);
+    const int left = j - t;
+    const int right = j + t;
+    if (right > n && left < 1) break;
+    if (h < cut) break;
+    if (left >= 1) spectrum[static_cast<size_t>(left)] += h;
+    if (t > 0 && right <= n) spectrum[static_cast<size_t>(right)] += h;
+    x += gHzPerPt;
+  }
+}
+
+
+void MergeIntoSticks(int n, int16_t lines, float offset) {
   const size_t sticks = static_cast<size_t>(n) + 2;
   if (gStickSum.size() < sticks) gStickSum.resize(sticks, 0.0f);
   if (gStickPos.size() < sticks) gStickPos.resize(sticks, 0.0f);
-  ClearPoints(spectrum, n);
   ClearPoints(gStickSum, n);
   ClearPoints(gStickPos, n);
   // The neighbours of points 1 and n are read while merging: they hold no stick.
@@ -109,7 +152,7 @@ void LineBroadenFast(std::vector<float>& spectrum, int16_t lines, float width, f
     const float height = gLineInt[static_cast<size_t>(k)];
     const float pos = (gLineFreq[static_cast<size_t>(k)] - offset) / gHzPerPt;
     if (!std::isfinite(height) || !(pos > 0.6f && pos < static_cast<float>(n))) continue;
-    const int j = static_cast<int>(RoundHalfEven(pos));
+    const int j = static_cast<int>(NearestPoint(pos));
     int m = j;
     const size_t up = static_cast<size_t>(j + 1);
     const size_t down = static_cast<size_t>(j - 1);
@@ -120,26 +163,6 @@ void LineBroadenFast(std::vector<float>& spectrum, int16_t lines, float width, f
     sum += height;
   }
 
-  for (int p = 1; p <= n; ++p) {
-    const float a = gStickSum[static_cast<size_t>(p)];
-    if (!(a > 0)) continue;
-    float h = a;
-    if (h < cut) continue;
-    float x = 0;
-    int t = 0;
-    do {
-      const int left = p - t;
-      const int right = p + t;
-      if (left >= 1) {
-        spectrum[static_cast<size_t>(left)] += h;
-      } else if (right > n) {
-        break;
-      }
-      if (t > 0 && right <= n) spectrum[static_cast<size_t>(right)] += h;
-      x += gHzPerPt;
-      ++t;
-      h = a / (c * (x * x) + 1);
-    } while (h >= cut);
-  }
-  ScalePoints(spectrum, n, vm);
 }
+
+}  // namespace broadening

@@ -1,0 +1,2 @@
+kavo_add_bench(bench_engine_types SOURCES ${CMAKE_CURRENT_LIST_DIR}/engine_types.cpp
+               LIBS engine drawlib platform)
