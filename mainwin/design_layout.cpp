@@ -13,7 +13,7 @@ namespace {
 // Left column.
 constexpr float kColLeft = 60, kColWidth = 2100;
 // The increment frame and the parameter rows beside it, across the top of the window.
-constexpr float kIncLeft = 2400, kIncWidth = 1300, kTopRowTop = 60, kTopRowHeight = 1380;
+constexpr float kIncLeft = 2400, kIncWidth = 1460, kTopRowTop = 60, kTopRowHeight = 1380;
 constexpr float kParWidth = 1500;
 
 struct ControlDesign {
@@ -54,7 +54,7 @@ const ControlDesign kDesign[] = {
   {Ctl::lblTimeDate, 0, kColLeft, 10930, kColWidth, 240, "", "", 0, true},
   {Ctl::fraIncrement, 0, kIncLeft, kTopRowTop, kIncWidth, kTopRowHeight, "Increment", "", 100,
    true},
-  {Ctl::txtInc, 0, 80, 220, 1140, 285, "0.02", "User defined parameter increment", 100, true},
+  {Ctl::txtInc, 0, 80, 220, 1300, 285, "0.02", "User defined parameter increment", 100, true},
   {Ctl::picKavo, 0, kIncLeft, kTopRowTop + kTopRowHeight + 60, 9000, 5000, "", "", 0, true},
   {Ctl::grp1, 0, 0, 0, 300, 300, "", "", 0, true},
   {Ctl::scrhDisplay, 0, kIncLeft, 0, 9000, 255, "", "", 0, false},
@@ -244,7 +244,7 @@ void LoadDesignControls(FormControls& c) {
   for (size_t k = 0; k < std::size(kIncrementRibbons); ++k) {
     const int index = kIncrementRibbons[k];
     const float col = static_cast<float>(k % 3), row = static_cast<float>(k / 3);
-    c.SetGeometry(Ctl::grpInc, index, 80 + col * 380, 580 + row * 250, 370, 240);
+    c.SetGeometry(Ctl::grpInc, index, 80 + col * 450, 580 + row * 250, 440, 240);
     c.SetCaption(Ctl::grpInc, index, kRibbonCaptions[k]);
     c.SetToolTip(Ctl::grpInc, index, kRibbonTips[k]);
     c.SetHelpContextID(Ctl::grpInc, index, 100);

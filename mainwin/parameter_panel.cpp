@@ -98,6 +98,8 @@ float KavoForm::SetParValue(float v, int16_t i, int16_t mode) {
       width.Value = 100;
     }
     SetDisplayWidth(gSpectHz);
+    // The window rules may have changed the stored value: show and return that one.
+    v = gSimPar[static_cast<size_t>(i)].Value;
   }
 
   if (k & 0xCF) {

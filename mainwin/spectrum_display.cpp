@@ -9,6 +9,7 @@
 #include "engine/analyses.h"
 #include "engine/spectrum_file_services.h"
 #include "mainwin/kavo_form.h"
+#include "mainwin/twips_int.h"
 #include "platform/msgbox.h"
 #include "platform/runtime_numbers.h"
 
@@ -113,18 +114,18 @@ void KavoForm::DrawCouplingTree(bool& drawn) {
   drawn = false;
   if (!ctl_.Get(Ctl::mnuABXTree).Value) return;
   if (gSimType != 2 && gSimType != 16 && gSimType != 9) return;
-  const int32_t T = CLng(gVertScale - gBaseLnTwips);
-  auto level = [T](double f) { return CLng(gVertScale - f * T); };
-  auto x = [this](int mark) { return CLng(MarkX(mark)); };
+  const int32_t T = TwipsInt(gVertScale - gBaseLnTwips);
+  auto level = [T](double f) { return TwipsInt(gVertScale - f * T); };
+  auto x = [this](int mark) { return TwipsInt(MarkX(mark)); };
   if (gSimType == 2 || gSimType == 16) {
     const float j = ParValueAt(gSimType == 2 ? 0 : 4);
-    DrawTreeLevel(pic_, level(0.1), CLng(-0.8 * T), -50, x(1), x(2),
-                  CLng(std::fabs(j) * gTwipsPerHz), kRed, kBlue);
+    DrawTreeLevel(pic_, level(0.1), TwipsInt(-0.8 * T), -50, x(1), x(2),
+                  TwipsInt(std::fabs(j) * gTwipsPerHz), kRed, kBlue);
   } else {
     const int32_t y0 = level(0.1), y1 = level(0.45), y2 = level(0.97);
-    const int32_t a = CLng(ParValueAt(4) / 2 * gTwipsPerHz);
-    const int32_t b = CLng(ParValueAt(5) / 2 * gTwipsPerHz);
-    const int32_t j = CLng(ParValueAt(3) * gTwipsPerHz);
+    const int32_t a = TwipsInt(ParValueAt(4) / 2.0 * gTwipsPerHz);
+    const int32_t b = TwipsInt(ParValueAt(5) / 2.0 * gTwipsPerHz);
+    const int32_t j = TwipsInt(static_cast<double>(ParValueAt(3)) * gTwipsPerHz);
     DrawTreeFork(pic_, y0, y1 - y0, 0, x(1), a, kBlack, kRed, kRed);
     DrawTreeFork(pic_, y0, y1 - y0, 0, x(2), b, kBlack, kBlue, kBlue);
     DrawTreeFork(pic_, y0, y1 - y0, 0, x(3), a, kBlack, kBlack, kBlack);

@@ -15,6 +15,7 @@
 #include "mainwin/group_startup.h"
 #include "mainwin/kavo_form.h"
 #include "mainwin/printer_page.h"
+#include "mainwin/twips_int.h"
 #include "platform/paths.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
@@ -109,10 +110,10 @@ bool KavoForm::Form_Load(const std::vector<std::string>& commandLine) {
   const Control pic = Pic();
   gVertScale = pic.Height;
   ctl_.SetTop(Ctl::Image1, 0, static_cast<float>(RoundHalfEven(0.3 * gVertScale)));
-  gBaseLnTwips = CInt(0.92 * gVertScale - 2 * host_.TwipsPerPixelY());
+  gBaseLnTwips = TwipsInt16(0.92 * gVertScale - 2 * host_.TwipsPerPixelY());
   gBaseLnSaveTwips = gBaseLnTwips;
   gExpBaseLnTwips = gBaseLnTwips;
-  gDiffBaseLnTwips = CInt(0.3 * gVertScale);
+  gDiffBaseLnTwips = TwipsInt16(0.3 * gVertScale);
   gSpectHz = 300;
   VertLockHt = 0.72f * gBaseLnTwips;
   PicCalcScaling();

@@ -42,7 +42,9 @@ std::string KavoForm::GetGroupFromType(const std::string& typeText) const {
   // "2", " 2" and "02" name the same type.
   const std::string t = Trim(typeText);
   if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos) return "-1";
-  const std::string key = "," + Trim(Str(CInt(Val(t)))) + ",";
+  int16_t type = 0;
+  if (!TryCInt(Val(t), type)) return "-1";  // too large for any type
+  const std::string key = "," + Trim(Str(type)) + ",";
   for (size_t g = 0; g < mSimTypeGroups.size(); ++g) {
     if (mSimTypeGroups[g].empty()) continue;
     if (("," + mSimTypeGroups[g] + ",").find(key) != std::string::npos)
@@ -212,6 +214,9 @@ void KavoForm::RevertToSpectrumDefaults() {
   gSimType = 0;
   SimTypeSetup(gSimTypes[0], 0);
   LoadTypeDefaults(gSimTypes[0]);
+  // No spectrum is loaded: the default window is the whole spectrum, so the window rules of
+  // SetParValue keep the defaults.
+  OptSetupSpectrum(gHorOffHz, gSpectHz, gVertMult);
   for (int k = 0; k < kTypeButtonCount; ++k) ctl_.SetValue(Ctl::optType, k, k == 0);
   SetupLinefitting(gLineFit != 0);
   OptSetupMiscButtons();

@@ -69,6 +69,8 @@ frmKavo::frmKavo(QWidget* parent)
       pictureOutput_(*picture_),
       form_(*this, *picture_) {
   setObjectName("frmKavo");
+  // The window's controls are designed for Arial at 8 points.
+  setFont(QFont("Arial", 8));
   setCentralWidget(surface_);
   BuildMenus();
   FormControls& controls = form_.Controls();

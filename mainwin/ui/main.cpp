@@ -1,7 +1,6 @@
 // Kavo71: the NMR spectrum simulator.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFont>
 
 #include "documents/file_startup.h"
 #include "documents/ui/qt_file_dialog.h"
@@ -20,7 +19,6 @@ void ProcessPendingEvents() { QCoreApplication::processEvents(); }
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kavo71");
-  QApplication::setFont(QFont("Arial", 8));
   SetDefaultMsgBoxTitle("VIREO");
   QtMsgBoxHandler boxes;
   SetMsgBoxHandler(&boxes);

@@ -1,0 +1,210 @@
+// The main window on the offscreen platform: it starts with the AB rows and a drawn spectrum,
+// every type button sets its type up, typing recalculates, right-click help and the about box
+// answer, the controls fit, and closing keeps the settings for the next start.
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "documents/file_startup.h"
+#include "documents/spec_record.h"
+#include "drawlib/drawlib_init.h"
+#include "drawlib/ini/libr_ini.h"
+#include "engine/engine_globals.h"
+#include "engine/mainwin_services.h"
+#include "mainwin/ui/frm_kavo.h"
+#include "platform/paths.h"
+#include "platform/ui/qt_text.h"
+#include "tests/mainwin/recording_help_viewer.h"
+#include "tests/support/msgbox_recorder.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+void ResetAll() {
+  ResetEngineState();
+  FileStartupReset();
+  IniResetForTests();
+  DrawLibReset();
+  SpecRecordReset();
+}
+
+class FrmKavoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetAll();
+    SetProgramFolderForTests(folder.path());
+    std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
+    SetHelpViewer(&help);
+  }
+  void TearDown() override {
+    window.reset();
+    RegisterMainWindowServices(nullptr);
+    SetHelpViewer(nullptr);
+    ResetAll();
+    SetProgramFolderForTests("");
+  }
+  // A fresh process: the start-up road of a new window.
+  void Start() {
+    window.reset();
+    RegisterMainWindowServices(nullptr);
+    ResetAll();
+    window = std::make_unique<frmKavo>();
+    RegisterMainWindowServices(&window->form());
+    ASSERT_TRUE(window->form().Form_Load({}));
+    QApplication::processEvents();
+  }
+  template <typename T>
+  T* Widget(Ctl id, int index = 0) {
+    return qobject_cast<T*>(window->ControlWidget(id, index));
+  }
+  std::string Settings() const {
+    std::ifstream in(folder.File("KAVO71.ini"), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  // Counts the picture's pixels that are not the background.
+  int DrawnPixels() {
+    const QImage& image = window->picture()->image();
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) drawn += image.pixel(x, y) != 0xFFFFFFFF;
+    return drawn;
+  }
+
+  ScratchFolder folder;
+  RecordingHelpViewer help;
+  MsgBoxRecorder boxes;
+  std::unique_ptr<frmKavo> window;
+};
+
+TEST_F(FrmKavoTest, StartsWithTheAbRowsAndADrawnSpectrum) {
+  Start();
+  EXPECT_TRUE(window->windowTitle().startsWith("NMR Spectrum Calculation: "));
+  EXPECT_EQ(gSimType, 2);
+  EXPECT_TRUE(Widget<QRadioButton>(Ctl::optType, 2)->isChecked());
+  EXPECT_EQ(Widget<QGroupBox>(Ctl::fraPattern)->title(), "Multiplet");
+  const int16_t p = window->form().RowParameter(0);
+  ASSERT_GE(p, 0);
+  EXPECT_EQ(Widget<QLabel>(Ctl::ParName, 0)->text().trimmed(),
+            ToQString(gSimPar[static_cast<size_t>(p)].Name).trimmed());
+  EXPECT_GT(DrawnPixels(), 500);
+  EXPECT_TRUE(boxes.empty()) << boxes.texts().front();
+}
+
+TEST_F(FrmKavoTest, EveryTypeButtonSetsItsTypeUp) {
+  Start();
+  for (int group = 0; group < 4; ++group) {
+    QTest::mouseClick(Widget<QRadioButton>(Ctl::optGroup, group), Qt::LeftButton);
+    const std::vector<int16_t> codes = [&] {
+      std::vector<int16_t> c;
+      for (int t = 1; t < kTypeButtonCount; ++t)
+        if (Widget<QRadioButton>(Ctl::optType, t) && Widget<QRadioButton>(Ctl::optType, t)->isVisible())
+          c.push_back(static_cast<int16_t>(t));
+      return c;
+    }();
+    ASSERT_FALSE(codes.empty()) << "group " << group;
+    for (int16_t t : codes) {
+      QRadioButton* button = Widget<QRadioButton>(Ctl::optType, t);
+      button->click();
+      EXPECT_EQ(gSimType, t);
+      EXPECT_TRUE(button->isChecked());
+      EXPECT_TRUE(window->windowTitle().startsWith("NMR Spectrum Calculation: ")) << t;
+      EXPECT_GE(window->form().RowParameter(0), 0) << t;
+    }
+  }
+  EXPECT_TRUE(boxes.empty()) << boxes.texts().front();
+}
+
+TEST_F(FrmKavoTest, ReclickingTheSelectedTypeDoesNothing) {
+  Start();
+  QRadioButton* ab = Widget<QRadioButton>(Ctl::optType, 2);
+  const float before = gSimPar[0].Value;
+  gSimPar[0].Value = before + 1;  // a typed value stays: no type set-up ran
+  QTest::mouseClick(ab, Qt::LeftButton);
+  EXPECT_TRUE(ab->isChecked());
+  EXPECT_EQ(gSimPar[0].Value, before + 1);
+}
+
+TEST_F(FrmKavoTest, TypingAValueAndEnterRecalculates) {
+  Start();
+  QLineEdit* box = Widget<QLineEdit>(Ctl::ParVal, 0);
+  const int16_t p = window->form().RowParameter(0);
+  box->setFocus();
+  QApplication::processEvents();
+  QTest::keyClicks(box, "7.5");
+  QTest::keyClick(box, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_FLOAT_EQ(gSimPar[static_cast<size_t>(p)].Value, 7.5f);
+  EXPECT_EQ(box->text(), "7.5000");
+  EXPECT_FALSE(box->hasFocus());
+}
+
+TEST_F(FrmKavoTest, RightClickShowsTheControlsHelpAndTheAboutBoxAnswers) {
+  Start();
+  QTest::mouseClick(Widget<QLineEdit>(Ctl::ParVal, 0), Qt::RightButton);
+  ASSERT_FALSE(help.popups.empty());
+  EXPECT_EQ(help.popups.back().id, 102);
+  window->MenuAction(Ctl::mnuHelpTopic, 74)->trigger();
+  ASSERT_FALSE(help.topics.empty());
+  EXPECT_EQ(help.topics.back().id, 74);
+  window->MenuAction(Ctl::mnuHelpTopic, kHelpAboutItem)->trigger();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.last().title, "About This Program");
+  EXPECT_EQ(boxes.last().text.rfind("VIREO:  NMR Spectrum Calculations ", 0), 0u);
+}
+
+TEST_F(FrmKavoTest, ControlsFitInsideTheirFramesAndShowTheirWholeText) {
+  Start();
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window.get()) || !w->objectName().startsWith("ctl")) continue;
+    const QWidget* parent = w->parentWidget();
+    if (qobject_cast<const QGroupBox*>(parent)) {
+      EXPECT_TRUE(parent->rect().contains(w->geometry())) << w->objectName().toStdString();
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+          << label->text().toStdString();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      if (!button->text().isEmpty()) {
+        // A radio button's indicator and a push button's bevel take some room beside the text.
+        const int room = qobject_cast<QRadioButton*>(button) ? 20 : 4;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + room, button->width())
+            << button->text().toStdString();
+      }
+    }
+  }
+}
+
+TEST_F(FrmKavoTest, ClosingKeepsTheSettingsForTheNextStart) {
+  Start();
+  window->form().RebuildFileListMenu("/data/Spectra/CH2Cl2.nuts");
+  gSpec.MHz = 400;
+  window->close();
+  const std::string settings = Settings();
+  EXPECT_NE(settings.find("[KavoConfiguration]"), std::string::npos);
+  EXPECT_NE(settings.find("Default MHz= 400"), std::string::npos);
+  EXPECT_NE(settings.find("[Kavo LastFiles]"), std::string::npos);
+  EXPECT_NE(settings.find("[Kavo LastGroups]"), std::string::npos);
+  EXPECT_GT(help.quits, 0);
+
+  Start();
+  EXPECT_EQ(gSpec.MHz, 400.0f);
+  QAction* recent = window->MenuAction(Ctl::mnufList, 1);
+  ASSERT_NE(recent, nullptr);
+  EXPECT_EQ(recent->text(), "/data/Spectra/CH2Cl2.nuts");
+  EXPECT_TRUE(recent->isVisible());
+}
+
+}  // namespace
