@@ -3,12 +3,15 @@
 #include <array>
 
 #include "engine/engine_globals.h"
+#include "mainwin/help_context_ids.h"
 #include "mainwin/kavo_form.h"
 #include "mainwin/type_table.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
 
 namespace {
+
+namespace H = HelpContextIds;
 
 // Left column.
 constexpr float kColLeft = 60, kColWidth = 2100;
@@ -30,31 +33,31 @@ struct ControlDesign {
 const ControlDesign kDesign[] = {
   {Ctl::fraCalcType, 0, kColLeft, 60, kColWidth, 800, "Calc Type", "", 0, true},
   {Ctl::fraPattern, 0, kColLeft, 900, kColWidth, 4440, "Multiplet", "", 0, true},
-  {Ctl::optType, 0, 120, 240, 1900, 240, "Spectrum", "", 120, true},
+  {Ctl::optType, 0, 120, 240, 1900, 240, "Spectrum", "", H::kSpectrumType, true},
   {Ctl::fraUpDown, 0, kColLeft, 5400, kColWidth, 2070, "", "", 0, true},
   {Ctl::fraDiff, 0, kColLeft, 7530, kColWidth, 420, "", "", 0, false},
-  {Ctl::CmndQuit, 0, 80, 90, 960, 270, "Quit", "Quit line fitting", 999, true},
-  {Ctl::btnDiffTogg, 0, 1080, 90, 960, 270, "Diff", "Toggle difference spectrum", 113, true},
+  {Ctl::CmndQuit, 0, 80, 90, 960, 270, "Quit", "Quit line fitting", H::kQuitFitting, true},
+  {Ctl::btnDiffTogg, 0, 1080, 90, 960, 270, "Diff", "Toggle difference spectrum", H::kDifference, true},
   {Ctl::cmdNextPrevSim, 0, kColLeft, 8010, 680, 300, "Next",
-   "Change to next Simulation in Save/Restore Menu", 84, true},
+   "Change to next Simulation in Save/Restore Menu", H::kSaveRestore, true},
   {Ctl::cmdNextPrevSim, 1, kColLeft + 710, 8010, 680, 300, "Prev",
-   "Change to previous Simulation in Save/Restore Menu", 84, true},
+   "Change to previous Simulation in Save/Restore Menu", H::kSaveRestore, true},
   {Ctl::cmdNextPrevSim, 2, kColLeft + 1420, 8010, 680, 300, "Save",
-   "Save current simulation to Sim file", 84, true},
+   "Save current simulation to Sim file", H::kSaveRestore, true},
   {Ctl::fraError, 0, kColLeft, 8370, kColWidth, 2500, "", "", 0, true},
-  {Ctl::lblFreq, 0, 100, 180, 1260, 240, "Lft Click Hz", "Hz position of Left-Mouse-Click", 150,
+  {Ctl::lblFreq, 0, 100, 180, 1260, 240, "Lft Click Hz", "Hz position of Left-Mouse-Click", H::kFrequency,
    true},
   {Ctl::lblFreq, 1, 100, 510, 1260, 240, "Difference",
-   "Difference in hz between two previous Left-Mouse-Clicks", 150, true},
+   "Difference in hz between two previous Left-Mouse-Clicks", H::kFrequency, true},
   {Ctl::cmdFreqEnter, 0, 1400, 150, 600, 300, "Enter",
-   "Enter the value above into the currently active parameter", 150, true},
+   "Enter the value above into the currently active parameter", H::kFrequency, true},
   {Ctl::cmdFreqEnter, 1, 1400, 480, 600, 300, "Enter",
-   "Enter the value above into the currently active parameter", 150, true},
-  {Ctl::lstError, 0, 100, 860, 1900, 1540, "", "", 160, false},
+   "Enter the value above into the currently active parameter", H::kFrequency, true},
+  {Ctl::lstError, 0, 100, 860, 1900, 1540, "", "", H::kErrorList, false},
   {Ctl::lblTimeDate, 0, kColLeft, 10930, kColWidth, 240, "", "", 0, true},
-  {Ctl::fraIncrement, 0, kIncLeft, kTopRowTop, kIncWidth, kTopRowHeight, "Increment", "", 100,
+  {Ctl::fraIncrement, 0, kIncLeft, kTopRowTop, kIncWidth, kTopRowHeight, "Increment", "", H::kIncrement,
    true},
-  {Ctl::txtInc, 0, 80, 220, 1300, 285, "0.02", "User defined parameter increment", 100, true},
+  {Ctl::txtInc, 0, 80, 220, 1300, 285, "0.02", "User defined parameter increment", H::kIncrement, true},
   {Ctl::picKavo, 0, kIncLeft, kTopRowTop + kTopRowHeight + 60, 9000, 5000, "", "", 0, true},
   {Ctl::grp1, 0, 0, 0, 300, 300, "", "", 0, true},
   {Ctl::scrhDisplay, 0, kIncLeft, 0, 9000, 255, "", "", 0, false},
@@ -67,19 +70,19 @@ struct ToolbarDesign {
   int32_t help;
 };
 const ToolbarDesign kToolbar[] = {
-  {0, 0, 0, "", "Increase height of simulation by 100/10/1/0.1%", 106},
-  {1, 0, 1, "", "Decrease height of simulation by 100/10/1/0.1%", 106},
-  {11, 1, 0, "", "Increase height of spectrum by 100/10/1/0.1%", 106},
-  {12, 1, 1, "", "Derease height of spectrum by 100/10/1/0.1%", 106},
-  {2, 2, 0, "", "Move Simulation to the left by 100/10/1/0.1%", 107},
-  {3, 2, 1, "", "Move simulation to the right by 100/10/1/0.1%", 107},
-  {4, 3, 0, "", "Expand spectrum/simulation by 100/10/1/0.1%", 108},
-  {5, 3, 1, "", "Contract spectrum/simulation width by 100/10/1/0.1%", 108},
-  {6, 4, 0, "", "Rstore full spectrum/simulation width", 110},
-  {7, 4, 1, "", "Toggle auto-redraw", 111},
-  {8, 5, 0, " 10%", "Select size of increment for spectrum changes", 109},
-  {9, 5, 1, "ReDraw", "Redraw the screen", 111},
-  {10, 6, 0, "Stick/Full", "Toggle between stick and full lineshape spectra", 112},
+  {0, 0, 0, "", "Increase height of simulation by 100/10/1/0.1%", H::kHeightButtons},
+  {1, 0, 1, "", "Decrease height of simulation by 100/10/1/0.1%", H::kHeightButtons},
+  {11, 1, 0, "", "Increase height of spectrum by 100/10/1/0.1%", H::kHeightButtons},
+  {12, 1, 1, "", "Derease height of spectrum by 100/10/1/0.1%", H::kHeightButtons},
+  {2, 2, 0, "", "Move Simulation to the left by 100/10/1/0.1%", H::kMoveButtons},
+  {3, 2, 1, "", "Move simulation to the right by 100/10/1/0.1%", H::kMoveButtons},
+  {4, 3, 0, "", "Expand spectrum/simulation by 100/10/1/0.1%", H::kZoomButtons},
+  {5, 3, 1, "", "Contract spectrum/simulation width by 100/10/1/0.1%", H::kZoomButtons},
+  {6, 4, 0, "", "Rstore full spectrum/simulation width", H::kFullWidth},
+  {7, 4, 1, "", "Toggle auto-redraw", H::kRedraw},
+  {8, 5, 0, " 10%", "Select size of increment for spectrum changes", H::kStepSize},
+  {9, 5, 1, "ReDraw", "Redraw the screen", H::kRedraw},
+  {10, 6, 0, "Stick/Full", "Toggle between stick and full lineshape spectra", H::kStickFull},
 };
 
 const char* const kRibbonTips[] = {
@@ -96,29 +99,29 @@ const char* const kMultiplets[] = {"Singlet", "Doublet", "Triplet", "Quartet", "
 void LoadParameterFrame(FormControls& c, int i) {
   c.SetGeometry(Ctl::fraPar, i, kIncLeft + kIncWidth + i * kParWidth, kTopRowTop, kParWidth,
                 kTopRowHeight);
-  c.SetHelpContextID(Ctl::fraPar, i, 105);
+  c.SetHelpContextID(Ctl::fraPar, i, H::kParFrame);
   c.SetGeometry(Ctl::ParName, i, 60, 180, 1380, 240);
   c.SetCaption(Ctl::ParName, i, "Name1");
   c.SetGeometry(Ctl::ParVal, i, 60, 450, 1380, 285);
   c.SetToolTip(Ctl::ParVal, i, "Type value of parameter");
-  c.SetHelpContextID(Ctl::ParVal, i, 102);
+  c.SetHelpContextID(Ctl::ParVal, i, H::kParValue);
   c.SetGeometry(Ctl::cmbPar, i, 60, 450, 1380, 285);
   c.SetItems(Ctl::cmbPar, i, {std::begin(kMultiplets), std::end(kMultiplets)});
   c.SetVisible(Ctl::cmbPar, i, false);
   c.SetGeometry(Ctl::CmndNeg, i, 60, 790, 330, 300);
   c.SetCaption(Ctl::CmndNeg, i, "-");
   c.SetToolTip(Ctl::CmndNeg, i, "Decrease value of parameter by Increment");
-  c.SetHelpContextID(Ctl::CmndNeg, i, 103);
+  c.SetHelpContextID(Ctl::CmndNeg, i, H::kParStep);
   c.SetGeometry(Ctl::CmndPlus, i, 410, 790, 330, 300);
   c.SetCaption(Ctl::CmndPlus, i, "+");
   c.SetToolTip(Ctl::CmndPlus, i, "Increase value of parameter by Increment");
-  c.SetHelpContextID(Ctl::CmndPlus, i, 103);
+  c.SetHelpContextID(Ctl::CmndPlus, i, H::kParStep);
   c.SetGeometry(Ctl::ParSpin, i, 760, 790, 255, 520);
   c.SetToolTip(Ctl::ParSpin, i, "Increase or decrease parameter rapidly");
   c.SetGeometry(Ctl::CmndSign, i, 1035, 790, 405, 300);
   c.SetCaption(Ctl::CmndSign, i, "+/-");
   c.SetToolTip(Ctl::CmndSign, i, "Change sign of parameter");
-  c.SetHelpContextID(Ctl::CmndSign, i, 104);
+  c.SetHelpContextID(Ctl::CmndSign, i, H::kParSign);
   c.SetGeometry(Ctl::lblInc, i, 60, 1120, 680, 210);
   c.SetCaption(Ctl::lblInc, i, "    1");
   c.SetToolTip(Ctl::lblInc, i, "Increment for this parameter");
@@ -143,12 +146,12 @@ const MenuCaption kMenuCaptions[] = {
   {Ctl::mnuImportPeakPick, 0, "ImportPeakPick SDBS", 0, true, false},
   {Ctl::mnuExit, 0, "Exit", 0, true, false},
   {Ctl::mnufListSep, 0, "-", 0, false, false},
-  {Ctl::mnuExp, 0, "&Export", 1920, true, false},
-  {Ctl::mnuClipBrd, 0, "Copy ZEF drawing to Clipboard", 1920, true, false},
-  {Ctl::mnuExportData, 0, "Spectrum Data to Clipboard (for Spreadsheet)", 1920, true, false},
+  {Ctl::mnuExp, 0, "&Export", H::kExport, true, false},
+  {Ctl::mnuClipBrd, 0, "Copy ZEF drawing to Clipboard", H::kExport, true, false},
+  {Ctl::mnuExportData, 0, "Spectrum Data to Clipboard (for Spreadsheet)", H::kExport, true, false},
   {Ctl::mnuExportImage, 0, "Image WMF/EMF/GIF/BMP", 0, true, false},
-  {Ctl::mnuPrefrences, 0, "&Options", 80, true, false},
-  {Ctl::mnuPar, 0, "&Parameters ...", 82, true, false},
+  {Ctl::mnuPrefrences, 0, "&Options", H::kOptions, true, false},
+  {Ctl::mnuPar, 0, "&Parameters ...", H::kParameters, true, false},
   {Ctl::mnuPref, 0, "Lock height", 0, true, false},
   {Ctl::mnuPref, 1, "Show difference", 0, true, false},
   {Ctl::mnuPref, 2, "Point density", 0, true, false},
@@ -167,15 +170,15 @@ const MenuCaption kMenuCaptions[] = {
   {Ctl::mnuNoise, 5, "4% noise", 0, true, false},
   {Ctl::mnuNoise, 6, "8% noise", 0, true, false},
   {Ctl::mnuPrint, 0, "&Print", 0, true, false},
-  {Ctl::mnuPrintPreview, 0, "Print preview/setup ...", 78, true, false},
+  {Ctl::mnuPrintPreview, 0, "Print preview/setup ...", H::kPrinting, true, false},
   {Ctl::mnuPrintSpec, 0, "Print spectrum", 0, true, false},
   {Ctl::mnuGroup, 0, "Sim-&Group", 0, true, false},
-  {Ctl::mnuSimEdit, 0, "S&imulation Editor", 2210, true, false},
+  {Ctl::mnuSimEdit, 0, "S&imulation Editor", H::kSimulationEditor, true, false},
   {Ctl::MnuGroupNew, 0, "&New Simulation Group...", 0, true, false},
   {Ctl::mnuGroupOpen, 0, "&Open Simulation Group...", 0, true, false},
   {Ctl::mnuGroupSaveAs, 0, "S&ave Simulation Group As ...", 0, true, false},
-  {Ctl::mnuSaveSpect, 0, "&SimSave", 84, true, false},
-  {Ctl::mnuRestore, 0, "Sim&Restore", 84, true, false},
+  {Ctl::mnuSaveSpect, 0, "&SimSave", H::kSaveRestore, true, false},
+  {Ctl::mnuRestore, 0, "Sim&Restore", H::kSaveRestore, true, false},
   {Ctl::mnuHelp, 0, "&Help", 0, true, false},
   {Ctl::mnuHelpTopic, 70, "Contents", 0, true, false},
   {Ctl::mnuHelpTopic, 72, "Capabilities", 0, true, false},
@@ -247,7 +250,7 @@ void LoadDesignControls(FormControls& c) {
     c.SetGeometry(Ctl::grpInc, index, 80 + col * 450, 580 + row * 250, 440, 240);
     c.SetCaption(Ctl::grpInc, index, kRibbonCaptions[k]);
     c.SetToolTip(Ctl::grpInc, index, kRibbonTips[k]);
-    c.SetHelpContextID(Ctl::grpInc, index, 100);
+    c.SetHelpContextID(Ctl::grpInc, index, H::kIncrement);
   }
   for (int i = 0; i < kParFrames; ++i) LoadParameterFrame(c, i);
   // Drag handles on the picture: vertical ones 240 x 240, horizontal ones 225 x 240.
@@ -255,7 +258,7 @@ void LoadDesignControls(FormControls& c) {
     const bool horizontal = i == 2 || i == 5;
     c.SetGeometry(Ctl::Image1, i, 0, i == 5 ? 240 : 0, horizontal ? 225 : 240, 240);
     c.SetVisible(Ctl::Image1, i, i != 1 && i != 5);
-    c.SetHelpContextID(Ctl::Image1, i, 170);
+    c.SetHelpContextID(Ctl::Image1, i, H::kDragHandles);
   }
   for (const MenuCaption& m : kMenuCaptions) {
     c.SetCaption(m.id, m.index, m.caption);

@@ -15,6 +15,7 @@
 #include "engine/engine_globals.h"
 #include "engine/mainwin_services.h"
 #include "mainwin/form_controls.h"
+#include "mainwin/help_context_ids.h"
 #include "mainwin/kavo_host.h"
 #include "mainwin/type_table.h"
 #include "platform/picture_box.h"
@@ -30,7 +31,10 @@ inline constexpr int16_t kSetupTypeButtons = 4;
 inline constexpr int16_t kSetupClipboardImport = 17;
 
 // The help context numbers of the Help menu items.
-inline constexpr std::array<int32_t, 8> kHelpMenuTopics = {70, 72, 74, 76, 78, 80, 82, 84};
+inline constexpr std::array<int32_t, 8> kHelpMenuTopics = {
+    HelpContextIds::kContents, HelpContextIds::kCapabilities, HelpContextIds::kSimulation,
+    HelpContextIds::kLineFitting, HelpContextIds::kPrinting, HelpContextIds::kOptions,
+    HelpContextIds::kParameters, HelpContextIds::kSaveRestore};
 inline constexpr int32_t kHelpAboutItem = 1201;
 
 class KavoForm : public MainWindowServices {

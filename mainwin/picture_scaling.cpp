@@ -8,14 +8,12 @@
 #include "mainwin/design_layout.h"
 #include "mainwin/kavo_form.h"
 #include "mainwin/printer_page.h"
+#include "mainwin/twips_int.h"
 #include "platform/runtime_numbers.h"
 
 namespace {
 
-int16_t ScaledTwips(int16_t value, double ratio) {
-  int16_t out = value;
-  return TryCInt(value * ratio, out) ? out : value;
-}
+int16_t ScaledTwips(int16_t value, double ratio) { return TwipsInt16(value * ratio); }
 
 }  // namespace
 
@@ -126,10 +124,10 @@ void KavoForm::picKavo_Paint() {
 void KavoForm::ControlMouseUp(Ctl id, int index, int16_t button) {
   if (button != 2) return;
   switch (id) {
-    case Ctl::fraPar: ControlHelpPopup(105); break;
-    case Ctl::grpInc: ControlHelpPopup(100); break;
-    case Ctl::lblFreq: ControlHelpPopup(150); break;
-    case Ctl::Image1: ControlHelpPopup(170); break;
+    case Ctl::fraPar: ControlHelpPopup(HelpContextIds::kParFrame); break;
+    case Ctl::grpInc: ControlHelpPopup(HelpContextIds::kIncrement); break;
+    case Ctl::lblFreq: ControlHelpPopup(HelpContextIds::kFrequency); break;
+    case Ctl::Image1: ControlHelpPopup(HelpContextIds::kDragHandles); break;
     case Ctl::CmndPlus: case Ctl::CmndNeg: case Ctl::CmndSign: case Ctl::ParVal:
       ControlHelpPopup(ctl_.Get(id, 0).HelpContextID);
       break;
