@@ -20,6 +20,12 @@ namespace {
 constexpr uint32_t kLockLine = 0xC0C0C0;
 constexpr uint32_t kErase = 0xFFFFFF;
 
+// The point under a picture position, kept inside the spectrum.
+int BoxPoint(float x) {
+  const int32_t k = CLng((gPicWidthTwips - x) / gTwipsPerPt);
+  return std::clamp<int32_t>(k, 1, std::max<int16_t>(gNumPts, 1));
+}
+
 }  // namespace
 
 void KavoForm::mnuPrefrences_Click() {
@@ -133,12 +139,6 @@ void KavoForm::mnuPopRtDrag_Click() {
 }
 
 const std::vector<float>& KavoForm::BoxArray() const { return gLineFit ? gSpecExp : gSpectrum; }
-
-// The point under a picture position, kept inside the spectrum.
-static int BoxPoint(float x) {
-  const int32_t k = CLng((gPicWidthTwips - x) / gTwipsPerPt);
-  return std::clamp<int32_t>(k, 1, std::max<int16_t>(gNumPts, 1));
-}
 
 void KavoForm::IntegrateBox(float x1, float x2) {
   const std::vector<float>& a = BoxArray();
