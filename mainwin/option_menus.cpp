@@ -11,6 +11,7 @@
 #include "mainwin/kavo_form.h"
 #include "mainwin/output_services.h"
 #include "mainwin/plot_document.h"
+#include "mainwin/twips_int.h"
 #include "platform/msgbox.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
@@ -22,7 +23,7 @@ constexpr uint32_t kErase = 0xFFFFFF;
 
 // The point under a picture position, kept inside the spectrum.
 int BoxPoint(float x) {
-  const int32_t k = CLng((gPicWidthTwips - x) / gTwipsPerPt);
+  const int32_t k = TwipsInt((gPicWidthTwips - x) / gTwipsPerPt);
   return std::clamp<int32_t>(k, 1, std::max<int16_t>(gNumPts, 1));
 }
 
