@@ -340,7 +340,11 @@ void frmKavo::ApplyToWidget(QWidget* w, Ctl id, int index, Prop what) {
       break;
     case Prop::Picture:
       if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        if (id == Ctl::CmndUpDn) button->setText(ToolbarPicture(index, c.Picture, c.Caption));
+        if (id == Ctl::CmndUpDn) {
+          const ToolbarPictureRec picture = ToolbarPicture(index, c.Picture, c.Caption);
+          button->setIcon(picture.icon);
+          button->setText(picture.text);
+        }
       }
       break;
     case Prop::HelpContextID: case Prop::Tag: break;
