@@ -14,7 +14,7 @@ struct OutputRegion {
 class OutputServices {
  public:
   virtual ~OutputServices() = default;
-  // Exports the current drawing as the export specification says ("WMF-S Disk Page " ...).
+  // Exports the current drawing as the export text says ("WMF-S Disk Page " ...).
   virtual void ExportBySpec(const std::string& exportSpec) = 0;
   // Draws steps first..last of the current drawing inside the region onto the target the flags
   // name (68: the printer, drawn with the device layer), then ends the print job.
