@@ -25,7 +25,7 @@ void Check(bool ok, const char* what) {
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
 Entries Cut(Entries entries) {
-  for (auto& entry : entries) entry.second = entry.second.substr(0, profile::kMaxValueLength);
+  for (auto& entry : entries) entry.second = profile::CutValue(entry.second);
   return entries;
 }
 
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string expected = value;
     for (char& c : expected)
       if (c == '\r' || c == '\n') c = ' ';
-    expected = profile::TrimBlanks(expected);
+    expected = profile::CutValue(profile::TrimBlanks(expected));
     Check(profile::GetString(file, section, key, "\x01") == expected, "written value reads back");
     for (const std::string& name : names) {
       if (profile::MatchName(name) != profile::MatchName(section))
