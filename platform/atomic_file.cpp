@@ -1,19 +1,21 @@
-// Atomic file replacement: temporary file in the target's folder, checked write and fsync,
-// then rename over the target. The old file stays as it was until the rename.
+// Atomic file replacement: temporary file in the target's folder (see save_temp_files.h),
+// checked write and fsync, then rename over the target. The old file stays as it was until the
+// rename.
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
+#include "platform/atomic_file_seam.h"
+#include "platform/link_target.h"
 #include "platform/paths.h"  // NativePath
+#include "platform/save_temp_files.h"
 
 namespace {
 
@@ -48,6 +50,10 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+std::atomic<bool> gSkipSync{false};
+
+bool Sync(int fd) { return gSkipSync.load() || ::fsync(fd) == 0; }
+
 mode_t NewFileMode() {
   mode_t mask = ::umask(0);
   ::umask(mask);
@@ -58,50 +64,46 @@ mode_t NewFileMode() {
 
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
   if (error) error->clear();
-  std::string target = NativePath(path);
-  if (target.empty()) {
+  if (path.empty()) {
     if (error) *error = "No file name given.";
     return false;
   }
-  // Write through a symbolic link to the file it names, keeping the link.
-  struct stat st;
-  bool exists = ::lstat(target.c_str(), &st) == 0;
-  if (exists && S_ISLNK(st.st_mode)) {
-    char resolved[PATH_MAX];
-    if (::realpath(target.c_str(), resolved)) target = resolved;
-    exists = ::stat(target.c_str(), &st) == 0;
+  // Write through a symbolic link (even one whose file does not exist yet) to the path it
+  // names, keeping the link.
+  int linkError = 0;
+  const std::string target = FollowLinks(NativePath(path), &linkError);
+  if (target.empty()) {
+    SetError(error, "Cannot follow the link " + std::string(path), linkError);
+    return false;
   }
+  struct stat st;
+  const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) {
     if (error) *error = "Not a file: " + std::string(path);
     return false;
   }
 
-  std::filesystem::path native(target);
+  const std::filesystem::path native(target);
   std::string folder = native.parent_path().string();
   if (folder.empty()) folder = ".";
-  std::string pattern = (std::filesystem::path(folder) / ("." + native.filename().string() +
-                                                          ".tmpXXXXXX")).string();
-  std::vector<char> buf(pattern.begin(), pattern.end());
-  buf.push_back('\0');
+  const std::string name = native.filename().string();
+  RemoveStaleSaveTemps(folder, name);
+  std::string pattern = (std::filesystem::path(folder) / SaveTempPattern(name, ::getpid())).string();
 
   TempFile temp;
-  temp.fd = ::mkostemp(buf.data(), O_CLOEXEC);
+  temp.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (temp.fd < 0) {
     SetError(error, "Cannot create a temporary file beside " + std::string(path), errno);
     return false;
   }
-  temp.path = buf.data();
+  temp.path = pattern;
   ::fchmod(temp.fd, exists ? (st.st_mode & 07777) : NewFileMode());
 
-  if (!WriteAll(temp.fd, bytes)) {
+  if (!WriteAll(temp.fd, bytes) || !Sync(temp.fd)) {
     SetError(error, "Cannot write " + std::string(path), errno);
     return false;
   }
-  if (::fsync(temp.fd) != 0) {
-    SetError(error, "Cannot write " + std::string(path), errno);
-    return false;
-  }
-  int fd = temp.fd;
+  const int fd = temp.fd;
   temp.fd = -1;
   if (::close(fd) != 0) {
     SetError(error, "Cannot write " + std::string(path), errno);
@@ -113,13 +115,15 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
   }
   temp.path.clear();  // renamed: nothing to remove
   // Make the rename itself durable; a failure here does not undo the complete new file.
-  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
-    ::fsync(dir);
+    Sync(dir);
     ::close(dir);
   }
   return true;
 }
+
+void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
 
 std::optional<std::string> ReadFileBytes(std::string_view path) {
   // O_NONBLOCK: opening a FIFO must not hang; only regular files are read.
