@@ -71,13 +71,13 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
   // Write through a symbolic link (even one whose file does not exist yet) to the path it
   // names, keeping the link.
   int linkError = 0;
-  const std::string target = FollowLinks(NativePath(path), &linkError);
+  bool exists = false;
+  struct stat st;
+  const std::string target = FollowLinks(NativePath(path), &linkError, &exists, &st);
   if (target.empty()) {
     SetError(error, "Cannot follow the link " + std::string(path), linkError);
     return false;
   }
-  struct stat st;
-  const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) {
     if (error) *error = "Not a file: " + std::string(path);
     return false;
@@ -87,8 +87,9 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
   std::string folder = native.parent_path().string();
   if (folder.empty()) folder = ".";
   const std::string name = native.filename().string();
-  RemoveStaleSaveTemps(folder, name);
-  std::string pattern = (std::filesystem::path(folder) / SaveTempPattern(name, ::getpid())).string();
+  const pid_t self = ::getpid();
+  RemoveStaleSaveTemps(folder, name, self);
+  std::string pattern = (std::filesystem::path(folder) / SaveTempPattern(name, self)).string();
 
   TempFile temp;
   temp.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
@@ -115,9 +116,10 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
   }
   temp.path.clear();  // renamed: nothing to remove
   // Make the rename itself durable; a failure here does not undo the complete new file.
+  if (gSkipSync.load()) return true;
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
-    Sync(dir);
+    ::fsync(dir);
     ::close(dir);
   }
   return true;
@@ -134,18 +136,24 @@ std::optional<std::string> ReadFileBytes(std::string_view path) {
     ::close(fd);
     return std::nullopt;
   }
-  std::string out;
-  char buf[65536];
+  // Read straight into the result, sized for the file as it is now; a file that grows
+  // meanwhile is read to its end all the same.
+  std::string out(static_cast<std::size_t>(st.st_size) + 1, '\0');
+  std::size_t used = 0;
   for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (used == out.size()) out.resize(out.size() * 2);
+    ssize_t n = ::read(fd, out.data() + used, out.size() - used);
     if (n < 0) {
       if (errno == EINTR) continue;
       ::close(fd);
       return std::nullopt;
     }
     if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
+    const bool toTheEnd = static_cast<std::size_t>(n) < out.size() - used;
+    used += static_cast<std::size_t>(n);
+    if (toTheEnd) break;  // a regular file reads short only at its end
   }
   ::close(fd);
+  out.resize(used);
   return out;
 }

@@ -15,6 +15,7 @@
 std::string SaveTempPattern(std::string_view targetName, pid_t pid);
 
 // Removes, in `folder`, the regular files named as temporary files of `targetName` whose process
-// no longer exists. Files of living processes, files of other targets, folders, links and any
-// other name are left alone. Errors are ignored: this is only tidying.
-void RemoveStaleSaveTemps(const std::string& folder, std::string_view targetName);
+// no longer exists. Files of living processes (`self` is the caller's own id), files of other
+// targets, folders, links and any other name are left alone. Errors are ignored: this is only
+// tidying.
+void RemoveStaleSaveTemps(const std::string& folder, std::string_view targetName, pid_t self);

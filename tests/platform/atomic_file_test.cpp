@@ -185,8 +185,7 @@ TEST(AtomicFile, SaveRemovesOnlyTheTemporaryFilesOfDeadSavesOfItsTarget) {
   ScratchFolder dir;
   const std::string dead = std::to_string(DeadPid());
   const std::string alive = std::to_string(getppid());
-  const std::string stale = ".group.sim.kavo71-save." + dead + ".aB3xYz";
-  const std::vector<std::string> kept = {
+  std::vector<std::string> kept = {
       ".group.sim.kavo71-save." + alive + ".aB3xYz",  // its process still runs
       ".other.sim.kavo71-save." + dead + ".aB3xYz",   // another target's
       ".group.sim.kavo71-save." + dead + ".aB3x",     // not a name we make
@@ -194,8 +193,11 @@ TEST(AtomicFile, SaveRemovesOnlyTheTemporaryFilesOfDeadSavesOfItsTarget) {
       ".group.sim.tmpaB3xYz",                         // not ours
       "group.sim.kavo71-save." + dead + ".aB3xYz",
   };
-  Put(dir.File(stale), "left by a killed save");
+  // Enough other files that the folder is listed in several parts.
+  for (int i = 0; i < 400; ++i) kept.push_back("filler-" + std::to_string(i) + std::string(40, 'f'));
   for (const std::string& name : kept) Put(dir.File(name), "keep");
+  for (const char* random : {"aB3xYz", "000000", "zzzzzz", "Q1w2E3", "pLmKoN"})
+    Put(dir.File(".group.sim.kavo71-save." + dead + "." + random), "left by a killed save");
   const std::string folderLike = ".group.sim.kavo71-save." + dead + ".folder";
   const std::string linkLike = ".group.sim.kavo71-save." + dead + ".linkxx";
   ASSERT_TRUE(EnsureDirectory(dir.File(folderLike)));
