@@ -96,12 +96,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!PutFile(file, bytes)) return 0;
   Check(profile::SectionNames(file) == names, "file layer lists the same sections");
   // Each file-layer call reads and parses the whole file again; the document checks above
-  // cover every section, so the file layer is checked on the first and the last one.
-  for (std::size_t i : {std::size_t{0}, names.size() - 1}) {
-    if (i >= names.size()) continue;
-    Check(profile::ReadSection(file, names[i]) == Cut(doc.Entries(names[i])),
+  // cover every section, so the file layer's section read is checked on the first one (the
+  // last one is read back below, after it is changed).
+  if (!names.empty()) {
+    Check(profile::ReadSection(file, names.front()) == Cut(doc.Entries(names.front())),
           "file layer reads alike");
-    if (names.size() == 1) break;
   }
 
   // Write one key derived from the input, then check it and every other section.
