@@ -8,21 +8,22 @@
 #include "engine/sim_catalogue.h"
 #include "mainwin/parameter_dialog_layout.h"
 #include "platform/beep.h"
+#include "tests/mainwin/current_type_fixture.h"
 
 namespace {
 
 int gBeeps = 0;
 
-class ParameterDialogLayoutTest : public ::testing::Test {
+class ParameterDialogLayoutTest : public CurrentTypeTest {
  protected:
   void SetUp() override {
-    ResetEngineState();
+    CurrentTypeTest::SetUp();
     gBeeps = 0;
     SetBeepHandler([] { ++gBeeps; });
   }
   void TearDown() override {
     SetBeepHandler(nullptr);
-    ResetEngineState();
+    CurrentTypeTest::TearDown();
   }
   // The input of a type at its defaults.
   static ParameterDialogInput InputFor(int16_t type) {
