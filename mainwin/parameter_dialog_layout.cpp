@@ -19,10 +19,10 @@ constexpr int32_t kButtonGap = 300;
 
 // Sizes of the controls within a cell (their positions are the design's).
 constexpr int32_t kCheckSize = 240;
-constexpr int32_t kValueWidth = 750, kValueHeight = 285;
-constexpr int32_t kListWidth = 915, kListHeight = 315;
+constexpr int32_t kValueWidth = 750, kValueHeight = 300;
+constexpr int32_t kListWidth = 915, kListHeight = 330;
 constexpr int32_t kNameHeight = 240;
-constexpr int32_t kMatrixValueWidth = 780, kMatrixValueHeight = 285;
+constexpr int32_t kMatrixValueWidth = 780, kMatrixValueHeight = 300;
 constexpr int32_t kMatrixCheckSize = 225;
 
 bool IsSpinMatrixType(int16_t type) {
