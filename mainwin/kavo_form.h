@@ -193,6 +193,7 @@ class KavoForm : public MainWindowServices {
   void mnuPopRtDrag_Click();
   void mnuPopRt_Click(int16_t index);
   void mnuPrintPreview_Click();
+  void mnuImportPeakPick_Click();
   void mnuPrintSpec_Click();
 
   // --- State read by the view and by tests ---

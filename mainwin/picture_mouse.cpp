@@ -166,7 +166,8 @@ void KavoForm::Image1_MouseMove(int16_t index, int16_t button, int16_t /*shift*/
   pic_.SetOverlay(PictureBox::kOverlayGuide, guide);
 }
 
-// Every marker's parameter moves by deltaHz; withRows shows each in its row.
+// Every marker's parameter moves by deltaHz; withRows shows each in its row, and the values
+// linked to them (a shown difference and centre) in theirs.
 void KavoForm::MoveMarkers(float deltaHz, bool withRows) {
   const int marks = std::min<int>(gNumSpinMarks, 15);
   for (int i = 1; i <= marks; ++i) {
@@ -177,6 +178,7 @@ void KavoForm::MoveMarkers(float deltaHz, bool withRows) {
     mark.Shift = par.Value;
     if (withRows) SetParValue(par.Value, mark.ParIndex, 1);
   }
+  if (withRows) RedisplayLinkedPars(mLinkedPending);
 }
 
 void KavoForm::Image1_MouseUp(int16_t index, int16_t button, int16_t shift, float /*x*/,
@@ -233,7 +235,6 @@ void KavoForm::Image1_MouseUp(int16_t index, int16_t button, int16_t shift, floa
     case 2:
       if (shift & 1) break;
       MoveMarkers(-delta, true);
-      RedisplayLinkedPars(mLinkedPending);
       gRedrawFlags |= 8;
       CalcSpectrum(-1);
       break;
@@ -291,8 +292,12 @@ void KavoForm::PicKavoDragCorner(float x, float y, int16_t phase) {
   }
   if (phase == 5) {
     mGripDragging = false;
-    // A press and release without a move leaves the picture as it was.
-    if (!mGripMoved) return;
+    // A press and release without a move leaves the picture as it was: the press scrolled it
+    // home, the scroll bar still says where it stood.
+    if (!mGripMoved) {
+      scrhDisplay_Change(ctl_.Get(Ctl::scrhDisplay).ScrollValue);
+      return;
+    }
     GripPlacement();
     PicCalcScaling();
     CalcSpectTimed(-1);

@@ -27,9 +27,11 @@
 #include "drawlib/ui/numeric_key_filter.h"
 #include "engine/engine_globals.h"
 #include "mainwin/design_layout.h"
+#include "mainwin/ui/frm_data_entry.h"
 #include "mainwin/ui/kavo_widgets.h"
 #include "mainwin/ui/toolbar_pictures.h"
 #include "platform/help_viewer.h"
+#include "platform/ui/clipboard_read.h"
 #include "platform/ui/qt_color.h"
 #include "platform/ui/qt_text.h"
 
@@ -426,6 +428,7 @@ void frmKavo::MenuTriggered(Ctl id, int index) {
     case Ctl::mnuPopRt: form_.mnuPopRt_Click(i); break;
     case Ctl::mnuPrintPreview: form_.mnuPrintPreview_Click(); break;
     case Ctl::mnuPrintSpec: form_.mnuPrintSpec_Click(); break;
+    case Ctl::mnuImportPeakPick: form_.mnuImportPeakPick_Click(); break;
     default: break;  // commands of the later menus
   }
   // A triggered checkable action toggles itself: show the model's mark again.
@@ -452,7 +455,8 @@ bool frmKavo::eventFilter(QObject* watched, QEvent* event) {
   const int16_t index = static_cast<int16_t>(it->second.second);
   switch (event->type()) {
     case QEvent::MouseButtonRelease:
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+      // A drag handle reports its own release (Image1_MouseUp shows its help).
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && id != Ctl::Image1) {
         if (id == Ctl::optType) form_.optType_MouseUp(index, 2);
         else form_.ControlMouseUp(id, index, 2);
       }
@@ -586,3 +590,7 @@ void frmKavo::SetScreenPointer(int16_t code) {
 }
 
 void frmKavo::SetPicturePointer(int16_t code) { picture_->SetMousePointer(code); }
+
+std::string frmKavo::ClipboardText() { return ClipboardTextCrLf(); }
+
+std::string frmKavo::ShowParameterDialog() { return RunParameterDialog(form_, this); }

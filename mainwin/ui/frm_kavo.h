@@ -58,6 +58,8 @@ class frmKavo : public QMainWindow, public KavoHost, public ControlView {
   void SetScreenPointer(int16_t code) override;
   void SetPicturePointer(int16_t code) override;
   OutputObject* PictureOutput() override { return &pictureOutput_; }
+  std::string ClipboardText() override;
+  std::string ShowParameterDialog() override;
 
   // ControlView
   void ControlChanged(Ctl id, int index, Prop what) override;
