@@ -115,8 +115,8 @@ QAction* frmKavo::MenuAction(Ctl id, int index) const {
   return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* frmKavo::Menu(Ctl id) const {
-  auto it = menus_.find(id);
+QMenu* frmKavo::Menu(Ctl id, int index) const {
+  auto it = menus_.find({id, index});
   return it == menus_.end() ? nullptr : it->second;
 }
 
@@ -393,15 +393,15 @@ void frmKavo::BuildMenus() {
     const bool topLevel = item.parent == kOnForm;
     if (topLevel || item.submenu) {
       auto* menu = new QMenu(caption, this);
-      menus_[item.id == Ctl::mnuPref ? Ctl::mnuPrefPoint : item.id] = menu;
+      menus_[key] = menu;
       if (topLevel && item.id != Ctl::mnuPopRtDrag) menuBar()->addMenu(menu);
       if (item.id == Ctl::mnuPrefrences)
         connect(menu, &QMenu::aboutToShow, this, [this] { form_.mnuPrefrences_Click(); });
-      if (!topLevel) Menu(item.parent)->addMenu(menu);
+      if (!topLevel) Menu(item.parent, item.parentIndex)->addMenu(menu);
       actions_[key] = menu->menuAction();
       continue;
     }
-    QMenu* parent = Menu(item.parent == Ctl::mnuPref ? Ctl::mnuPrefPoint : item.parent);
+    QMenu* parent = Menu(item.parent, item.parentIndex);
     if (item.separatorBefore) parent->addSeparator();
     QAction* action = controls.Get(item.id, item.index).Caption == "-"
                           ? parent->addSeparator()
@@ -429,6 +429,18 @@ void frmKavo::MenuTriggered(Ctl id, int index) {
     case Ctl::mnuPrintPreview: form_.mnuPrintPreview_Click(); break;
     case Ctl::mnuPrintSpec: form_.mnuPrintSpec_Click(); break;
     case Ctl::mnuImportPeakPick: form_.mnuImportPeakPick_Click(); break;
+    case Ctl::mnuFileLoad: form_.mnuFileLoad_Click(); break;
+    case Ctl::mnufList: form_.mnufList_Click(i); break;
+    case Ctl::mnuImportZEF: form_.mnuImportZEF_Click(); break;
+    case Ctl::mnuCancelSim: form_.mnuCancelSim_Click(); break;
+    case Ctl::mnuClipBrd: form_.mnuClipBrd_Click(); break;
+    case Ctl::mnuExportData: form_.mnuExportData_Click(); break;
+    case Ctl::mnuExportImage: form_.mnuExportImage_Click(); break;
+    case Ctl::mnuExportWMFC: form_.mnuExportWMFC_Click(i); break;
+    case Ctl::mnuExportWMFD: form_.mnuExportWMFD_Click(i); break;
+    case Ctl::mnuExportGIFD: form_.mnuExportGIFD_Click(i); break;
+    case Ctl::mnuExportBMPD: form_.mnuExportBMPD_Click(i); break;
+    case Ctl::mnuExportEPSD: form_.mnuExportEPSD_Click(i); break;
     default: break;  // commands of the later menus
   }
   // A triggered checkable action toggles itself: show the model's mark again.
