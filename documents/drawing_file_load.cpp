@@ -60,6 +60,10 @@ void ReadFhead(FileReader& r, int32_t length, PageRec& page) {
   std::memcpy(&page.flags, b.data(), 2);
   std::memcpy(fixed.data(), b.data() + 2, size_t(length) - 2);
   PageFixedSet(page, fixed);
+}
+
+// An override of 0 is unset, whether the page header gave it or the page had none.
+void UnsetZeroOverrides(PageRec& page) {
   for (float* f : {&page.lineLength, &page.lineSpacing, &page.letterHeight})
     if (*f == 0) *f = kUnsetOverride;
 }
@@ -155,8 +159,14 @@ int16_t DrawingFileParse(PageArray& pages, std::string_view file, const std::str
       pages[p].source.clear();
       pages[p].pageNumber = static_cast<int16_t>(std::min<std::size_t>(p, 32767));
       PacketResult step = PacketResult::kGoOn;
-      while (step == PacketResult::kGoOn)
-        step = ReadPacket(r, pages, p, fileName, options, lastText);
+      try {
+        while (step == PacketResult::kGoOn)
+          step = ReadPacket(r, pages, p, fileName, options, lastText);
+      } catch (const PastEnd&) {
+        UnsetZeroOverrides(pages[p]);
+        throw;
+      }
+      UnsetZeroOverrides(pages[p]);
       if (step == PacketResult::kCancelled) result = -3;
       if (step == PacketResult::kHeadTooLong) result = -2;
       if (step != PacketResult::kPageEnd || r.pos() + 1 + 8 >= r.size()) break;

@@ -22,6 +22,8 @@ constexpr std::size_t kMaxLabelEnd = 600;  // byte 17 must stand at an index up 
 // The object header for the caption, its name shortened until byte 17 can follow at index 600.
 std::string HeaderLabel(const std::string& caption) {
   std::string name = SpecLabelTextPart(caption);
+  // Bytes 16 and 17 mark where the label ends; a name must not carry them.
+  std::erase_if(name, [](char c) { return c == 16 || c == 17; });
   const float w = Pardata[90].Default, h = Pardata[91].Default;
   std::string label = ObjHeaderMake(name, -4, w, h);
   if (label.size() > kMaxLabelEnd) {

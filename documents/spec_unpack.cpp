@@ -132,7 +132,8 @@ void SpecUnpack(const ByteArray& data, const std::string&, std::string& caption,
                 std::vector<int16_t>& points) {
   ErrorLocation = 6005;
   PacketReader r(data, PacketStart(data));
-  if (r.Left() >= 2 && r.Int() != 40) MsgBox("Error in SpecUnPack Variant");
+  // Fewer than 4 bytes behind the label hold no packet: nothing to warn about.
+  if (r.Left() >= 4 && r.Int() != 40) MsgBox("Error in SpecUnPack Variant");
   r.Skip(2);
   rec.AnnotCount = 0;
   rec.IntegCount = rec.InsetCount = rec.MarkerCount = 0;

@@ -126,6 +126,11 @@ TEST_F(DrawingFileTest, ShortFheadAndObjectLengthRules) {
   EXPECT_EQ(std::string(pages[1].objects.bytes.begin(), pages[1].objects.bytes.end()),
             "OBJECTS-ONE");
 
+  // A page without a header has its overrides unset as well.
+  const std::string bare = Write("bare.zef", DrawingFile(Packet(12, "OBJECTS-ONE") + L32(1000)));
+  ASSERT_EQ(FileLoadBin32Bit(pages, bare, 0), 0);
+  EXPECT_EQ(pages[1].lineSpacing, kUnsetOverride);
+
   // One page whose object packet declares a wrong length takes all but the last byte.
   const std::string wrong = Write("wrong.zef", "ZEF1621DRW\r\n" + Packet(3, Fhead()) + L32(12) +
                                                    L32(3) + "OBJECTS-ONE" + L32(1000) + L32(1001));

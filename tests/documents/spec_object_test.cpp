@@ -123,6 +123,12 @@ TEST_F(SpecObjectTest, PackLimits) {
   EXPECT_EQ(label.size(), 600u);
   EXPECT_EQ(data.bytes[600], 17);
 
+  // Label-end bytes in the caption never reach the header label.
+  rec = Sample();
+  rec.Strings[0] = "T > a\x10" "b\x11" "c";
+  SpecPack(data, label, "", rec, Points());
+  EXPECT_NE(label.find("{ZEFNMR  abc Wd:"), std::string::npos);
+
   // The largest object that fits, and one point more.
   rec = Sample();
   rec.NumPts = kSpecMaxPoints;
