@@ -35,6 +35,24 @@ std::string HeaderLabel(const std::string& caption) {
 
 bool StrictlyInside(float f, float start, float width) { return f > start && f < start + width; }
 
+std::string_view RawBytes(const void* p, size_t n) {
+  return std::string_view(static_cast<const char*>(p), n);
+}
+
+// Packets of the items whose start lies strictly inside the spectrum, numbered as written;
+// returns how many were written.
+template <typename Item, std::size_t N>
+uint8_t PackItems(ByteArray& out, int32_t& pos, const std::array<Item, N>& items, int count,
+                  const SpecRec& rec, int16_t type, int16_t stored, float Item::*start) {
+  int16_t written = 0;
+  for (int i = 1; i <= count && size_t(i) < N; ++i) {
+    if (!StrictlyInside(items[size_t(i)].*start, rec.StartHz, rec.WdthHz)) continue;
+    Hmemcpy3Int(out, pos, type, static_cast<int16_t>(stored + 2), ++written);
+    hmemcpyStringToByte(out, RawBytes(&items[size_t(i)], size_t(stored)), pos);
+  }
+  return static_cast<uint8_t>(written);
+}
+
 void PackFault(int16_t error) {
   std::string message;
   int16_t show = 1;
@@ -119,44 +137,29 @@ void SpecPack(ByteArray& data, std::string& headerLabel, const std::string& capt
   hmemcpyStringToByte(out, std::string_view(reinterpret_cast<const char*>(block.bytes.data()),
                                             block.size()), pos);
 
-  const auto rawBytes = [](const void* p, size_t n) {
-    return std::string_view(static_cast<const char*>(p), n);
-  };
-  int16_t written = 0;
-  const int integrals = std::min<int>(rec.IntegCount, kSpecIntegralItems);
-  for (int i = 1; i <= integrals; ++i) {
-    if (!StrictlyInside(rec.Integral[size_t(i)].StartHz, rec.StartHz, rec.WdthHz)) continue;
-    Hmemcpy3Int(out, pos, kSpecPktIntegral, 26, ++written);
-    hmemcpyStringToByte(out, rawBytes(&rec.Integral[size_t(i)], 24), pos);
-  }
-  rec.IntegCount = static_cast<uint8_t>(written);
-  written = 0;
-  const int insets = std::min<int>(rec.InsetCount, kSpecInsetItems);
-  for (int i = 1; i <= insets; ++i) {
-    if (!StrictlyInside(rec.Inset[size_t(i)].StartHz, rec.StartHz, rec.WdthHz)) continue;
-    Hmemcpy3Int(out, pos, kSpecPktInset, 50, ++written);
-    hmemcpyStringToByte(out, rawBytes(&rec.Inset[size_t(i)], 48), pos);
-  }
-  rec.InsetCount = static_cast<uint8_t>(written);
+  rec.IntegCount = PackItems(out, pos, rec.Integral, rec.IntegCount, rec, kSpecPktIntegral, 24,
+                             &SpecIntegralItem::StartHz);
+  rec.InsetCount = PackItems(out, pos, rec.Inset, rec.InsetCount, rec, kSpecPktInset, 48,
+                             &SpecInsetItem::StartHz);
   if (rec.MarkerCount != 0 && rec.Kind == 1) {
     const int markers = std::min<int>(rec.MarkerCount, kSpecMarkerItems);
     for (int i = 1; i <= markers; ++i) {
       Hmemcpy3Int(out, pos, kSpecPktMarker, 22, static_cast<int16_t>(i));
-      hmemcpyStringToByte(out, rawBytes(&rec.Marker[size_t(i)], 20), pos);
+      hmemcpyStringToByte(out, RawBytes(&rec.Marker[size_t(i)], 20), pos);
     }
   }
   if (kept > 0) {
     const size_t length = 8 * size_t(kept) + 6 + annotText.size();
     Hmemcpy2Int(out, pos, kSpecPktAnnot, static_cast<int16_t>(uint16_t(length & 0xFFFF)));
     Hmemcpy2Int(out, pos, static_cast<int16_t>(kept), rec.AnnotCompanion);
-    hmemcpyStringToByte(out, rawBytes(rec.AnnotPos.data(), 4 * size_t(kept)), pos);
-    hmemcpyStringToByte(out, rawBytes(rec.AnnotVal.data(), 4 * size_t(kept)), pos);
+    hmemcpyStringToByte(out, RawBytes(rec.AnnotPos.data(), 4 * size_t(kept)), pos);
+    hmemcpyStringToByte(out, RawBytes(rec.AnnotVal.data(), 4 * size_t(kept)), pos);
     HmemcpyInt(out, pos, static_cast<int16_t>(annotText.size()));
     hmemcpyStringToByte(out, annotText, pos);
   }
   if (rec.IntegMult == 0) rec.IntegMult = 1;
   Hmemcpy2Int(out, pos, kSpecPktHead, static_cast<int16_t>(kSpecHeadBytes));
-  hmemcpyStringToByte(out, rawBytes(static_cast<const SpecHead*>(&rec), kSpecHeadBytes), pos);
+  hmemcpyStringToByte(out, RawBytes(static_cast<const SpecHead*>(&rec), kSpecHeadBytes), pos);
   const int32_t n = rec.NumPts;
   Hmemcpy2Int(out, pos, kSpecPktPoints, static_cast<int16_t>(uint16_t(2 * n + 2)));
   for (int32_t i = 0; i <= n; ++i)
