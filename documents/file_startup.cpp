@@ -4,6 +4,7 @@
 #include "documents/file_location.h"
 #include "documents/spectrum_loader.h"
 #include "documents/file_type.h"
+#include "documents/spec_scale.h"
 #include "drawlib/color_scheme.h"
 #include "drawlib/document_services.h"
 #include "drawlib/ini/libr_ini.h"
@@ -135,8 +136,10 @@ namespace {
 class FileStartupServices final : public DocumentServices {
  public:
   void FileInit() override { FileInitRun(); }
-  // The spectrum object comes with its own work; until then a rescale leaves the bytes as they are.
-  void SpecRescale(ByteArray&, const std::string&, float, float) override {}
+  void SpecRescale(ByteArray& data, std::string& headerLabel, float newWidthMM,
+                   float newHeightMM) override {
+    SpecRescaleObject(data, headerLabel, newWidthMM, newHeightMM);
+  }
 };
 
 }  // namespace

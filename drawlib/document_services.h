@@ -14,8 +14,9 @@ class DocumentServices {
   virtual ~DocumentServices() = default;
   // Folders, temporary folder, the "Preferences" section and the current colour scheme.
   virtual void FileInit() = 0;
-  // Rescales a spectrum object's bytes to the given size in millimetres.
-  virtual void SpecRescale(ByteArray& data, const std::string& headerLabel,
+  // Rescales a spectrum object's bytes to the given size in millimetres; the header label
+  // comes back with the new size.
+  virtual void SpecRescale(ByteArray& data, std::string& headerLabel,
                            float newWidthMM, float newHeightMM) = 0;
 };
 
@@ -23,5 +24,5 @@ class DocumentServices {
 void SetDocumentServices(DocumentServices* services);
 
 void FileInit();
-void SpecRescale(ByteArray& data, const std::string& headerLabel, float newWidthMM,
+void SpecRescale(ByteArray& data, std::string& headerLabel, float newWidthMM,
                  float newHeightMM);

@@ -22,7 +22,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "drawlib/ui/clipboard_text.h"
+#include "drawlib/util/clipboard_text.h"
 #include "drawlib/ui/forms.h"
 #include "drawlib/ui/numeric_key_filter.h"
 #include "engine/engine_globals.h"

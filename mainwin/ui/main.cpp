@@ -8,7 +8,9 @@
 #include "engine/mainwin_services.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "platform/help_viewer.h"
+#include "platform/clipboard.h"
 #include "platform/msgbox.h"
+#include "platform/ui/qt_clipboard.h"
 #include "platform/ui/qt_help_viewer.h"
 #include "platform/ui/qt_msgbox.h"
 
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
   SetMsgBoxHandler(&boxes);
   QtHelpViewer help;
   SetHelpViewer(&help);
+  QtClipboardDevice clipboard;
+  SetClipboardDevice(&clipboard);
   QtFileDialogService dialogs;
   SetFileDialogService(&dialogs);
   SetPendingEventsHandler(&ProcessPendingEvents);
@@ -38,6 +42,7 @@ int main(int argc, char** argv) {
   }
   SetPendingEventsHandler(nullptr);
   SetFileDialogService(nullptr);
+  SetClipboardDevice(nullptr);
   SetHelpViewer(nullptr);
   SetMsgBoxHandler(nullptr);
   return status;
