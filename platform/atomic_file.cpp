@@ -57,8 +57,12 @@ mode_t NewFileMode() {
 }  // namespace
 
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
+  return WriteNativeFileAtomic(NativePath(path), bytes, error);
+}
+
+bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
   if (error) error->clear();
-  std::string target = NativePath(path);
+  std::string target(path);
   if (target.empty()) {
     if (error) *error = "No file name given.";
     return false;

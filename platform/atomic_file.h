@@ -11,6 +11,9 @@
 // readable reason; the old file is then unchanged. A replaced file keeps its permission bits,
 // a new one gets 0666 less the umask; a symbolic link is written through (the link stays).
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
+// The same for a path that is already the file system's bytes (UTF-8), passed on unchanged.
+bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes,
+                           std::string* error = nullptr);
 
 // Reads a whole regular file; nullopt when it is missing, not a regular file or cannot be read.
 // Never creates, truncates or changes a file.
