@@ -126,8 +126,12 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
 }
 
 std::optional<std::string> ReadFileBytes(std::string_view path) {
+  return ReadNativeFileBytes(NativePath(path));
+}
+
+std::optional<std::string> ReadNativeFileBytes(std::string_view path) {
   // O_NONBLOCK: opening a FIFO must not hang; only regular files are read.
-  int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -18,3 +18,5 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes,
 // Reads a whole regular file; nullopt when it is missing, not a regular file or cannot be read.
 // Never creates, truncates or changes a file.
 std::optional<std::string> ReadFileBytes(std::string_view path);
+// The same for a path that is already the file system's bytes.
+std::optional<std::string> ReadNativeFileBytes(std::string_view path);
