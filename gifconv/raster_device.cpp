@@ -52,6 +52,7 @@ uint32_t ColorRefOf(int g) {
 }
 
 GdRasterDevice::GdRasterDevice(gdImagePtr image) : image_(image) {
+  gdFTUseFontConfig(1);  // font names are fontconfig patterns
   gdImageAlphaBlending(image_, 0);
 }
 
