@@ -15,7 +15,8 @@ for t in build-fuzz/fuzz/fuzz_*; do
   name=$(basename "$t")
   [ -n "$filter" ] && [[ "$name" != *"$filter"* ]] && continue
   corpus="build-fuzz/corpus/$name"; mkdir -p "$corpus"
+  seeds=(); [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
   echo "fuzzing $name for ${secs}s"
-  "$t" -max_total_time="$secs" -print_final_stats=0 "$corpus" 2>"build-fuzz/$name.log" \
+  "$t" -max_total_time="$secs" -print_final_stats=0 "$corpus" "${seeds[@]}" 2>"build-fuzz/$name.log" \
     || { tail -50 "build-fuzz/$name.log"; echo "fuzz target $name found a fault"; exit 1; }
 done
