@@ -82,50 +82,43 @@ bool ReadText(ByteReader& r, bool wide, MetaCommand& c) {
   return true;
 }
 
-MetaCommand Op(MetaOp op, int32_t value = 0) {
-  MetaCommand c;
-  c.op = op;
-  c.value = value;
-  return c;
-}
-
 // Decodes one record (offsets from its start); false when it does not hold what it needs.
 // Records the player does not draw leave `out` unchanged.
 bool Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaCommand>& out) {
   ByteReader r(record);
   MetaCommand c;
   switch (type) {
-    case kSetMapMode: c = Op(MetaOp::kSetMapMode, r.I32(8)); break;
-    case kSetBkMode: c = Op(MetaOp::kSetBkMode, r.I32(8)); break;
-    case kSetTextAlign: c = Op(MetaOp::kSetTextAlign, int32_t(r.U32(8) & 0xFFFF)); break;
-    case kSetPolyFillMode: c = Op(MetaOp::kSetPolyFillMode, r.I32(8)); break;
-    case kSetWindowExt: c = Op(MetaOp::kSetWindowExt); c.p1 = Point32(r, 8); break;
-    case kSetWindowOrg: c = Op(MetaOp::kSetWindowOrg); c.p1 = Point32(r, 8); break;
-    case kSetViewportExt: c = Op(MetaOp::kSetViewportExt); c.p1 = Point32(r, 8); break;
-    case kSetViewportOrg: c = Op(MetaOp::kSetViewportOrg); c.p1 = Point32(r, 8); break;
-    case kSaveDc: c = Op(MetaOp::kSaveDc); break;
-    case kRestoreDc: c = Op(MetaOp::kRestoreDc, r.I32(8)); break;
+    case kSetMapMode: c = MakeCommand(MetaOp::kSetMapMode, r.I32(8)); break;
+    case kSetBkMode: c = MakeCommand(MetaOp::kSetBkMode, r.I32(8)); break;
+    case kSetTextAlign: c = MakeCommand(MetaOp::kSetTextAlign, int32_t(r.U32(8) & 0xFFFF)); break;
+    case kSetPolyFillMode: c = MakeCommand(MetaOp::kSetPolyFillMode, r.I32(8)); break;
+    case kSetWindowExt: c = MakeCommand(MetaOp::kSetWindowExt); c.p1 = Point32(r, 8); break;
+    case kSetWindowOrg: c = MakeCommand(MetaOp::kSetWindowOrg); c.p1 = Point32(r, 8); break;
+    case kSetViewportExt: c = MakeCommand(MetaOp::kSetViewportExt); c.p1 = Point32(r, 8); break;
+    case kSetViewportOrg: c = MakeCommand(MetaOp::kSetViewportOrg); c.p1 = Point32(r, 8); break;
+    case kSaveDc: c = MakeCommand(MetaOp::kSaveDc); break;
+    case kRestoreDc: c = MakeCommand(MetaOp::kRestoreDc, r.I32(8)); break;
     case kCreatePen:
-      c = Op(MetaOp::kCreatePen, r.I32(8));
+      c = MakeCommand(MetaOp::kCreatePen, r.I32(8));
       c.pen.null = (r.U32(12) & 0x0F) == kPenStyleNull;
       c.pen.width = r.I32(16);
       c.pen.color = r.U32(24);
       break;
     case kExtCreatePen:
-      c = Op(MetaOp::kCreatePen, r.I32(8));
+      c = MakeCommand(MetaOp::kCreatePen, r.I32(8));
       c.pen.null = (r.U32(28) & 0x0F) == kPenStyleNull || r.U32(36) == kBrushNull;
       c.pen.width = int32_t(std::min<uint32_t>(r.U32(32), INT32_MAX));
       c.pen.color = r.U32(40);
       break;
     case kCreateBrush: {
-      c = Op(MetaOp::kCreateBrush, r.I32(8));
+      c = MakeCommand(MetaOp::kCreateBrush, r.I32(8));
       const uint32_t style = r.U32(12);
       c.brush.hollow = style != kBrushSolid && style != kBrushHatched;
       c.brush.color = r.U32(16);
       break;
     }
     case kCreateFontW:
-      c = Op(MetaOp::kCreateFont, r.I32(8));
+      c = MakeCommand(MetaOp::kCreateFont, r.I32(8));
       if (!r.Has(12, kLogFontWSize)) return false;
       c.font.height = r.I32(12);
       c.font.escapement = r.I32(20);
@@ -136,17 +129,17 @@ bool Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaComm
       break;
     case kCreatePalette:
     case kCreateMonoBrush:
-    case kCreateDibPatternBrush: c = Op(MetaOp::kCreateOther, r.I32(8)); break;
-    case kSelectObject: c = Op(MetaOp::kSelectObject, r.I32(8)); break;
-    case kDeleteObject: c = Op(MetaOp::kDeleteObject, r.I32(8)); break;
-    case kMoveTo: c = Op(MetaOp::kMoveTo); c.p1 = Point32(r, 8); break;
-    case kLineTo: c = Op(MetaOp::kLineTo); c.p1 = Point32(r, 8); break;
+    case kCreateDibPatternBrush: c = MakeCommand(MetaOp::kCreateOther, r.I32(8)); break;
+    case kSelectObject: c = MakeCommand(MetaOp::kSelectObject, r.I32(8)); break;
+    case kDeleteObject: c = MakeCommand(MetaOp::kDeleteObject, r.I32(8)); break;
+    case kMoveTo: c = MakeCommand(MetaOp::kMoveTo); c.p1 = Point32(r, 8); break;
+    case kLineTo: c = MakeCommand(MetaOp::kLineTo); c.p1 = Point32(r, 8); break;
     case kPolyline:
     case kPolygon:
     case kPolyline16:
     case kPolygon16: {
       const bool line = type == kPolyline || type == kPolyline16;
-      c = Op(line ? MetaOp::kPolyline : MetaOp::kPolygon);
+      c = MakeCommand(line ? MetaOp::kPolyline : MetaOp::kPolygon);
       const bool small = type == kPolyline16 || type == kPolygon16;
       const uint32_t n = r.U32(24);
       if (!r.ok() || !ReadPoints(r, 28, n, small, c.points)) return false;
@@ -154,25 +147,25 @@ bool Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaComm
     }
     case kPolyPolygon:
     case kPolyPolygon16:
-      c = Op(MetaOp::kPolyPolygon);
+      c = MakeCommand(MetaOp::kPolyPolygon);
       if (!ReadPolyPolygon(r, type == kPolyPolygon16, c)) return false;
       break;
     case kRectangle:
     case kEllipse:
     case kRoundRect:
-      c = Op(type == kRectangle ? MetaOp::kRectangle
+      c = MakeCommand(type == kRectangle ? MetaOp::kRectangle
              : type == kEllipse ? MetaOp::kEllipse
                                 : MetaOp::kRoundRect);
       c.p1 = Point32(r, 8);
       c.p2 = Point32(r, 16);
       if (type == kRoundRect) c.corner = {r.I32(24), r.I32(28)};
       break;
-    case kSetPixel: c = Op(MetaOp::kSetPixel); c.p1 = Point32(r, 8); c.color = r.U32(16); break;
-    case kSetTextColor: c = Op(MetaOp::kSetTextColor); c.color = r.U32(8); break;
-    case kSetBkColor: c = Op(MetaOp::kSetBkColor); c.color = r.U32(8); break;
+    case kSetPixel: c = MakeCommand(MetaOp::kSetPixel); c.p1 = Point32(r, 8); c.color = r.U32(16); break;
+    case kSetTextColor: c = MakeCommand(MetaOp::kSetTextColor); c.color = r.U32(8); break;
+    case kSetBkColor: c = MakeCommand(MetaOp::kSetBkColor); c.color = r.U32(8); break;
     case kExtTextOutA:
     case kExtTextOutW:
-      c = Op(MetaOp::kText);
+      c = MakeCommand(MetaOp::kText);
       if (!ReadText(r, type == kExtTextOutW, c)) return false;
       break;
     default: return true;  // not drawn: skipped by its size

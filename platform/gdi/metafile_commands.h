@@ -58,6 +58,13 @@ struct MetaCommand {
   GdiPoint rect1, rect2;
 };
 
+inline MetaCommand MakeCommand(MetaOp op, int32_t value = 0) {
+  MetaCommand c;
+  c.op = op;
+  c.value = value;
+  return c;
+}
+
 // The picture of a decoded metafile: its commands, and for enhanced metafiles the frame that
 // a rectangle maps onto.
 struct MetafilePicture {

@@ -49,37 +49,31 @@ std::string FaceName(ByteReader& r, size_t at) {
   return face;
 }
 
-MetaCommand Op(MetaOp op) {
-  MetaCommand c;
-  c.op = op;
-  return c;
-}
-
 // Decodes one record's parameters; false when they do not hold what the record needs.
 // Records the player does not draw leave `out` unchanged.
 bool Decode(uint16_t function, std::span<const uint8_t> params, std::vector<MetaCommand>& out) {
   ByteReader r(params);
   MetaCommand c;
   switch (function) {
-    case kSetMapMode: c = Op(MetaOp::kSetMapMode); c.value = r.U16(0); break;
-    case kSetBkMode: c = Op(MetaOp::kSetBkMode); c.value = r.U16(0); break;
-    case kSetTextAlign: c = Op(MetaOp::kSetTextAlign); c.value = r.U16(0); break;
-    case kSetPolyFillMode: c = Op(MetaOp::kSetPolyFillMode); c.value = r.U16(0); break;
-    case kSetWindowOrg: c = Op(MetaOp::kSetWindowOrg); c.p1 = YX(r, 0); break;
-    case kSetWindowExt: c = Op(MetaOp::kSetWindowExt); c.p1 = YX(r, 0); break;
-    case kSetViewportOrg: c = Op(MetaOp::kSetViewportOrg); c.p1 = YX(r, 0); break;
-    case kSetViewportExt: c = Op(MetaOp::kSetViewportExt); c.p1 = YX(r, 0); break;
-    case kSaveDc: c = Op(MetaOp::kSaveDc); break;
-    case kRestoreDc: c = Op(MetaOp::kRestoreDc); c.value = r.I16(0); break;
+    case kSetMapMode: c = MakeCommand(MetaOp::kSetMapMode); c.value = r.U16(0); break;
+    case kSetBkMode: c = MakeCommand(MetaOp::kSetBkMode); c.value = r.U16(0); break;
+    case kSetTextAlign: c = MakeCommand(MetaOp::kSetTextAlign); c.value = r.U16(0); break;
+    case kSetPolyFillMode: c = MakeCommand(MetaOp::kSetPolyFillMode); c.value = r.U16(0); break;
+    case kSetWindowOrg: c = MakeCommand(MetaOp::kSetWindowOrg); c.p1 = YX(r, 0); break;
+    case kSetWindowExt: c = MakeCommand(MetaOp::kSetWindowExt); c.p1 = YX(r, 0); break;
+    case kSetViewportOrg: c = MakeCommand(MetaOp::kSetViewportOrg); c.p1 = YX(r, 0); break;
+    case kSetViewportExt: c = MakeCommand(MetaOp::kSetViewportExt); c.p1 = YX(r, 0); break;
+    case kSaveDc: c = MakeCommand(MetaOp::kSaveDc); break;
+    case kRestoreDc: c = MakeCommand(MetaOp::kRestoreDc); c.value = r.I16(0); break;
     case kCreatePenIndirect:
-      c = Op(MetaOp::kCreatePen);
+      c = MakeCommand(MetaOp::kCreatePen);
       c.value = kLowestFreeSlot;
       c.pen.null = (r.U16(0) & 0x0F) == kPenStyleNull;
       c.pen.width = r.I16(2);
       c.pen.color = r.U32(6);
       break;
     case kCreateBrushIndirect: {
-      c = Op(MetaOp::kCreateBrush);
+      c = MakeCommand(MetaOp::kCreateBrush);
       c.value = kLowestFreeSlot;
       const uint16_t style = r.U16(0);
       c.brush.hollow = style != kBrushSolid && style != kBrushHatched;
@@ -87,7 +81,7 @@ bool Decode(uint16_t function, std::span<const uint8_t> params, std::vector<Meta
       break;
     }
     case kCreateFontIndirect:
-      c = Op(MetaOp::kCreateFont);
+      c = MakeCommand(MetaOp::kCreateFont);
       c.value = kLowestFreeSlot;
       c.font.height = r.I16(0);
       c.font.escapement = r.I16(4);
@@ -101,22 +95,22 @@ bool Decode(uint16_t function, std::span<const uint8_t> params, std::vector<Meta
     case kCreatePatternBrush:
     case kDibCreatePatternBrush:
     case kCreateRegion:
-      c = Op(MetaOp::kCreateOther);
+      c = MakeCommand(MetaOp::kCreateOther);
       c.value = kLowestFreeSlot;
       break;
-    case kSelectObject: c = Op(MetaOp::kSelectObject); c.value = r.U16(0); break;
-    case kDeleteObject: c = Op(MetaOp::kDeleteObject); c.value = r.U16(0); break;
-    case kMoveTo: c = Op(MetaOp::kMoveTo); c.p1 = YX(r, 0); break;
-    case kLineTo: c = Op(MetaOp::kLineTo); c.p1 = YX(r, 0); break;
+    case kSelectObject: c = MakeCommand(MetaOp::kSelectObject); c.value = r.U16(0); break;
+    case kDeleteObject: c = MakeCommand(MetaOp::kDeleteObject); c.value = r.U16(0); break;
+    case kMoveTo: c = MakeCommand(MetaOp::kMoveTo); c.p1 = YX(r, 0); break;
+    case kLineTo: c = MakeCommand(MetaOp::kLineTo); c.p1 = YX(r, 0); break;
     case kPolyline:
     case kPolygon: {
-      c = Op(function == kPolyline ? MetaOp::kPolyline : MetaOp::kPolygon);
+      c = MakeCommand(function == kPolyline ? MetaOp::kPolyline : MetaOp::kPolygon);
       const int16_t n = r.I16(0);
       if (n < 0 || !ReadPoints(r, 2, size_t(n), c.points)) return false;
       break;
     }
     case kPolyPolygon: {
-      c = Op(MetaOp::kPolyPolygon);
+      c = MakeCommand(MetaOp::kPolyPolygon);
       const size_t polygons = r.U16(0);
       if (!r.Has(2, polygons * 2)) return false;
       size_t total = 0;
@@ -127,18 +121,18 @@ bool Decode(uint16_t function, std::span<const uint8_t> params, std::vector<Meta
       if (!ReadPoints(r, 2 + polygons * 2, total, c.points)) return false;
       break;
     }
-    case kRectangle: c = Op(MetaOp::kRectangle); ReadBox(r, 0, c); break;
-    case kEllipse: c = Op(MetaOp::kEllipse); ReadBox(r, 0, c); break;
+    case kRectangle: c = MakeCommand(MetaOp::kRectangle); ReadBox(r, 0, c); break;
+    case kEllipse: c = MakeCommand(MetaOp::kEllipse); ReadBox(r, 0, c); break;
     case kRoundRect:
-      c = Op(MetaOp::kRoundRect);
+      c = MakeCommand(MetaOp::kRoundRect);
       c.corner = {r.I16(2), r.I16(0)};
       ReadBox(r, 4, c);
       break;
-    case kSetPixel: c = Op(MetaOp::kSetPixel); c.color = r.U32(0); c.p1 = YX(r, 4); break;
-    case kSetTextColor: c = Op(MetaOp::kSetTextColor); c.color = r.U32(0); break;
-    case kSetBkColor: c = Op(MetaOp::kSetBkColor); c.color = r.U32(0); break;
+    case kSetPixel: c = MakeCommand(MetaOp::kSetPixel); c.color = r.U32(0); c.p1 = YX(r, 4); break;
+    case kSetTextColor: c = MakeCommand(MetaOp::kSetTextColor); c.color = r.U32(0); break;
+    case kSetBkColor: c = MakeCommand(MetaOp::kSetBkColor); c.color = r.U32(0); break;
     case kTextOut: {
-      c = Op(MetaOp::kText);
+      c = MakeCommand(MetaOp::kText);
       const int16_t n = r.I16(0);
       if (n < 0) return false;
       c.text = r.Bytes(2, size_t(n));
@@ -146,7 +140,7 @@ bool Decode(uint16_t function, std::span<const uint8_t> params, std::vector<Meta
       break;
     }
     case kExtTextOut: {
-      c = Op(MetaOp::kText);
+      c = MakeCommand(MetaOp::kText);
       c.p1 = YX(r, 0);
       const int16_t n = r.I16(4);
       c.textOptions = r.U16(6);

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -111,4 +112,20 @@ TEST(AtomicFile, ReadingNeverCreatesAndOnlyReadsRegularFiles) {
   for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7);
   ASSERT_TRUE(WriteFileAtomic(dir.File("big.bin"), big));
   EXPECT_EQ(ReadFileBytes(dir.File("big.bin")), big);
+}
+
+// Native paths are the file system's bytes; program paths are Windows-1252 and get converted.
+TEST(AtomicFile, NativePathsArePassedOnUnchanged) {
+  ScratchFolder dir;
+  const std::string utf8 = dir.File("\xc3\xa9.gif");  // "é" in UTF-8
+  ASSERT_TRUE(WriteNativeFileAtomic(utf8, "native"));
+  ASSERT_TRUE(WriteFileAtomic(utf8, "program"));  // the same bytes read as "Ã©"
+  EXPECT_EQ(ReadNativeFileBytes(utf8), "native");
+  EXPECT_EQ(ReadFileBytes(utf8), "program");
+  std::vector<std::string> names = Names(dir.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"\xc3\x83\xc2\xa9.gif", "\xc3\xa9.gif"}));
+  std::string error;
+  EXPECT_FALSE(WriteNativeFileAtomic(dir.path(), "x", &error));
+  EXPECT_NE(error, "");
 }
