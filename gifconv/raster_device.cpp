@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "gifconv/gd_text.h"
 
@@ -21,10 +22,10 @@ constexpr const char* kCellSample = "\xc3\x85g|";
 
 int Round(double v) { return int(std::lround(v)); }
 
-// Advances gd reports as "a b c", with a point or a comma as decimal separator (gd formats
-// them with the C locale of the moment).
-int32_t SumOfAdvances(const char* xshow) {
-  int32_t sum = 0;
+// Whole-pixel advances gd reports as "a b c", with a point or a comma as decimal separator
+// (gd formats them with the C locale of the moment).
+std::vector<int32_t> ParseAdvances(const char* xshow) {
+  std::vector<int32_t> advances;
   const char* p = xshow;
   while (p && *p) {
     while (*p == ' ') ++p;
@@ -37,9 +38,9 @@ int32_t SumOfAdvances(const char* xshow) {
         else whole = whole * 10 + (*p - '0');
       }
     }
-    sum += int32_t(std::lround(whole));
+    advances.push_back(int32_t(std::lround(whole)));
   }
-  return sum;
+  return advances;
 }
 
 }  // namespace
@@ -180,10 +181,28 @@ int32_t GdRasterDevice::TextPixels() const {
 
 void GdRasterDevice::DrawText(int32_t x, int32_t y, const std::string& text) {
   if (std::abs(double(x)) > kFarAway || std::abs(double(y)) > kFarAway) return;
-  const std::string utf8 = GdTextOf(font_, text.substr(0, kMaxTextBytes));
+  // Only the characters whose pen position comes within a font height of the raster are drawn,
+  // so a long text in a large font costs no more than what can show.
+  const double angle = font_.escapement / 10.0 * kPi / 180.0;
+  const std::vector<int32_t> advances = Advances(text);
+  const double reach = TextPixels() * 2.0;
+  const ClipBox near{-reach, -reach, gdImageSX(image_) + reach, gdImageSY(image_) + reach};
+  size_t first = advances.size(), last = 0;
+  double pen = 0, firstPen = 0;
+  for (size_t i = 0; i < advances.size(); ++i) {
+    const double px = x + pen * std::cos(angle), py = y - pen * std::sin(angle);
+    if (px >= near.left && px <= near.right && py >= near.top && py <= near.bottom) {
+      if (first == advances.size()) first = i, firstPen = pen;
+      last = i;
+    }
+    pen += advances[i];
+  }
+  if (first == advances.size()) return;
+  x = Round(x + firstPen * std::cos(angle));
+  y = Round(y - firstPen * std::sin(angle));
+  const std::string utf8 = GdTextOf(font_, text.substr(first, last - first + 1));
   std::string pattern = GdFontPattern(font_);
   const double points = GdPointSize(TextPixels());
-  const double angle = font_.escapement / 10.0 * kPi / 180.0;
   int box[8];
   if (gdImageStringFT(nullptr, box, -1, pattern.data(), points, angle, x, y,
                       const_cast<char*>(utf8.c_str())))
@@ -228,23 +247,30 @@ void GdRasterDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
   }
 }
 
-GdiSize GdRasterDevice::TextExtent(const std::string& text) {
+std::vector<int32_t> GdRasterDevice::Advances(const std::string& text) {
+  if (text.empty()) return {};
   std::string pattern = GdFontPattern(font_);
-  const double points = GdPointSize(TextPixels());
-  int box[8];
-  int32_t height = 0;
-  if (!gdImageStringFT(nullptr, box, -1, pattern.data(), points, 0, 0, 0,
-                       const_cast<char*>(kCellSample)))
-    height = box[1] - box[5];
-  if (text.empty()) return {0, height};
   const std::string utf8 = GdTextOf(font_, text.substr(0, kMaxTextBytes));
   gdFTStringExtra extra{};
   extra.flags = gdFTEX_XSHOW;
-  int32_t width = 0;
-  if (!gdImageStringFTEx(nullptr, box, -1, pattern.data(), points, 0, 0, 0,
+  int box[8];
+  std::vector<int32_t> advances;
+  if (!gdImageStringFTEx(nullptr, box, -1, pattern.data(), GdPointSize(TextPixels()), 0, 0, 0,
                          const_cast<char*>(utf8.c_str()), &extra))
-    width = SumOfAdvances(extra.xshow);
+    advances = ParseAdvances(extra.xshow);
   if (extra.xshow) gdFree(extra.xshow);
+  return advances;
+}
+
+GdiSize GdRasterDevice::TextExtent(const std::string& text) {
+  std::string pattern = GdFontPattern(font_);
+  int box[8];
+  int32_t height = 0;
+  if (!gdImageStringFT(nullptr, box, -1, pattern.data(), GdPointSize(TextPixels()), 0, 0, 0,
+                       const_cast<char*>(kCellSample)))
+    height = box[1] - box[5];
+  int32_t width = 0;
+  for (int32_t a : Advances(text)) width += a;
   return {width, height};
 }
 

@@ -46,6 +46,8 @@ class GdRasterDevice : public Device {
   // A closed outline with the pen, filled with the brush.
   void Shape(const std::vector<ClipPoint>& ring);
   void DrawText(int32_t x, int32_t y, const std::string& text);
+  // gd's whole-pixel advance of each character.
+  std::vector<int32_t> Advances(const std::string& text);
   // The font's height in pixels for gd, within what gd can draw.
   int32_t TextPixels() const;
 
