@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "documents/data_file.h"
 #include "documents/data_file_format.h"
@@ -42,6 +44,24 @@ class PostScriptFixture : public ::testing::Test {
   size_t StartDocument() {
     writer.PSHeader("T", 0.0f, 0.0f, 1418.2f, 709.1f);
     return writer.Buffer().size();
+  }
+  // Calls on a fresh document and the text they append after its header.
+  struct Case {
+    const char* name;
+    std::function<void(ZEF1PS&)> calls;
+    const char* body;
+  };
+  // Runs each case on a new document (scale 0.7, origin 0, 0); exitId: the ErrorLocation the
+  // last call leaves (0: not checked).
+  void RunCases(const std::vector<Case>& cases, int16_t exitId = 0) {
+    for (const Case& c : cases) {
+      const size_t h = StartDocument();
+      c.calls(writer);
+      EXPECT_EQ(Body(h), c.body) << c.name;
+      if (exitId) {
+        EXPECT_EQ(ErrorLocation, exitId) << c.name;
+      }
+    }
   }
   // What the emitters appended since StartDocument.
   std::string Body(size_t headerSize) const { return writer.Buffer().substr(headerSize); }

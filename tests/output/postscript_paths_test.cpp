@@ -8,12 +8,6 @@ namespace {
 
 using PostScriptPaths = PostScriptFixture;
 
-struct Case {
-  const char* name;
-  std::function<void(ZEF1PS&)> calls;
-  const char* body;  // what the calls append after the header (scale 0.7, origin 0, 0)
-};
-
 TEST_F(PostScriptPaths, SegmentsMovesAndCircles) {
   const std::vector<Case> cases = {
       {"joined segments move once",
@@ -48,12 +42,7 @@ TEST_F(PostScriptPaths, SegmentsMovesAndCircles) {
        [](ZEF1PS& w) { w.PSXY(-996, -1000000000, 0, 1000000000, 0); },
        "  699999988  0 _m  0  0  699999988 0 360 arc  699999988  0 _m"},
   };
-  for (const Case& c : cases) {
-    const size_t h = StartDocument();
-    c.calls(writer);
-    EXPECT_EQ(Body(h), c.body) << c.name;
-    EXPECT_EQ(ErrorLocation, 7026) << c.name;
-  }
+  RunCases(cases, 7026);
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.last().text, "Improper call to PSXY: pp% = [ 5]");
   EXPECT_EQ(boxes.last().title, DefaultMsgBoxTitle());
@@ -97,12 +86,7 @@ TEST_F(PostScriptPaths, PolylinesByMode) {
          w.PSPolyline(2.5f, 0.0f, 1); w.PSPolyline(3.5f, 0.0f, 2); w.PSPolyline(0, 0, 4); },
        " 1 0 _m 3 0 _l"},
   };
-  for (const Case& c : cases) {
-    const size_t h = StartDocument();
-    c.calls(writer);
-    EXPECT_EQ(Body(h), c.body) << c.name;
-    EXPECT_EQ(ErrorLocation, 7014) << c.name;
-  }
+  RunCases(cases, 7014);
 }
 
 TEST_F(PostScriptPaths, LongPolylinesGrowTheirArrays) {

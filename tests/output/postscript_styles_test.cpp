@@ -8,24 +8,8 @@ namespace {
 
 using PostScriptStyles = PostScriptFixture;
 
-struct Case {
-  const char* name;
-  std::function<void(ZEF1PS&)> calls;
-  const char* body;
-};
-
-void RunCases(PostScriptFixture& f, ZEF1PS& writer, const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    writer.PSHeader("T", 0.0f, 0.0f, 100.0f, 100.0f);
-    const size_t h = writer.Buffer().size();
-    c.calls(writer);
-    EXPECT_EQ(writer.Buffer().substr(h), c.body) << c.name;
-  }
-  (void)f;
-}
-
 TEST_F(PostScriptStyles, Colours) {
-  RunCases(*this, writer, {
+  RunCases({
       {"black", [](ZEF1PS& w) { w.PSColor(0); }, " [0 0 0] _color"},
       {"white", [](ZEF1PS& w) { w.PSColor(0xFFFFFF); }, " [1 1 1] _color"},
       {"red in the low byte", [](ZEF1PS& w) { w.PSColor(0x0000FF); }, " [1 0 0] _color"},
@@ -50,7 +34,7 @@ TEST_F(PostScriptStyles, TheHeaderForgetsTheLastColour) {
 }
 
 TEST_F(PostScriptStyles, FontsWidthsDirectionsAndToggles) {
-  RunCases(*this, writer, {
+  RunCases({
       {"font 3 is Helvetica", [](ZEF1PS& w) { w.PSFont("Arial", 100, 140, 3); },
        " 70 98 _sety /Helvetica _font"},
       {"fonts 0, 4 and 14 are Times, sizes round halves away",
