@@ -66,6 +66,7 @@ class EpsDocument : public BuiltTables {
   // superscript, an accented letter, bold and italic, as the renderer and the label layer emit
   // them, then the file as the export writes it.
   std::string Document() {
+    OutputFlags = kOutputPostScript | 0x0004;  // printed: the drawing name goes into /PI
     writer.PSHeader("Spectrum \\1 (AB)", 0.0f, 0.0f, 4020.0f, 2814.0f);
     writer.PSCharTableInit(0.7f, widths, strings);
     writer.PSLineWidth(8);
@@ -92,6 +93,8 @@ class EpsDocument : public BuiltTables {
     writer.PSFont("Arial", 140, 140, 3);
     Label(400, 2400, "(\\025a\\025b ) _LbTXT (J\\0122\\013 = 7.0 Hz; \\021bold\\022 "
                      "\\017italic\\020 A\\026\\301) _LbTXT");
+    // Every other in-string code, and codes the prolog does not know.
+    Label(400, 2000, "(\\001\\0056\\025-\\015 \\023u\\024 x\\010i\\011 \\000\\026\\310 \\377) _LbTXT");
     writer.PSFont("Times New Roman", 120, 120, 4);
     Label(3300, 1200, "(\\025d = 2.5 e\\026\\302) _LbTXT", 90);
     return writer.PSTrailer() + "\r\n";
