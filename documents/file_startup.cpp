@@ -137,6 +137,12 @@ class FileStartupServices final : public DocumentServices {
   void FileInit() override { FileInitRun(); }
   // The spectrum object comes with its own work; until then a rescale leaves the bytes as they are.
   void SpecRescale(ByteArray&, const std::string&, float, float) override {}
+  // Spectrum objects are drawn by "Drawing documents, part 3"; until then they draw nothing.
+  void SpecPrint(Device*, int16_t, const std::string&, int16_t&, const StepData&, float,
+                 float) override {}
+  std::string DataFileEntry(int16_t n) override { return FileDataRetrieve(n); }
+  // Pages come with "Drawing documents, part 2"; until then the field shows 0.
+  int16_t CurrentPageNumber() override { return 0; }
 };
 
 }  // namespace
