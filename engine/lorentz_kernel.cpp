@@ -49,9 +49,18 @@ int LorentzKernel::Reach(float h, float cut) const {
   return t + 1;
 }
 
-// The additions are element by element (no contraction), so the wider clone gives the same sums.
-__attribute__((target_clones("avx2", "default"))) void LorentzKernel::AddRing(int centre, float h,
-                                                                             int from, int to) {
+namespace {
+
+// out[i] += h x table[i] for i = 0..n-1, chosen at run time for the widest vector unit. The
+// additions are element by element (no contraction), so the wider clone gives the same sums.
+__attribute__((target_clones("avx2", "default"))) void AddScaled(double* out, const float* table,
+                                                                 int n, float h) {
+  for (int i = 0; i < n; ++i) out[i] += static_cast<double>(h * table[i]);
+}
+
+}  // namespace
+
+void LorentzKernel::AddRing(int centre, float h, int from, int to) {
   const int points = points_;
   to = std::min(to, size_);
   if (from >= to) return;
@@ -59,19 +68,14 @@ __attribute__((target_clones("avx2", "default"))) void LorentzKernel::AddRing(in
   // distance centre - i, read ascending from the mirrored table at (size_ - 1 - centre) + i.
   const int first = std::max(1, centre - to + 1);
   const int last = std::min(centre - from, points);
-  if (first <= last) {
-    double* out = sums_.data() + first;
-    const float* left = mirror_.data() + (size_ - 1 - centre + first);
-    for (int i = 0; i <= last - first; ++i) out[i] += static_cast<double>(h * left[i]);
-  }
+  if (first <= last)
+    AddScaled(sums_.data() + first, mirror_.data() + (size_ - 1 - centre + first),
+              last - first + 1, h);
   // Right half: points centre + max(from, 1) .. centre + to - 1.
   const int begin = std::max(centre + std::max(from, 1), 1);
   const int end = std::min(points, centre + to - 1);
-  if (begin <= end) {
-    double* out = sums_.data() + begin;
-    const float* right = recip_.data() + (begin - centre);
-    for (int i = 0; i <= end - begin; ++i) out[i] += static_cast<double>(h * right[i]);
-  }
+  if (begin <= end)
+    AddScaled(sums_.data() + begin, recip_.data() + (begin - centre), end - begin + 1, h);
 }
 
 void LorentzKernel::StoreSums(std::vector<float>& spectrum) const {

@@ -161,6 +161,40 @@ class KavoForm : public MainWindowServices {
   void mnuPrefPoint_Click(int16_t index);
   void mnuABXTree_Click();
 
+  // --- Mouse on the spectrum picture, its handles, grip and scroll bar ---
+  // Buttons: 1 left, 2 right, 4 middle (a mask while moving); shift: 1 Shift, 2 Ctrl, 4 Alt.
+  void picKavo_MouseMove(int16_t button, int16_t shift, float x, float y);
+  void picKavo_MouseUp(int16_t button, int16_t shift, float x, float y);
+  void Image1_MouseDown(int16_t index, int16_t button, int16_t shift, float x, float y);
+  void Image1_MouseMove(int16_t index, int16_t button, int16_t shift, float x, float y);
+  void Image1_MouseUp(int16_t index, int16_t button, int16_t shift, float x, float y);
+  // Phases: 2 press, 4 move, 5 release; x, y inside the grip.
+  void PicKavoDragCorner(float x, float y, int16_t phase);
+  void scrhDisplay_Change(int32_t value);
+  float BoxHiHz() const { return mBoxHiHz; }
+  float BoxLoHz() const { return mBoxLoHz; }
+  int16_t HoverMark() const { return mHoverMark; }
+  int16_t PicDrag() const { return mPicDrag; }
+
+  // --- Display toolbar ---
+  void CmndUpDn_Click(int16_t index);
+  void CmndUpDn_KeyDown(int16_t index, int16_t keyCode, int16_t shift);
+  void CmndUpDn_KeyUp(int16_t index, int16_t keyCode, int16_t shift);
+  void btnDiffTogg_Click(bool value);
+  void CmndQuit_Click();
+  float VertIncr() const { return mVertIncr; }
+
+  // --- Options menu and the box popup ---
+  void mnuPrefrences_Click();
+  void mnuPar_Click();
+  void mnuNoise_Click(int16_t index);
+  void LockHt();
+  void ApplyParItems(float& deltaHz);
+  void mnuPopRtDrag_Click();
+  void mnuPopRt_Click(int16_t index);
+  void mnuPrintPreview_Click();
+  void mnuPrintSpec_Click();
+
   // --- State read by the view and by tests ---
   int16_t SetupState() const { return mSetupState; }
   int16_t CurrentGroup() const { return mCurrentGroup; }
@@ -208,6 +242,13 @@ class KavoForm : public MainWindowServices {
   void SetPicTag(const std::string& tag);
   void ShowParText(int16_t row, const std::string& text);
   float IncrementOf(int16_t p) const;
+  void ShowBox();
+  void HandleRange(int16_t index, float& low, float& high);
+  void GripPlacement();
+  void MoveMarkers(float deltaHz, bool withRows);
+  void IntegrateBox(float x1, float x2);
+  void PeakInBox(float x1, float x2, int16_t index);
+  const std::vector<float>& BoxArray() const;
 
   KavoHost& host_;
   PictureBox& pic_;
@@ -240,10 +281,24 @@ class KavoForm : public MainWindowServices {
   std::string mFormCaption;
   bool mFocusNext = false;
   bool mLoaded = false;  // start-up completed (the settings file is registered)
-  int16_t mVertIncr = 10;  // step of the toolbar buttons, percent
+  float mVertIncr = 10;  // step of the toolbar buttons, percent
+  int16_t mKeyShift = 0;  // Shift state of the last key on a toolbar button
   int16_t mNoiseIdx = 0;
   std::function<float()> mNoise;
   std::mt19937 mNoiseEngine;
+  // Mouse on the picture.
+  int16_t mHoverMark = 0;
+  int16_t mPicDrag = 0;
+  float mMarkX = 0;
+  float mBoxX1 = 0, mBoxY1 = 0, mBoxX2 = 0, mBoxY2 = 0;
+  float mBoxHiHz = 0, mBoxLoHz = 0;
+  float mLastClickHz = 0;
+  bool mGripDragging = false;
+  bool mGripMoved = false;
+  float mGripRight = 0, mGripBottom = 0, mGripGrabX = 0, mGripGrabY = 0;
+  float mGripMinRight = 0, mGripMinBottom = 0, mGripMaxBottom = 0;
+  int16_t mHandleDrag = 0;
+  float mHandleGrabX = 0, mHandleGrabY = 0, mHandleLeft0 = 0;
   // Help.
   int64_t mHelpOwner = 0;
   std::string mHelpFolder;

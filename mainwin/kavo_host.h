@@ -46,6 +46,8 @@ class KavoHost {
   // Mouse pointers (runtime codes: 0 default, 7 north-south, 9 west-east, 11 hourglass).
   virtual void SetScreenPointer(int16_t code) = 0;
   virtual void SetPicturePointer(int16_t code) = 0;
+  // The parameter dialog, shown modally; its tag comes back ("Cancel" when cancelled).
+  virtual std::string ShowParameterDialog() { return "Cancel"; }
   // The spectrum picture as the drawing library's screen target.
   virtual OutputObject* PictureOutput() = 0;
 };

@@ -25,6 +25,28 @@ int PointCount(const std::vector<float>& values) {
   return std::clamp<int>(gNumPts, 0, static_cast<int>(values.size()) - 1);
 }
 
+// The tree strokes: solid and two pixels wide, or dotted and one pixel wide; the picture's pen
+// comes back when the tree is drawn.
+class TreePen {
+ public:
+  explicit TreePen(PictureBox& target)
+      : target_(target), style_(target.DrawStyle), width_(target.DrawWidth) {}
+  ~TreePen() {
+    target_.DrawStyle = style_;
+    target_.DrawWidth = width_;
+  }
+  void Solid() { Set(PictureBox::kDrawStyleSolid, 2); }
+  void Dotted() { Set(PictureBox::kDrawStyleDot, 1); }
+
+ private:
+  void Set(int16_t style, int16_t width) {
+    target_.DrawStyle = style;
+    target_.DrawWidth = width;
+  }
+  PictureBox& target_;
+  int16_t style_, width_;
+};
+
 float ParValueAt(int p) {
   return p >= 0 && p < kSimParCount ? gSimPar[static_cast<size_t>(p)].Value : 0.0f;
 }
@@ -240,53 +262,41 @@ void KavoForm::DrawMarker(float x, float y, const std::string& text, PictureBox&
 void KavoForm::DrawTreeFork(PictureBox& target, int32_t y, int32_t height, int32_t dy, int32_t x,
                             int32_t spread, uint32_t stemColour, uint32_t legColour1,
                             uint32_t legColour2) {
-  const int16_t style = target.DrawStyle, width = target.DrawWidth;
+  TreePen pen(target);
   const float mid = y + height / 2.0f, end = static_cast<float>(y + height);
-  target.DrawStyle = PictureBox::kDrawStyleSolid;
-  target.DrawWidth = 2;
+  pen.Solid();
   target.Line(x, y, x, mid, stemColour);
-  target.DrawStyle = PictureBox::kDrawStyleDot;
-  target.DrawWidth = 1;
+  pen.Dotted();
   target.Line(x, mid, x + spread, end, legColour1);
   target.Line(x, mid, x - spread, end, legColour2);
-  if (dy != 0) {
-    target.DrawStyle = PictureBox::kDrawStyleSolid;
-    target.DrawWidth = 2;
-    target.Line(x + spread, end, x + spread, end + dy, legColour1);
-    target.Line(x - spread, end, x - spread, end + dy, legColour2);
-  }
-  target.DrawStyle = style;
-  target.DrawWidth = width;
+  if (dy == 0) return;
+  pen.Solid();
+  target.Line(x + spread, end, x + spread, end + dy, legColour1);
+  target.Line(x - spread, end, x - spread, end + dy, legColour2);
 }
 
 void KavoForm::DrawTreeLevel(PictureBox& target, int32_t y, int32_t height, int32_t dy,
                              int32_t x1, int32_t x2, int32_t coupling, uint32_t colour1,
                              uint32_t colour2) {
-  const int16_t style = target.DrawStyle, width = target.DrawWidth;
+  TreePen pen(target);
   const float mid = y + height / 2.0f, end = static_cast<float>(y + height);
-  target.DrawStyle = PictureBox::kDrawStyleSolid;
-  target.DrawWidth = 2;
+  pen.Solid();
   target.Line(x1, y, x1, mid, colour1);
   target.Line(x2, y, x2, mid, colour2);
   float p1, p2, p3, p4, outer, inner, i3, i4;
   CalcABQuartet(static_cast<float>(x1), static_cast<float>(x2), static_cast<float>(coupling), p1,
                 p2, p3, p4, outer, inner, i3, i4);
-  target.DrawStyle = PictureBox::kDrawStyleDot;
-  target.DrawWidth = 1;
+  pen.Dotted();
   target.Line(x1, mid, p1, end, colour1);
   target.Line(x1, mid, p2, end, colour1);
   target.Line(x2, mid, p3, end, colour2);
   target.Line(x2, mid, p4, end, colour2);
-  if (dy != 0) {
-    target.DrawStyle = PictureBox::kDrawStyleSolid;
-    target.DrawWidth = 2;
-    target.Line(p1, end, p1, end + outer * dy, colour1);
-    target.Line(p2, end, p2, end + inner * dy, colour1);
-    target.Line(p3, end, p3, end + inner * dy, colour2);
-    target.Line(p4, end, p4, end + outer * dy, colour2);
-  }
-  target.DrawStyle = style;
-  target.DrawWidth = width;
+  if (dy == 0) return;
+  pen.Solid();
+  target.Line(p1, end, p1, end + outer * dy, colour1);
+  target.Line(p2, end, p2, end + inner * dy, colour1);
+  target.Line(p3, end, p3, end + inner * dy, colour2);
+  target.Line(p4, end, p4, end + outer * dy, colour2);
 }
 
 float KavoForm::SpectrumMax() const {

@@ -21,15 +21,6 @@ void KavoForm::cmbPar_UserChoice(int16_t row, int16_t listIndex) {
   cmbPar_Click(row);
 }
 
-void KavoForm::mnuPref_Click(int16_t index) {
-  if (index == 3) {
-    // Automatic redraw: the toolbar button shows the state it switches to.
-    const bool on = !ctl_.Get(Ctl::mnuPref, 3).Value;
-    ctl_.SetPicture(Ctl::CmndUpDn, 7, on ? 0 : 1);
-    ctl_.SetValue(Ctl::mnuPref, 3, on);
-  }
-}
-
 void KavoForm::mnuPrefPoint_Click(int16_t index) {
   int16_t step = index == 1 ? 3 : index == 2 ? 10 : 1;
   SetPointDisplay(step);

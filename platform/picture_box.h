@@ -4,7 +4,9 @@
 // XOR pen. What is drawn stays until the next Cls. Colours are 0x00BBGGRR.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class PictureBox {
@@ -42,6 +44,27 @@ class PictureBox {
   virtual float TextHeight(const std::string& text) const = 0;
   // Shows what has been drawn now (the widget repaints from its image).
   virtual void Refresh() = 0;
+  // The overlays changed: a widget repaints them.
+  virtual void OverlaysChanged() {}
+
+  // Shapes shown over the picture without changing what is drawn: the rubber-band box of a
+  // right drag and the dotted guide line of a dragged marker or handle. Cls leaves them.
+  struct Overlay {
+    bool box = false;  // a rectangle outline; else a dotted line
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    uint32_t color = 0;
+  };
+  enum OverlaySlot { kOverlayBox = 0, kOverlayGuide = 1 };
+  void SetOverlay(OverlaySlot slot, const Overlay& shape) {
+    overlays[slot] = shape;
+    OverlaysChanged();
+  }
+  void ClearOverlay(OverlaySlot slot) {
+    if (!overlays[slot]) return;
+    overlays[slot].reset();
+    OverlaysChanged();
+  }
+  std::array<std::optional<Overlay>, 2> overlays;
 
   float CurrentX = 0;
   float CurrentY = 0;

@@ -25,5 +25,5 @@ shoot() {  # name width height scale [x y w h: only this part of the screen]
 }
 shoot kavo71-96dpi 1920 1080 1
 shoot kavo71-192dpi 3840 2160 2
-# The controls at full size: the left column and the parameter rows.
-shoot kavo71-192dpi-panel 3840 2160 2 0 0 1800 1100
+# The controls at full size: the left column and the parameter rows (logical pixels).
+shoot kavo71-192dpi-panel 3840 2160 2 0 0 760 460

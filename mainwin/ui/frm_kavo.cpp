@@ -82,6 +82,13 @@ frmKavo::frmKavo(QWidget* parent)
   PlacePicture();
 
   connect(picture_, &PictureWidget::repaintNeeded, this, [this] { form_.picKavo_Paint(); });
+  picture_->setMouseTracking(true);
+  connect(picture_, &PictureWidget::mouseMove, this, [this](int b, int s, float x, float y) {
+    form_.picKavo_MouseMove(static_cast<int16_t>(b), static_cast<int16_t>(s), x, y);
+  });
+  connect(picture_, &PictureWidget::mouseUp, this, [this](int b, int s, float x, float y) {
+    form_.picKavo_MouseUp(static_cast<int16_t>(b), static_cast<int16_t>(s), x, y);
+  });
   timer1_.setInterval(10);
   connect(&timer1_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
   timer1_.start();
@@ -202,6 +209,23 @@ void frmKavo::Connect(Ctl id, int index, QWidget* w) {
             [&f, i](int listIndex) { f.cmbPar_UserChoice(i, static_cast<int16_t>(listIndex)); });
     return;
   }
+  if (auto* handle = qobject_cast<DragHandle*>(w)) {
+    using Phase = void (KavoForm::*)(int16_t, int16_t, int16_t, float, float);
+    auto route = [this, id, i](Phase call, int16_t gripPhase) {
+      return [this, id, i, call, gripPhase](int b, int s, float x, float y) {
+        if (id == Ctl::grp1) form_.PicKavoDragCorner(x, y, gripPhase);
+        else (form_.*call)(i, static_cast<int16_t>(b), static_cast<int16_t>(s), x, y);
+      };
+    };
+    connect(handle, &DragHandle::mouseDown, this, route(&KavoForm::Image1_MouseDown, 2));
+    connect(handle, &DragHandle::mouseMove, this, route(&KavoForm::Image1_MouseMove, 4));
+    connect(handle, &DragHandle::mouseUp, this, route(&KavoForm::Image1_MouseUp, 5));
+    return;
+  }
+  if (auto* bar = qobject_cast<QScrollBar*>(w)) {
+    connect(bar, &QScrollBar::valueChanged, this, [&f](int value) { f.scrhDisplay_Change(value); });
+    return;
+  }
   if (auto* spin = qobject_cast<SpinButton*>(w)) {
     connect(spin, &SpinButton::up, this, [&f, i] { f.ParSpin_Up(i); });
     connect(spin, &SpinButton::down, this, [&f, i] { f.ParSpin_Down(i); });
@@ -216,7 +240,14 @@ void frmKavo::Connect(Ctl id, int index, QWidget* w) {
       case Ctl::CmndSign: form_.CmndSign_Click(i); break;
       case Ctl::cmdFreqEnter: form_.cmdFreqEnter_Click(i); break;
       case Ctl::grpInc: form_.grpInc_UserClick(i); break;
-      case Ctl::btnDiffTogg: form_.Controls().SetValue(id, i, button->isChecked()); break;
+      case Ctl::btnDiffTogg: form_.btnDiffTogg_Click(button->isChecked()); break;
+      case Ctl::CmndQuit: form_.CmndQuit_Click(); break;
+      case Ctl::CmndUpDn:
+        // Shift held at the click also scales the simulation with the spectrum.
+        form_.CmndUpDn_KeyDown(i, 0, static_cast<int16_t>(RuntimeShiftCode(
+                                          QApplication::keyboardModifiers())));
+        form_.CmndUpDn_Click(i);
+        break;
       default: break;
     }
     if (button->isCheckable()) {
@@ -309,7 +340,11 @@ void frmKavo::ApplyToWidget(QWidget* w, Ctl id, int index, Prop what) {
       break;
     case Prop::Picture:
       if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        if (id == Ctl::CmndUpDn) button->setText(ToolbarPicture(index, c.Picture, c.Caption));
+        if (id == Ctl::CmndUpDn) {
+          const ToolbarPictureRec picture = ToolbarPicture(index, c.Picture, c.Caption);
+          button->setIcon(picture.icon);
+          button->setText(picture.text);
+        }
       }
       break;
     case Prop::HelpContextID: case Prop::Tag: break;
@@ -358,6 +393,8 @@ void frmKavo::BuildMenus() {
       auto* menu = new QMenu(caption, this);
       menus_[item.id == Ctl::mnuPref ? Ctl::mnuPrefPoint : item.id] = menu;
       if (topLevel && item.id != Ctl::mnuPopRtDrag) menuBar()->addMenu(menu);
+      if (item.id == Ctl::mnuPrefrences)
+        connect(menu, &QMenu::aboutToShow, this, [this] { form_.mnuPrefrences_Click(); });
       if (!topLevel) Menu(item.parent)->addMenu(menu);
       actions_[key] = menu->menuAction();
       continue;
@@ -384,6 +421,11 @@ void frmKavo::MenuTriggered(Ctl id, int index) {
     case Ctl::mnuPref: form_.mnuPref_Click(i); break;
     case Ctl::mnuPrefPoint: form_.mnuPrefPoint_Click(i); break;
     case Ctl::mnuABXTree: form_.mnuABXTree_Click(); break;
+    case Ctl::mnuNoise: form_.mnuNoise_Click(i); break;
+    case Ctl::mnuPar: form_.mnuPar_Click(); break;
+    case Ctl::mnuPopRt: form_.mnuPopRt_Click(i); break;
+    case Ctl::mnuPrintPreview: form_.mnuPrintPreview_Click(); break;
+    case Ctl::mnuPrintSpec: form_.mnuPrintSpec_Click(); break;
     default: break;  // commands of the later menus
   }
   // A triggered checkable action toggles itself: show the model's mark again.

@@ -5,6 +5,9 @@
 #include <QPolygon>
 #include <QToolButton>
 
+#include "drawlib/ui/forms.h"
+#include "platform/ui/picture_widget.h"
+
 SpinButton::SpinButton(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
   up_->setArrowType(Qt::UpArrow);
@@ -46,6 +49,26 @@ void DragHandle::paintEvent(QPaintEvent*) {
   p.setBrush(QColor(0, 128, 128));
   p.setPen(Qt::black);
   p.drawPolygon(triangle);
+}
+
+void DragHandle::Report(QMouseEvent* event, int button,
+                        void (DragHandle::*signal)(int, int, float, float)) {
+  const QPointF at = event->position();
+  const float tpp = static_cast<float>(TwipsPerPixel(this));
+  emit(this->*signal)(button, RuntimeShiftCode(event->modifiers()), static_cast<float>(at.x()) * tpp,
+                      static_cast<float>(at.y()) * tpp);
+}
+
+void DragHandle::mousePressEvent(QMouseEvent* event) {
+  Report(event, RuntimeButtonCode(event->button()), &DragHandle::mouseDown);
+}
+
+void DragHandle::mouseMoveEvent(QMouseEvent* event) {
+  Report(event, RuntimeButtonCode(event->buttons()), &DragHandle::mouseMove);
+}
+
+void DragHandle::mouseReleaseEvent(QMouseEvent* event) {
+  Report(event, RuntimeButtonCode(event->button()), &DragHandle::mouseUp);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -37,10 +37,22 @@ class DragHandle : public QWidget {
   enum class Kind { Vertical, Horizontal, Grip };
   DragHandle(Kind kind, QWidget* parent = nullptr);
 
+ signals:
+  // The runtime's button and shift codes, the position in twips inside the handle.
+  void mouseDown(int button, int shift, float x, float y);
+  void mouseMove(int button, int shift, float x, float y);
+  void mouseUp(int button, int shift, float x, float y);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void Report(QMouseEvent* event, int button,
+              void (DragHandle::*signal)(int, int, float, float));
+
   Kind kind_;
 };
 

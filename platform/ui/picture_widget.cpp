@@ -232,6 +232,15 @@ bool PictureWidget::event(QEvent* event) {
 void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
+  for (const std::optional<Overlay>& shape : overlays) {
+    if (!shape) continue;
+    QPen pen(ToQColor(shape->color), 0, shape->box ? Qt::SolidLine : Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QPoint a = ToPixels(shape->x1, shape->y1), b = ToPixels(shape->x2, shape->y2);
+    if (shape->box) painter.drawRect(QRect(a, b).normalized());
+    else painter.drawLine(a, b);
+  }
 }
 
 void PictureWidget::resizeEvent(QResizeEvent*) { StartAgain(); }

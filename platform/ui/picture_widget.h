@@ -44,6 +44,7 @@ class PictureWidget : public QWidget, public PictureBox {
   float TextWidth(const std::string& text) const override;
   float TextHeight(const std::string& text) const override;
   void Refresh() override { update(); }
+  void OverlaysChanged() override { update(); }
 
   void SetMousePointer(int16_t pointer);
   int16_t MousePointer() const { return mousePointer_; }

@@ -1,0 +1,15 @@
+// The main window's side of the plot document: building the drawing of the current simulation
+// that printing, export and the clipboard copy draw, and the page region they draw it in.
+#pragma once
+
+#include <cstdint>
+
+#include "mainwin/output_services.h"
+
+// Builds the plot document of the current simulation into the current drawing. Until the plot
+// document is built by the drawing documents, the current drawing is left as it is.
+void CreatePlotDocument();
+// The drawing library's printed page rectangle (left, bottom, right, top).
+void PlotPageRegion(OutputRegion& region);
+// The number of steps of the current drawing.
+int16_t PlotStepCount();
