@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <set>
 #include <utility>
 
@@ -31,6 +32,27 @@ constexpr int kMaxMarkDepth = 4;
 int markDepth = 0;
 
 std::tm Now() { return labelClock ? labelClock() : NowLocal(); }
+
+// True when a character other than a blank follows position i, past the markup that has no
+// width (style commands, "_", commands in braces): only then does an overlong line break.
+bool CharacterFollows(const std::string& text, size_t i) {
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c == '_') {
+      ++i;
+    } else if (c == '^' && i + 1 < text.size() && std::strchr("iIjJ[]$", text[i + 1]) &&
+               text[i + 1] != 0) {
+      i += 2;
+    } else if (c == '{') {
+      const size_t close = MarkupClose(text, i);
+      if (close == std::string::npos) return true;
+      i = close + 1;
+    } else {
+      return c != ' ';
+    }
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -264,7 +286,7 @@ void LabelLayout(Device* dc, char kindChar, std::string& text, int16_t& changed,
       aligned = true;
     }
     i = end;
-    if (breaking && x > lineLength && x > 0.0f && (i >= text.size() || text[i] != ' ')) {
+    if (breaking && x > lineLength && x > 0.0f && CharacterFollows(text, i)) {
       if (blank.valid) {
         const Candidate at = blank;
         applyBreak(at.pos, 1, 1, at.italic || at.bold || at.underline, at.italic, at.bold,

@@ -41,7 +41,14 @@ struct StrokeFrame {
   int16_t& glyphFlags;
   bool rotate;
   bool slant;
+  bool open = false;  // a stroke is buffered
 };
+
+void FrameFlush(StrokeFrame& f, int code) {
+  if (!f.open) return;
+  StrokeFlush(f.dc, code);
+  f.open = false;
+}
 
 void StrokeData(StrokeFrame& f, const std::string& data, size_t from, int depth, bool& move) {
   for (size_t i = from; i < data.size();) {
@@ -54,8 +61,9 @@ void StrokeData(StrokeFrame& f, const std::string& data, size_t from, int depth,
       if (f.slant) ox += TextFont.slantTan * oy;
       if (f.rotate) RotateLabelPoint(0.0f, 0.0f, ox, oy, TextFont.dirRad);
       if (move) {
-        StrokeFlush(f.dc, 4);
+        FrameFlush(f, 4);
         PolyBuffer(f.dc, f.x + ox, f.y + oy, 1);
+        f.open = true;
         move = false;
       } else {
         PolyBuffer(f.dc, f.x + ox, f.y + oy, 2);
@@ -86,7 +94,7 @@ void StrokeData(StrokeFrame& f, const std::string& data, size_t from, int depth,
       if (b == 251 && f1 && f32) code = 8;
       if (!f1 && !f4 && f32) code = 8;
       if (f4 && code == 4) code = 24;
-      StrokeFlush(f.dc, code);
+      FrameFlush(f, code);
       move = true;
     } else {
       ++i;
@@ -144,7 +152,7 @@ int16_t GlyphStrokeDraw(Device* dc, const std::string& glyph, float x, float y, 
                   std::fabs(TextFont.slantTan) > 0.06f};
     bool move = true;
     StrokeData(f, data, 0, 0, move);
-    StrokeFlush(dc, 4);
+    FrameFlush(f, 4);
   }
   ErrorLocation = 3036;
   return result;
@@ -278,6 +286,7 @@ void LabelDrawDevice(Device* dc, const std::string& text, float x, float y,
       if (baseline != runBaseline || tok.ss) {
         flush();
         FontHeightSwitch(heightState, tok.ss ? 1 : 0, t.named);
+        if (baseline != runBaseline) reposition = true;
         runBaseline = baseline;
       }
       if (tok.digitSpace) {
@@ -300,6 +309,7 @@ void LabelDrawDevice(Device* dc, const std::string& text, float x, float y,
       if (tok.ss) {
         flush();
         FontHeightSwitch(heightState, 0, t.named);
+        if (runBaseline != y0) reposition = true;
         runBaseline = y0;
       }
     } else {
