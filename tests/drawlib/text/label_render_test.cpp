@@ -46,6 +46,17 @@ TEST_F(LabelRenderTest, GreekLetterInFontThreeIsOneSymbolRun) {
   EXPECT_EQ(FontBefore("Text 206 72 b"), "Font Arial -207 0 400");
 }
 
+TEST_F(LabelRenderTest, MetafileTargetsPlaceEveryRunAtItsOwnPoint) {
+  OutputFlags = 0x0042;  // a metafile: runs at computed positions, no current point
+  LabelAttrReset(&dc);
+  dc.log.clear();
+  Draw("X > ab^ac");
+  EXPECT_EQ(dc.Calls("TextAlign"), std::vector<std::string>{"TextAlign 24"});
+  EXPECT_EQ(dc.Count("MoveTo"), 0u);
+  EXPECT_EQ(dc.Calls("Text "),
+            (std::vector<std::string>{"Text 0 72 ab", "Text 206 72 a", "Text 309 72 c"}));
+}
+
 TEST_F(LabelRenderTest, NamedFontStylesSplitRuns) {
   Draw("X > a^Jbc^jd_e|2");
   const auto texts = dc.Calls("Text ");
@@ -218,6 +229,13 @@ TEST_F(LabelPostScriptTest, RunsCarryStyleCodesAndSymbolRunsStartWith025) {
   ASSERT_GE(moves.size(), 4u);
   EXPECT_EQ(moves.front(), "XY -997 0 0 0 0");
   EXPECT_EQ(moves[1], "XY -997 0 0 0 -72");
+}
+
+TEST_F(LabelPostScriptTest, SymbolCodesFrom128AreOctalAndMarksAreNestedLabels) {
+  Draw("X > ^A x{KU+}");
+  EXPECT_EQ(ps.buffer,
+            " _LbINI(\\025\\256) _LbTXT( x) _LbTXT"
+            " _LbINI( ) _LbTXT _LbEND _LbINI(+) _LbTXT _LbEND _LbEND");
 }
 
 TEST_F(LabelPostScriptTest, BuiltInGlyphsAreStrokesRelativeToTheAnchor) {
