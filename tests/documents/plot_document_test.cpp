@@ -2,6 +2,7 @@
 
 #include "documents/plot_document.h"
 #include "documents/plot_sources.h"
+#include "documents/spec_packet.h"
 #include "documents/spec_record.h"
 #include "drawlib/pardata.h"
 #include "drawlib/steps/step_list.h"
@@ -71,6 +72,42 @@ TEST_F(PlotDocumentTest, TheExperimentLabelIsTheSameAfterTwoBuilds) {
   EXPECT_EQ(first,
             "F > spec.tnt{/}SpecWidth = 1234.5 Hz{/}DiplayWidth = 500.0 Hz{/}Spectrum Ref. = 0.0 "
             "Hz {/}Freq. = 300.000 MHz{/}Spectrum Data Points = 2048");
+}
+
+TEST_F(PlotDocumentTest, LineFitCarriesTheExperimentAndTheDifferenceRaisedByTheirBaselines) {
+  struct Sources : PlotDocumentSources {
+    bool DifferenceOn() override { return true; }
+    int16_t ExpBaseLnTwips() override { return 1500; }
+    int16_t DiffBaseLnTwips() override { return 1000; }
+  } sources;
+  RegisterPlotDocumentSources(&sources);
+  gLineFit = -1;
+  gPrintBoxToggles = 0x0401;
+  CreateSimPlot(0);
+  RegisterPlotDocumentSources(nullptr);
+  ASSERT_EQ(StepCount, 3);
+  const float r = (4020 / 40.2f - Pardata[100].Default) / 3000;
+  EXPECT_NEAR(StepList.Y[2] - StepList.Y[1], 500 * r * 40.2f, 1e-3);
+  EXPECT_NEAR(StepList.Y[3] - StepList.Y[1], 1000 * r * 40.2f, 1e-3);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(StepList.StepType[std::size_t(i)], SpecObjectType);
+  EXPECT_EQ(gSpec.Kind, 2);
+  EXPECT_EQ(gSpec.Flags & 0x043F, 0);  // further objects: no axis, captions, frame or markers
+  EXPECT_EQ(gSpec.yMult, 1000);
+}
+
+TEST_F(PlotDocumentTest, SpinMarkersAreFilledFieldByFieldAndParOutsideTheTableStays) {
+  gSpinCount = 2;
+  gSpins[1] = {100, 0x00FF00, 'A', 3};
+  gSpins[2] = {250, 0x0000FF, 'B', 4};
+  gSpec.Ref = 10;
+  gSimTypes[5].SpecID = "ID [Par: 99]";
+  CreateSimPlot(0);
+  EXPECT_EQ(gSpec.MarkerCount, 2);
+  EXPECT_FLOAT_EQ(gSpec.Marker[2].FreqHz, 240);
+  EXPECT_EQ(gSpec.Marker[2].CharCode, 'B');
+  EXPECT_EQ(gSpec.Marker[2].Carried4[0], 0xFF);
+  EXPECT_EQ(gSpec.Marker[2].Carried9[1], 4);
+  EXPECT_EQ(gSpec.Strings[3], "L > ID [Par: 99]");
 }
 
 }  // namespace
