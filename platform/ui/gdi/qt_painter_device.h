@@ -11,6 +11,10 @@
 
 class QPaintDevice;
 
+// The Qt family of a face name: "Arial", "Times New Roman" and "Symbol" are Liberation Sans,
+// Liberation Serif and Standard Symbols PS; other faces are asked for by their own name.
+QString QtFontFamily(const std::string& face);
+
 class QtPainterDevice : public Device {
  public:
   // Draws on the paint device for the life of this object. When the target is a QImage, pixel
@@ -46,6 +50,8 @@ class QtPainterDevice : public Device {
   uint32_t GetPixel(int32_t x, int32_t y) override;
 
   QPainter& painter() { return painter_; }
+  // The family the current font was matched to (without a foundry).
+  QString ResolvedFamily() const;
 
  private:
   QString TextOf(const std::string& text) const;
