@@ -1,6 +1,7 @@
 #include "output/ui/zef1_prev.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -126,12 +127,16 @@ Zef1Prev::Zef1Prev(QWidget* parent) : TagDialog(parent) {
     PlaceTwips(optPagepPage[i], 120 + (i % 2) * 1140, 900 + (i / 2) * 270, 1100, 260);
   }
   optPagepPage[0]->setChecked(true);
+  auto* perSheetGroup = new QButtonGroup(this);
+  for (QRadioButton* o : optPagepPage) perSheetGroup->addButton(o);
   const char* pages[3] = {"Current Pg", "All pages", "Pages:"};
   for (int i = 0; i < 3; ++i) {
     optPages[i] = MakeOption(fraPageDesign, pages[i]);
     PlaceTwips(optPages[i], 120, 1470 + i * 0, 1100, 260);
   }
   optPages[0]->setChecked(true);
+  auto* rangeGroup = new QButtonGroup(this);
+  for (QRadioButton* o : optPages) rangeGroup->addButton(o);
   for (int i = 0; i < 2; ++i) {
     txtPgPrint[i] = MakeTextBox(fraPageDesign);
     PlaceTwips(txtPgPrint[i], 1260 + i * 540, 1470, 480, 280);
