@@ -34,7 +34,7 @@ namespace {
 constexpr const char* kPositionKey = "KavoSpecLayout";
 constexpr int32_t kLayoutHelpTopic = 78;
 constexpr int kDesignBoxes[10] = {0, 1, 2, 3, 4, 5, 10, 11, 12, 13};
-constexpr float kParamFrameTop = 3000, kParamFrameHeight = 900, kFirstBoxTop = 270;
+constexpr float kParamFrameTop = 3780, kParamFrameHeight = 900, kFirstBoxTop = 270;
 constexpr float kBoxLefts[5] = {120, 1380, 2640, 3900, 5160};
 
 bool TypeValid() { return gSimType >= 0 && gSimType < int16_t(gSimTypes.size()); }
@@ -84,7 +84,7 @@ frmPref1::frmPref1(QWidget* parent, Zef1Prev* preview) : TagDialog(parent), prev
   });
 
   Frame3D1 = MakeFrame(this, "Labeling of Spectrum");
-  PlaceTwips(Frame3D1, 120, 1380, 6360, 1500);
+  PlaceTwips(Frame3D1, 120, 1380, 6360, 1800);
   struct Design {
     const char *caption, *tip;
   };
@@ -103,19 +103,19 @@ frmPref1::frmPref1(QWidget* parent, Zef1Prev* preview) : TagDialog(parent), prev
   for (int k = 0; k < 10; ++k) {
     const int j = kDesignBoxes[k];
     chkPageDesign[j] = MakeCheck(Frame3D1, design[j].caption, design[j].tip);
-    PlaceTwips(chkPageDesign[j], 120 + (k % 4) * 1560, 270 + (k / 4) * 300, 1500, 280);
+    PlaceTwips(chkPageDesign[j], 120 + (k % 3) * 2060, 270 + (k / 3) * 300, 2000, 280);
     connect(chkPageDesign[j], &QCheckBox::clicked, this, [this, j] { chkPageDesign_Click(j); });
   }
   optHzOrPpm[0] = MakeOption(Frame3D1, "Hz", "Select Hz scale");
   optHzOrPpm[1] = MakeOption(Frame3D1, "ppm", "Select ppm scale");
   for (int i = 0; i < 2; ++i) {
-    PlaceTwips(optHzOrPpm[i], 3240 + i * 1000, 870, 900, 280);
+    PlaceTwips(optHzOrPpm[i], 2180 + i * 1000, 1470, 900, 280);
     connect(optHzOrPpm[i], &QRadioButton::clicked, this, [this] { optHzOrPpm_Click(); });
   }
   cmdUnCheck[0] = MakeButton(this, "Uncheck");
   cmdUnCheck[1] = MakeButton(this, "Check All");
   for (int i = 0; i < 2; ++i) {
-    PlaceTwips(cmdUnCheck[i], 120 + i * 1200, 2460, 1100, 360);
+    PlaceTwips(cmdUnCheck[i], 120 + i * 1200, 3280, 1100, 360);
     connect(cmdUnCheck[i], &QPushButton::clicked, this, [this, i] { cmdUnCheck_Click(i); });
   }
   const char* prefCaptions[9] = {"", "", "", "", "", "OK", "Redraw", "Save Setup", ""};
@@ -128,10 +128,10 @@ frmPref1::frmPref1(QWidget* parent, Zef1Prev* preview) : TagDialog(parent), prev
   cmdPrintPref[4]->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   cmdPrintPref[4]->setText("A");
   cmdPrintPref[8]->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-  PlaceTwips(cmdPrintPref[4], 2520, 2460, 600, 360);
-  PlaceTwips(cmdPrintPref[6], 3240, 2460, 1100, 360);
-  PlaceTwips(cmdPrintPref[5], 4440, 2460, 1100, 360);
-  PlaceTwips(cmdPrintPref[8], 5640, 2460, 600, 360);
+  PlaceTwips(cmdPrintPref[4], 2520, 3280, 600, 360);
+  PlaceTwips(cmdPrintPref[6], 3240, 3280, 1100, 360);
+  PlaceTwips(cmdPrintPref[5], 4440, 3280, 1100, 360);
+  PlaceTwips(cmdPrintPref[8], 5640, 3280, 600, 360);
   cmdPrintPref[5]->setDefault(true);
 
   Frame3D2 = MakeFrame(this, "Parameters to Print Inside Box (drag to set ID)");

@@ -34,19 +34,19 @@ QButtonGroup* Group(QWidget* owner, QRadioButton* const* buttons, int count,
 
 Zef1Export::Zef1Export(QWidget* parent) : TagDialog(parent) {
   setWindowTitle("Export Setup");
-  SizeFormTwips(this, 7560, 5160);
+  SizeFormTwips(this, 8160, 5160);
 
   fraGraphics = MakeFrame(this, "Type of Graphics");
-  PlaceTwips(fraGraphics, 120, 120, 4560, 2280);
+  PlaceTwips(fraGraphics, 120, 120, 5280, 2280);
   const char* graphicsTips[kGraphicsOptions] = {
       "", "", "BMP images can be very large - use only for small pictures", "",
       "GIF - Most common graphics format for web pages", ""};
   for (int i = 0; i < kGraphicsOptions; ++i) {
     optGraphics[i] = MakeOption(fraGraphics, model_.GraphicsCaption(i), graphicsTips[i]);
-    PlaceTwips(optGraphics[i], 120, 300 + i * 320, 4320, 300);
+    PlaceTwips(optGraphics[i], 120, 300 + i * 320, 5040, 300);
   }
   fraFrame = MakeFrame(this, "Framing");
-  PlaceTwips(fraFrame, 4800, 120, 2640, 1560);
+  PlaceTwips(fraFrame, 5520, 120, 2520, 1560);
   const char* frameCaptions[kFrameOptions] = {"Modify Box", "L && R Margins", "Drawing Frame",
                                               "Page"};
   const char* frameTips[kFrameOptions] = {
@@ -60,7 +60,7 @@ Zef1Export::Zef1Export(QWidget* parent) : TagDialog(parent) {
     PlaceTwips(optFrame[i], 120, 300 + i * 300, 2400, 280);
   }
   fraOutput = MakeFrame(this, "Output To:");
-  PlaceTwips(fraOutput, 4800, 1800, 2640, 960);
+  PlaceTwips(fraOutput, 5520, 1800, 2520, 960);
   optOutput[0] = MakeOption(fraOutput, "Disk File", "Save image to disk");
   optOutput[1] = MakeOption(fraOutput, "Clipboard", "Place image in the clipboard");
   for (int i = 0; i < kOutputOptions; ++i) PlaceTwips(optOutput[i], 120, 300 + i * 300, 2400, 280);
@@ -85,9 +85,9 @@ Zef1Export::Zef1Export(QWidget* parent) : TagDialog(parent) {
   cmdExit = MakeButton(this, "OK");
   cmdCancel = MakeButton(this, "Cancel");
   cmdHelp = MakeButton(this, "Help");
-  PlaceTwips(cmdExit, 2760, 4620, 1440, 420);
-  PlaceTwips(cmdCancel, 4380, 4620, 1440, 420);
-  PlaceTwips(cmdHelp, 6000, 4620, 1440, 420);
+  PlaceTwips(cmdExit, 3360, 4620, 1440, 420);
+  PlaceTwips(cmdCancel, 4980, 4620, 1440, 420);
+  PlaceTwips(cmdHelp, 6600, 4620, 1440, 420);
   cmdExit->setDefault(true);
 
   Group(this, optGraphics.data(), kGraphicsOptions, [this](int i) { optGraphics_Click(i); });

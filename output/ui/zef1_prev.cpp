@@ -150,9 +150,13 @@ Zef1Prev::Zef1Prev(QWidget* parent) : TagDialog(parent) {
   optWIN_EPS[1]->setEnabled(false);
   fraOutput->hide();
 
-  const int order[7] = {4, 11, 1, 7, 8, 5, 6};
-  for (int k = 0; k < 7; ++k)
-    PlaceTwips(cmdPrintPrev[order[k]], 120 + (k % 2) * 1230, 3780 + (k / 2) * 480, 1170, 420);
+  PlaceTwips(cmdPrintPrev[4], 120, 3780, 1170, 420);
+  PlaceTwips(cmdPrintPrev[7], 1350, 3780, 1170, 420);
+  PlaceTwips(cmdPrintPrev[11], 120, 4260, 2400, 420);
+  PlaceTwips(cmdPrintPrev[1], 120, 4740, 2400, 420);
+  PlaceTwips(cmdPrintPrev[8], 120, 5220, 1170, 420);
+  PlaceTwips(cmdPrintPrev[5], 1350, 5220, 1170, 420);
+  PlaceTwips(cmdPrintPrev[6], 120, 5700, 1170, 420);
 
   picPrintSetup = new PagePicture(this);
   SetTip(picPrintSetup,
@@ -242,7 +246,7 @@ void Zef1Prev::ShowFrame() {
     WorldToPixel(f.right, f.bottom, r, b);
     shapes.push_back({QRect(QPoint(std::min(l, r), std::min(t, b)),
                             QPoint(std::max(l, r), std::max(t, b))),
-                      ColorScheme.ColorPalette[f.colour], f.filled});
+                      DefaultColorRGB(f.colour), f.filled});
   }
   picPrintSetup->SetFrame(std::move(shapes));
 }
