@@ -233,6 +233,8 @@ class KavoForm : public MainWindowServices {
   const SimTypeGroupTexts& SimTypeGroups() const { return mSimTypeGroups; }
   // The view asks for the focus to move on after Enter in a value box.
   bool TakeFocusNextRequest();
+  // Lets the spectrum picture repaint again (its tag emptied).
+  void PictureRepaintAllowed() { SetPicTag(""); }
 
  private:
   // Start-up steps.
