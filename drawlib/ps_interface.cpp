@@ -28,8 +28,8 @@ void PSLineWidth(int16_t penWidth) {
 void PSDirection(float degrees) {
   if (gWriter) gWriter->PSDirection(degrees);
 }
-void PSFont(const std::string& face, float height, float width, int16_t fontRow) {
-  if (gWriter) gWriter->PSFont(face, height, width, fontRow);
+void PSFont(const std::string& face, float hsize, float vsize, int16_t fontNumber) {
+  if (gWriter) gWriter->PSFont(face, hsize, vsize, fontNumber);
 }
 void PSBoldToggle(bool on, int16_t source) {
   if (gWriter) gWriter->PSBoldToggle(on, source);

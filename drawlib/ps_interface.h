@@ -16,7 +16,8 @@ class PostScriptWriter {
   virtual void PSColor(uint32_t rgb) = 0;
   virtual void PSLineWidth(int16_t penWidth) = 0;
   virtual void PSDirection(float degrees) = 0;
-  virtual void PSFont(const std::string& face, float height, float width, int16_t fontRow) = 0;
+  // hsize: the letter width h x B; vsize: the letter height h (world units, unscaled).
+  virtual void PSFont(const std::string& face, float hsize, float vsize, int16_t fontNumber) = 0;
   virtual void PSBoldToggle(bool on, int16_t source) = 0;
   virtual void PSItalicToggle(bool on, int16_t source) = 0;
   // widths: codes 0..360 by 6 columns (code * 6 + column); strings: codes 0..360 by 4 columns.
@@ -35,7 +36,7 @@ void PSPolyline(float x, float y, int16_t mode);
 void PSColor(uint32_t rgb);
 void PSLineWidth(int16_t penWidth);
 void PSDirection(float degrees);
-void PSFont(const std::string& face, float height, float width, int16_t fontRow);
+void PSFont(const std::string& face, float hsize, float vsize, int16_t fontNumber);
 void PSBoldToggle(bool on, int16_t source);
 void PSItalicToggle(bool on, int16_t source);
 void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
