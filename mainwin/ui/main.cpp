@@ -7,6 +7,7 @@
 #include "drawlib/pending_events.h"
 #include "engine/mainwin_services.h"
 #include "mainwin/ui/frm_kavo.h"
+#include "output/postscript_writer.h"
 #include "platform/help_viewer.h"
 #include "platform/clipboard.h"
 #include "platform/msgbox.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   SetFileDialogService(&dialogs);
   SetPendingEventsHandler(&ProcessPendingEvents);
   DocumentServicesRegister();
+  PostScriptWriterRegister();
 
   int status = 0;
   {
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
     if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
     RegisterMainWindowServices(nullptr);
   }
+  SetPostScriptWriter(nullptr);
   SetPendingEventsHandler(nullptr);
   SetFileDialogService(nullptr);
   SetClipboardDevice(nullptr);
