@@ -7,7 +7,12 @@
 #include "drawlib/pending_events.h"
 #include "engine/mainwin_services.h"
 #include "mainwin/ui/frm_kavo.h"
+#include "output/export_pictures.h"
+#include "output/output_printer.h"
+#include "output/output_registration.h"
 #include "output/postscript_writer.h"
+#include "output/ui/qt_export_pictures.h"
+#include "output/ui/qt_output_printer.h"
 #include "platform/help_viewer.h"
 #include "platform/clipboard.h"
 #include "platform/msgbox.h"
@@ -34,14 +39,21 @@ int main(int argc, char** argv) {
   SetPendingEventsHandler(&ProcessPendingEvents);
   DocumentServicesRegister();
   PostScriptWriterRegister();
+  OutputServicesRegister();
+  QtOutputPrinter printer;
+  SetOutputPrinter(&printer);
 
   int status = 0;
   {
     frmKavo window;
+    QtExportPictures exportPictures(&window, window.ControlWidget(Ctl::picKavo, 0));
+    SetExportPictures(&exportPictures);
     RegisterMainWindowServices(&window.form());
     if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
     RegisterMainWindowServices(nullptr);
+    SetExportPictures(nullptr);
   }
+  SetOutputPrinter(nullptr);
   SetPostScriptWriter(nullptr);
   SetPendingEventsHandler(nullptr);
   SetFileDialogService(nullptr);
