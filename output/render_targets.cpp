@@ -14,6 +14,7 @@
 #include "drawlib/printer_interface.h"
 #include "drawlib/ps_interface.h"
 #include "drawlib/text/text_fonts.h"
+#include "drawlib/util/error_location.h"
 #include "output/bottom_label.h"
 #include "output/export_files.h"
 #include "output/export_flags.h"
@@ -95,8 +96,10 @@ class PrinterTarget final : public RenderTarget {
     if (PrinterSetupRun(options) == 0) return false;
     OutputPrinter* printer = RegisteredPrinter();
     if (!printer) return false;
-    if (!printer->Printing() && !printer->BeginDocument())
+    if (!printer->Printing() && !printer->BeginDocument()) {
+      ErrorLocation = 7210;  // the job belongs to the printer set-up that just finished
       throw PrinterJobError("The print job could not be started.");
+    }
     int16_t rotated = PageMatchesOrientation(float(PrinterPage.printableWidth),
                                              float(PrinterPage.printableHeight))
                           ? 0

@@ -8,6 +8,7 @@
 
 #include "documents/file_dialog.h"
 #include "documents/file_location.h"
+#include "drawlib/color_scheme.h"
 #include "drawlib/device/world_window.h"
 #include "drawlib/params_apply.h"
 #include "drawlib/steps/step_list.h"
@@ -42,6 +43,8 @@ class OutputTest : public DrawlibState {
     PrinterControlRegister();
     int16_t mode = kApplyToLibrary | kApplyNoPrinter;
     ParamsApply(std::string(1, char(35)), mode);
+    SchemeBackColor = 0xFFFFFF;  // black on white, as the default colours
+    SchemeForeColor = 0;
   }
   void TearDown() override {
     ClipboardReset();
