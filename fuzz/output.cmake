@@ -1,0 +1,2 @@
+kavo_add_fuzz(fuzz_export_texts SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/output_export_texts.cpp
+              LIBS output documents engine drawlib gifconv platform)
