@@ -3,17 +3,12 @@
 #include <algorithm>
 
 #include "platform/byte_writer.h"
+#include "platform/gdi/metafile_records.h"
 #include "platform/cp1252.h"
 
 namespace {
 
-enum EmfRecord : uint32_t {
-  kHeader = 1, kPolygon = 3, kPolyline = 4, kSetWindowExt = 9, kSetWindowOrg = 10,
-  kSetViewportExt = 11, kEof = 14, kSetPixel = 15, kSetMapMode = 17, kSetBkMode = 18,
-  kSetPolyFillMode = 19, kSetTextAlign = 22, kSetTextColor = 24, kMoveTo = 27,
-  kSelectObject = 37, kCreatePen = 38, kCreateBrush = 39, kDeleteObject = 40, kEllipse = 42,
-  kRectangle = 43, kRoundRect = 44, kLineTo = 54, kCreateFontW = 82, kExtTextOutW = 84,
-};
+using namespace emf;
 
 constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr uint32_t kVersion = 0x10000;

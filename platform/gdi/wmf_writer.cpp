@@ -3,17 +3,11 @@
 #include <algorithm>
 
 #include "platform/byte_writer.h"
+#include "platform/gdi/metafile_records.h"
 
 namespace {
 
-enum WmfFunction : uint16_t {
-  kEof = 0x0000, kSetBkMode = 0x0102, kSetMapMode = 0x0103, kSetPolyFillMode = 0x0106,
-  kSelectObject = 0x012D, kSetTextAlign = 0x012E, kDeleteObject = 0x01F0,
-  kSetTextColor = 0x0209, kSetWindowOrg = 0x020B, kSetWindowExt = 0x020C, kLineTo = 0x0213,
-  kMoveTo = 0x0214, kCreatePenIndirect = 0x02FA, kCreateFontIndirect = 0x02FB,
-  kCreateBrushIndirect = 0x02FC, kPolygon = 0x0324, kPolyline = 0x0325, kEllipse = 0x0418,
-  kRectangle = 0x041B, kSetPixel = 0x041F, kTextOut = 0x0521, kRoundRect = 0x061C,
-};
+using namespace wmf;
 
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr uint16_t kPenSolid = 0, kPenNull = 5;
