@@ -22,8 +22,8 @@ class PrintAndExport final : public OutputServices {
     EndPrintJob();
   }
   void PrintWithPreview() override { ::PrintWithPreview(); }
-  // The export dialog comes with its own window; until then it answers "Cancel".
-  std::string ExportDialog(const std::string&) override { return "Cancel"; }
+  // The export dialog is the main window's (its dialog services); without it, as cancelled.
+  std::string ExportDialog(const std::string&) override { return ""; }
 };
 
 PrintAndExport gServices;
