@@ -4,6 +4,7 @@
 #include "documents/file_location.h"
 #include "documents/spectrum_loader.h"
 #include "documents/file_type.h"
+#include "documents/spec_print.h"
 #include "documents/spec_scale.h"
 #include "drawlib/color_scheme.h"
 #include "drawlib/document_services.h"
@@ -140,9 +141,10 @@ class FileStartupServices final : public DocumentServices {
                    float newHeightMM) override {
     SpecRescaleObject(data, headerLabel, newWidthMM, newHeightMM);
   }
-  // Spectrum objects are drawn by "Drawing documents, part 3"; until then they draw nothing.
-  void SpecPrint(Device*, int16_t, const std::string&, int16_t&, const StepData&, float,
-                 float) override {}
+  void SpecPrint(Device* dc, int16_t stepIndex, const std::string& text, int16_t& boxFlags,
+                 const StepData& data, float x, float y) override {
+    SpecPrintStep(dc, stepIndex, text, boxFlags, data, x, y);
+  }
   std::string DataFileEntry(int16_t n) override { return FileDataRetrieve(n); }
   // Pages come with "Drawing documents, part 2"; until then the field shows 0.
   int16_t CurrentPageNumber() override { return 0; }
