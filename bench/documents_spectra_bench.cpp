@@ -16,23 +16,10 @@
 #include "drawlib/pardata.h"
 #include "engine/engine_globals.h"
 #include "platform/ui/gdi/qt_painter_device.h"
+#include "tests/support/image_target.h"
 #include "tests/documents/spectrum_fixtures.h"
 
 namespace {
-
-class ImageTarget : public OutputObject {
- public:
-  ImageTarget(int w, int h) : w_(w), h_(h) {}
-  void SetForeColor(uint32_t) override {}
-  void SetBackColor(uint32_t) override {}
-  void SetDrawStyle(int16_t) override {}
-  void SetDrawMode(int16_t) override {}
-  float WidthTwips() const override { return float(w_) * 15.0f; }
-  float HeightTwips() const override { return float(h_) * 15.0f; }
-
- private:
-  int w_, h_;
-};
 
 // A 65536-point TecMag file loaded (flags 3) onto 4096 display points.
 void BM_LoadSpectrumKavoTecMag65536(benchmark::State& state) {
