@@ -22,26 +22,13 @@
 #include "drawlib/text/label_draw.h"
 #include "drawlib/text/label_layout.h"
 #include "platform/ui/gdi/qt_painter_device.h"
+#include "tests/support/image_target.h"
 #include "tests/support/msgbox_recorder.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
 constexpr float kMM = 40.2f;
-
-class ImageTarget : public OutputObject {
- public:
-  ImageTarget(int w, int h) : w_(w), h_(h) {}
-  void SetForeColor(uint32_t) override {}
-  void SetBackColor(uint32_t) override {}
-  void SetDrawStyle(int16_t) override {}
-  void SetDrawMode(int16_t) override {}
-  float WidthTwips() const override { return float(w_) * 15.0f; }
-  float HeightTwips() const override { return float(h_) * 15.0f; }
-
- private:
-  int w_, h_;
-};
 
 std::string OutputPath(const std::string& name) {
   const char* dir = std::getenv("KAVO_SAMPLE_DIR");
