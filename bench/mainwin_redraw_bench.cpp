@@ -95,6 +95,46 @@ void BM_EightSpinsFullyCoupled(benchmark::State& state) {
   StepRow0(state, w);
 }
 
+// A dragged marker let go: the release stores the shift, recalculates and redraws.
+void BM_MarkerRelease(benchmark::State& state) {
+  App();
+  FreshEngine();
+  Window w(static_cast<int>(state.range(1)));
+  gSimType = static_cast<int16_t>(state.range(0));
+  w.form.OptType_Click(gSimType);
+  if (gNumSpinMarks < 1) {
+    state.SkipWithError("no marker");
+    return;
+  }
+  const float y = gBaseLnTwips + 50.0f;
+  float dx = 15;
+  for (auto _ : state) {
+    const float x = (gSpectHz - gSpinMarks[1].Shift + gHorOffHz) * gTwipsPerHz;
+    w.form.picKavo_MouseMove(0, 0, x, y);
+    w.form.picKavo_MouseMove(1, 0, x + dx, y);
+    w.form.picKavo_MouseUp(1, 0, x + dx, y);
+    dx = -dx;
+  }
+}
+
+// A step button held down: ten steps, each recalculating and redrawing (the time is for all
+// ten).
+void BM_HeldStepButton(benchmark::State& state) {
+  App();
+  FreshEngine();
+  Window w(static_cast<int>(state.range(1)));
+  gSimType = static_cast<int16_t>(state.range(0));
+  w.form.OptType_Click(gSimType);
+  bool up = true;
+  for (auto _ : state) {
+    for (int k = 0; k < 10; ++k) {
+      if (up) w.form.CmndPlus_Click(0);
+      else w.form.CmndNeg_Click(0);
+    }
+    up = !up;
+  }
+}
+
 void TypeCases(benchmark::internal::Benchmark* b) {
   for (int points : {1600, 3000})
     for (int type = 1; type <= 43; ++type) b->Args({type, points});
@@ -104,6 +144,8 @@ void TypeCases(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_TypeAtDefaults)->Apply(TypeCases)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EightSpinsFullyCoupled)->Arg(1600)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MarkerRelease)->Apply(TypeCases)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeldStepButton)->Apply(TypeCases)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,6 +4,7 @@
 #include "documents/file_location.h"
 #include "documents/spectrum_loader.h"
 #include "documents/file_type.h"
+#include "documents/spec_scale.h"
 #include "drawlib/color_scheme.h"
 #include "drawlib/document_services.h"
 #include "drawlib/ini/libr_ini.h"
@@ -135,13 +136,15 @@ namespace {
 class FileStartupServices final : public DocumentServices {
  public:
   void FileInit() override { FileInitRun(); }
-  // The spectrum object comes with its own work; until then a rescale leaves the bytes as they are.
-  void SpecRescale(ByteArray&, const std::string&, float, float) override {}
+  void SpecRescale(ByteArray& data, std::string& headerLabel, float newWidthMM,
+                   float newHeightMM) override {
+    SpecRescaleObject(data, headerLabel, newWidthMM, newHeightMM);
+  }
   // Spectrum objects are drawn by "Drawing documents, part 3"; until then they draw nothing.
   void SpecPrint(Device*, int16_t, const std::string&, int16_t&, const StepData&, float,
                  float) override {}
   std::string DataFileEntry(int16_t n) override { return FileDataRetrieve(n); }
-  // Pages come with "Drawing documents, part 2"; until then the field shows 0.
+  // The live page array comes with "Drawing documents, part 2"; until then the field shows 0.
   int16_t CurrentPageNumber() override { return 0; }
 };
 

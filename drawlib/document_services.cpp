@@ -10,7 +10,7 @@ void FileInit() {
   if (gServices) gServices->FileInit();
 }
 
-void SpecRescale(ByteArray& data, const std::string& headerLabel, float newWidthMM,
+void SpecRescale(ByteArray& data, std::string& headerLabel, float newWidthMM,
                  float newHeightMM) {
   if (gServices) gServices->SpecRescale(data, headerLabel, newWidthMM, newHeightMM);
 }

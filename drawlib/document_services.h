@@ -18,8 +18,9 @@ class DocumentServices {
   virtual ~DocumentServices() = default;
   // Folders, temporary folder, the "Preferences" section and the current colour scheme.
   virtual void FileInit() = 0;
-  // Rescales a spectrum object's bytes to the given size in millimetres.
-  virtual void SpecRescale(ByteArray& data, const std::string& headerLabel,
+  // Rescales a spectrum object's bytes to the given size in millimetres; the header label
+  // comes back with the new size.
+  virtual void SpecRescale(ByteArray& data, std::string& headerLabel,
                            float newWidthMM, float newHeightMM) = 0;
   // Draws the spectrum object of a step (Part 3.121): the step number, its label text, its box
   // flags (bit 4 is set once the object is unpacked), its data and its anchor point.
@@ -37,7 +38,7 @@ class DocumentServices {
 void SetDocumentServices(DocumentServices* services);
 
 void FileInit();
-void SpecRescale(ByteArray& data, const std::string& headerLabel, float newWidthMM,
+void SpecRescale(ByteArray& data, std::string& headerLabel, float newWidthMM,
                  float newHeightMM);
 void SpecPrint(Device* dc, int16_t stepIndex, const std::string& text, int16_t& boxFlags,
                const StepData& data, float x, float y);

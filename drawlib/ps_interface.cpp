@@ -41,6 +41,10 @@ void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
                      std::vector<std::string>& strings) {
   if (gWriter) gWriter->PSCharTableInit(subSuperFactor, widths, strings);
 }
+void PSHeader(const std::string& title, float x1, float y1, float x2, float y2) {
+  if (gWriter) gWriter->PSHeader(title, x1, y1, x2, y2);
+}
+std::string PSTrailer() { return gWriter ? gWriter->PSTrailer() : std::string(); }
 int32_t PrinterSetup(int16_t& options) { return gWriter ? gWriter->PrinterSetup(options) : 0; }
 
 bool PageIsLandscape(float w, float h) {

@@ -23,8 +23,15 @@ class PostScriptWriter {
   // widths: codes 0..360 by 6 columns (code * 6 + column); strings: codes 0..360 by 4 columns.
   virtual void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
                                std::vector<std::string>& strings) = 0;
+  // Starts a new document for the world rectangle (x1, y1)-(x2, y2), lower-left then
+  // upper-right, with the title of its comments.
+  virtual void PSHeader(const std::string& /*title*/, float /*x1*/, float /*y1*/, float /*x2*/,
+                        float /*y2*/) {}
+  // Ends the document and returns its whole text.
+  virtual std::string PSTrailer() { return ""; }
   // Returns the printer's device context (0: no printer) and stores the printer page sizes.
-  virtual int32_t PrinterSetup(int16_t& options) = 0;
+  // A writer without a printer answers 0.
+  virtual int32_t PrinterSetup(int16_t& /*options*/) { return 0; }
 };
 
 // Registers the writer (not owned); nullptr removes it.
@@ -41,6 +48,8 @@ void PSBoldToggle(bool on, int16_t source);
 void PSItalicToggle(bool on, int16_t source);
 void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
                      std::vector<std::string>& strings);
+void PSHeader(const std::string& title, float x1, float y1, float x2, float y2);
+std::string PSTrailer();
 int32_t PrinterSetup(int16_t& options);
 
 // The option word with which the preferences query the printer.

@@ -1,6 +1,7 @@
-// The exchange matrix is solved in double precision (a complex LU of at most 8 x 8): in 32-bit
-// arithmetic fast exchange loses the spectrum. Only the weighted sum P^T M^-1 1 is needed, so one
-// solve against the vector of ones replaces the full inverse.
+// The exchange matrix is solved in double precision: in 32-bit arithmetic fast exchange loses the
+// spectrum. Only the weighted sum P^T M^-1 1 is needed, so one solve against the vector of ones
+// replaces the full inverse; M changes from point to point only by a multiple of the identity, so
+// it is brought to Hessenberg form once per call and each point costs O(n^2).
 #include "engine/nsite_exchange.h"
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <complex>
 
+#include "engine/exchange_point_solvers.h"
 #include "engine/exchange_numbers.h"
 #include "platform/msgbox.h"
 
@@ -15,46 +17,17 @@ using exchange::FiniteFloat;
 
 namespace {
 
-using Complex = std::complex<double>;
+using exchange::ComplexMatrix;
+using exchange::SiteWeights;
 constexpr int kMaxSites = kAnalysisSlots - 1;
 
 int gScopeDepth = 0;
 bool gScopeReported = false;
 
-// Solves M x = 1 by LU with partial pivoting; false when M is singular.
-bool SolveAgainstOnes(std::array<Complex, kMaxSites * kMaxSites>& m, int n,
-                      std::array<Complex, kMaxSites>& x) {
-  for (int i = 0; i < n; ++i) x[i] = 1.0;
-  for (int c = 0; c < n; ++c) {
-    int pivot = c;
-    double best = std::abs(m[c * n + c]);
-    for (int r = c + 1; r < n; ++r) {
-      const double size = std::abs(m[r * n + c]);
-      if (size > best) {
-        best = size;
-        pivot = r;
-      }
-    }
-    if (!(best > 0.0) || !std::isfinite(best)) return false;
-    if (pivot != c) {
-      for (int l = 0; l < n; ++l) std::swap(m[c * n + l], m[pivot * n + l]);
-      std::swap(x[c], x[pivot]);
-    }
-    const Complex inv = 1.0 / m[c * n + c];
-    for (int r = c + 1; r < n; ++r) {
-      const Complex f = m[r * n + c] * inv;
-      if (f == 0.0) continue;
-      for (int l = c + 1; l < n; ++l) m[r * n + l] -= f * m[c * n + l];
-      x[r] -= f * x[c];
-    }
-  }
-  for (int r = n - 1; r >= 0; --r) {
-    Complex s = x[r];
-    for (int l = r + 1; l < n; ++l) s -= m[r * n + l] * x[l];
-    x[r] = s / m[r * n + r];
-  }
-  return true;
-}
+template <class PointSolver>
+void Lineshape(const SiteArray& P, const SiteArray& R, const SiteArray& V, const SiteMatrix& K,
+               std::vector<float>& out, int n, int points, int step, float scale, float firstHz,
+               float hzPerPt);
 
 }  // namespace
 
@@ -73,6 +46,23 @@ void ExchangeMatrixLineshape(const SiteArray& P, const SiteArray& R, const SiteA
 void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const SiteArray& V,
                                    const SiteMatrix& K, std::vector<float>& out, int n, int points,
                                    int step, float scale, float firstHz, float hzPerPt) {
+  Lineshape<exchange::HessenbergPointSolver>(P, R, V, K, out, n, points, step, scale, firstHz,
+                                             hzPerPt);
+}
+
+void ExchangeMatrixLineshapeOnGridByLu(const SiteArray& P, const SiteArray& R, const SiteArray& V,
+                                       const SiteMatrix& K, std::vector<float>& out, int n,
+                                       int points, int step, float scale, float firstHz,
+                                       float hzPerPt) {
+  Lineshape<exchange::LuPointSolver>(P, R, V, K, out, n, points, step, scale, firstHz, hzPerPt);
+}
+
+namespace {
+
+template <class PointSolver>
+void Lineshape(const SiteArray& P, const SiteArray& R, const SiteArray& V, const SiteMatrix& K,
+               std::vector<float>& out, int n, int points, int step, float scale, float firstHz,
+               float hzPerPt) {
   if (n < 1 || n > kMaxSites) return;
   points = std::min(points, static_cast<int>(out.size()) - 1);
   if (points < 0) return;
@@ -81,7 +71,7 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
   // The fixed part: K(i, j) off the diagonal, K(i, i) - R(i) on it. K(i, i) is minus the sum
   // of row i's other entries, formed here in double: held as a 32-bit float it carries an error
   // of about one s-1 at rates near 1e7, as much as the line width itself.
-  std::array<Complex, kMaxSites * kMaxSites> fixed{};
+  ComplexMatrix fixed{};
   for (int i = 0; i < n; ++i) {
     double rowSum = 0.0;
     for (int j = 0; j < n; ++j) {
@@ -103,23 +93,21 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
     }
     MsgBox("Matrix singular ", vbOKCancel + vbExclamation);
   };
+  SiteWeights siteHz{};
+  SiteWeights weight{};
+  for (int i = 0; i < n; ++i) {
+    siteHz[i] = V[static_cast<size_t>(i + 1)];
+    weight[i] = P[static_cast<size_t>(i + 1)];
+  }
+  const PointSolver solver(fixed, siteHz, weight, n);
   float lastValue = 0.0f;  // value at the last solved point
   auto solve = [&](int k) -> float {
     const float nu = static_cast<float>(k) * hzPerPt + firstHz;
-    std::array<Complex, kMaxSites* kMaxSites> m = fixed;
-    for (int i = 0; i < n; ++i) {
-      const double im =
-          (static_cast<double>(nu) - V[static_cast<size_t>(i + 1)]) * -exchange::kTwoPi;
-      m[i * n + i] = Complex(m[i * n + i].real(), im);
-    }
-    std::array<Complex, kMaxSites> x{};
-    if (!SolveAgainstOnes(m, n, x)) {
+    double sum = 0.0;
+    if (!solver.WeightedSum(nu, sum)) {
       reportSingular();
       return lastValue;
     }
-    double sum = 0.0;
-    for (int i = 0; i < n; ++i)
-      sum += static_cast<double>(P[static_cast<size_t>(i + 1)]) * x[i].real();
     const float value = FiniteFloat(static_cast<double>(scale) * 5.0 * sum);
     lastValue = value;
     return value;
@@ -164,3 +152,5 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
     k0 = k1;
   }
 }
+
+}  // namespace

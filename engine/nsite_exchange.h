@@ -29,6 +29,13 @@ void ExchangeMatrixLineshapeOnGrid(const SiteArray& P, const SiteArray& R, const
                                    const SiteMatrix& K, std::vector<float>& out, int n, int points,
                                    int step, float scale, float firstHz, float hzPerPt);
 
+// The same with the exchange matrix formed and solved by a full LU at every point: the reference
+// the one-off Hessenberg reduction must reproduce.
+void ExchangeMatrixLineshapeOnGridByLu(const SiteArray& P, const SiteArray& R, const SiteArray& V,
+                                       const SiteMatrix& K, std::vector<float>& out, int n,
+                                       int points, int step, float scale, float firstHz,
+                                       float hzPerPt);
+
 // While one of these lives, "Matrix singular " is shown at most once in all kernel calls (one
 // calculation of the dynamic driver).
 class SingularReportScope {

@@ -1,7 +1,9 @@
 #include "engine/nspin_core.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -32,6 +34,21 @@ struct Basis {
       code[next[b]++] = s;
     }
   }
+};
+
+// The basis of n spins, built at the first analysis of that size and kept.
+const Basis& BasisFor(int n) {
+  thread_local std::array<std::unique_ptr<Basis>, kMaxSpins + 1> bases;
+  if (!bases[n]) bases[n] = std::make_unique<Basis>(n);
+  return *bases[n];
+}
+
+// Work arrays kept between analyses: after the first analysis of a size nothing is allocated.
+struct Workspace {
+  std::vector<double> energy;
+  std::vector<double> vectors;  // eigenvectors of every block, one after the other, by column
+  std::vector<double> w;
+  std::vector<double> amplitude;
 };
 
 double SpinM(int code, int k) { return ((code >> (k - 1)) & 1) ? -0.5 : 0.5; }
@@ -105,14 +122,16 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
   const size_t room = std::min(freq.size(), intensity.size());
   const int limit = room == 0 ? 0 : static_cast<int>(std::min<size_t>(kNSpinMaxLines, room - 1));
 
-  const Basis basis(n);
-  std::vector<double> energy((1 << n) + 1);
-  // Eigenvectors of every block, one after the other, column by column.
-  std::vector<double> vectors;
-  std::vector<size_t> vectorStart(n + 2);
+  const Basis& basis = BasisFor(n);
+  thread_local Workspace work;
+  std::vector<double>& energy = work.energy;
+  energy.resize((1 << n) + 1);
+  std::vector<double>& vectors = work.vectors;
+  size_t vectorStart[kMaxSpins + 2] = {};
   size_t total = 0;
   for (int b = 1; b <= n + 1; ++b)
     total += static_cast<size_t>(basis.blockSize[b]) * basis.blockSize[b];
+  vectors.clear();
   vectors.reserve(total);
   SpinBlockMatrix H;
   SpinBlockMatrix V;
@@ -127,7 +146,8 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
   }
 
   // W(u, p): the lower eigenstate p carried by the lowering operator onto upper basis state u.
-  std::vector<double> w;
+  std::vector<double>& w = work.w;
+  std::vector<double>& amplitude = work.amplitude;
   for (int b = 1; b <= n; ++b) {
     const int lowSize = basis.blockSize[b];
     const int upSize = basis.blockSize[b + 1];
@@ -144,7 +164,7 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
               lowVec[(l - 1) + static_cast<size_t>(lowSize) * (p - 1)];
       }
     }
-    std::vector<double> amplitude(upSize);
+    amplitude.resize(upSize);
     for (int p = 1; p <= lowSize; ++p) {
       const double* wp = w.data() + static_cast<size_t>(upSize) * (p - 1);
       Amplitudes(upVec, wp, upSize, amplitude.data());

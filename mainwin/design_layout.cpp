@@ -198,6 +198,42 @@ const MenuCaption kMenuCaptions[] = {
 };
 // clang-format on
 
+// The six export submenus, stored hidden, and their frame items.
+struct ExportSubmenu {
+  Ctl items;
+  const char* caption;
+  bool ellipsis;   // " ..." after the frame captions
+  int firstItem;   // "Clipboard Bitmap" has items 1-3 only
+  int32_t help;
+};
+const ExportSubmenu kExportSubmenus[] = {
+    {Ctl::mnuExportWMFC, "Clipboard WinMetafile", false, 0, HelpContextIds::kExportFrames},
+    {Ctl::mnuExportWMFD, "Disk WinMetafile", true, 0, HelpContextIds::kExportFrames},
+    {Ctl::mnuExportGIFD, "Disk GIF", true, 0, HelpContextIds::kExportFrames},
+    {Ctl::mnuExportBMPC, "Clipboard Bitmap", true, 1, 0},
+    {Ctl::mnuExportBMPD, "Disk BitMap", true, 0, HelpContextIds::kExportFrames},
+    {Ctl::mnuExportEPSD, "Disk EPS", true, 0, HelpContextIds::kExportFrames},
+};
+const char* const kFrameCaptions[] = {"Modify Box Frame", "Drawing Frame", "Lft/Rt Margin Frame",
+                                      "Full Page Frame"};
+const char* const kFrameWords[] = {"Box ", "Draw ", "Marg ", "Page "};
+
+void LoadExportSubmenus(FormControls& c) {
+  for (size_t m = 0; m < std::size(kExportSubmenus); ++m) {
+    const ExportSubmenu& sub = kExportSubmenus[m];
+    const int index = static_cast<int>(m);
+    c.SetCaption(Ctl::mnuExport, index, sub.caption);
+    c.SetHelpContextID(Ctl::mnuExport, index, index == 3 ? 0 : HelpContextIds::kExport);
+    c.SetVisible(Ctl::mnuExport, index, false);
+    for (int i = sub.firstItem; i < 4; ++i) {
+      c.SetCaption(sub.items, i, std::string(kFrameCaptions[i]) + (sub.ellipsis ? " ..." : ""));
+      c.SetTag(sub.items, i, kFrameWords[i]);
+      c.SetHelpContextID(sub.items, i, sub.help);
+      c.SetVisible(sub.items, i, i != 0);
+    }
+  }
+}
+
 // Stored captions of the save and restore items: "1. " to "9. ", "10." to "25.", item 7 "8.".
 std::string ItemMenuCaption(int i) {
   if (i == 7) return "8.";
@@ -266,6 +302,7 @@ void LoadDesignControls(FormControls& c) {
     c.SetVisible(m.id, m.index, m.visible);
     c.SetValue(m.id, m.index, m.checked);
   }
+  LoadExportSubmenus(c);
   for (int i = 0; i < kRecentFiles; ++i) c.SetVisible(Ctl::mnufList, i, false);
   for (int i = 1; i < kRecentGroups; ++i) c.SetVisible(Ctl::mnuGroupList, i, false);
   for (int i = 0; i < 25; ++i) {
@@ -278,7 +315,9 @@ const std::vector<MenuItemDesign>& MenuDesign() {
   static const std::vector<MenuItemDesign> menus = [] {
     std::vector<MenuItemDesign> m;
     auto add = [&m](Ctl id, int index, Ctl parent, const char* key = "", bool sep = false,
-                    bool sub = false) { m.push_back({id, index, parent, key, sep, sub}); };
+                    bool sub = false, int parentIndex = 0) {
+      m.push_back({id, index, parent, parentIndex, key, sep, sub});
+    };
     add(Ctl::mnuFile, 0, kOnForm);
     add(Ctl::mnuFileLoad, 0, Ctl::mnuFile, "Ctrl+O");
     add(Ctl::mnuCancelSim, 0, Ctl::mnuFile);
@@ -292,12 +331,17 @@ const std::vector<MenuItemDesign>& MenuDesign() {
     add(Ctl::mnuClipBrd, 0, Ctl::mnuExp);
     add(Ctl::mnuExportData, 0, Ctl::mnuExp, "", true);
     add(Ctl::mnuExportImage, 0, Ctl::mnuExp, "", true);
+    for (int m = 0; m < 6; ++m) {
+      const ExportSubmenu& sub = kExportSubmenus[m];
+      add(Ctl::mnuExport, m, Ctl::mnuExp, "", false, true);
+      for (int i = sub.firstItem; i < 4; ++i) add(sub.items, i, Ctl::mnuExport, "", false, false, m);
+    }
     add(Ctl::mnuPrefrences, 0, kOnForm);
     add(Ctl::mnuPar, 0, Ctl::mnuPrefrences);
     add(Ctl::mnuPref, 0, Ctl::mnuPrefrences, "", true);
     add(Ctl::mnuPref, 1, Ctl::mnuPrefrences);
     add(Ctl::mnuPref, 2, Ctl::mnuPrefrences, "", false, true);
-    for (int i = 0; i < 3; ++i) add(Ctl::mnuPrefPoint, i, Ctl::mnuPref);
+    for (int i = 0; i < 3; ++i) add(Ctl::mnuPrefPoint, i, Ctl::mnuPref, "", false, false, 2);
     for (int i = 3; i < 6; ++i) add(Ctl::mnuPref, i, Ctl::mnuPrefrences);
     add(Ctl::mnuABXTree, 0, Ctl::mnuPrefrences);
     for (int i = 0; i < 7; ++i) add(Ctl::mnuNoise, i, Ctl::mnuPrefrences, "", i == 0);

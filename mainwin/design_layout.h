@@ -24,6 +24,7 @@ struct MenuItemDesign {
   Ctl id;
   int index;
   Ctl parent;  // kOnForm for the menu bar's top level
+  int parentIndex;
   const char* shortcut;  // "" for none, else like "Ctrl+O"
   bool separatorBefore;
   bool submenu;          // the item holds further items

@@ -30,6 +30,8 @@ enum class Ctl : int16_t {
   mnuSaveSpect, mnuS, mnuRestore, mnuR,
   mnuHelp, mnuHelpTopic,
   mnuPopRtDrag, mnuPopRt,
+  mnuExport, mnuExportWMFC, mnuExportWMFD, mnuExportGIFD, mnuExportBMPC, mnuExportBMPD,
+  mnuExportEPSD,
 };
 
 enum class Prop : int16_t {

@@ -193,7 +193,27 @@ class KavoForm : public MainWindowServices {
   void mnuPopRtDrag_Click();
   void mnuPopRt_Click(int16_t index);
   void mnuPrintPreview_Click();
+  void mnuImportPeakPick_Click();
   void mnuPrintSpec_Click();
+
+  // --- File and Export menus ---
+  // mode: 0 or 16 on entry (the loader's option bits afterwards); ok is set when a spectrum was
+  // loaded (or the same file is shown again).
+  void LoadExperimentalSpectrum(const std::string& path, int16_t item, int16_t& mode, bool& ok);
+  void mnuFileLoad_Click();
+  void mnufList_Click(int16_t index);
+  void mnuImportZEF_Click();
+  void mnuCancelSim_Click();
+  void mnuClipBrd_Click();
+  void mnuExportData_Click();
+  void mnuExportImage_Click();
+  void mnuExportWMFC_Click(int16_t index);
+  void mnuExportWMFD_Click(int16_t index);
+  void mnuExportGIFD_Click(int16_t index);
+  void mnuExportBMPD_Click(int16_t index);
+  void mnuExportEPSD_Click(int16_t index);
+  const std::string& ExportSettings() const { return mExportSettings; }
+  void SetGroupFile(const std::string& path) { mGroupFile = path; }
 
   // --- State read by the view and by tests ---
   int16_t SetupState() const { return mSetupState; }
@@ -243,6 +263,9 @@ class KavoForm : public MainWindowServices {
   void ShowParText(int16_t row, const std::string& text);
   float IncrementOf(int16_t p) const;
   void ShowBox();
+  void ShowLineFittingCaption();
+  void ReopenSpectrumType(int16_t setupState);
+  void ExportFrame(const char* format, const char* target, int16_t index);
   void HandleRange(int16_t index, float& low, float& high);
   void GripPlacement();
   void MoveMarkers(float deltaHz, bool withRows);
@@ -286,6 +309,8 @@ class KavoForm : public MainWindowServices {
   int16_t mNoiseIdx = 0;
   std::function<float()> mNoise;
   std::mt19937 mNoiseEngine;
+  std::string mExportSettings;  // of the export dialog, for the run of the program
+  bool mExportConfirmed = false;
   // Mouse on the picture.
   int16_t mHoverMark = 0;
   int16_t mPicDrag = 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "mainwin/form_controls.h"
+#include "mainwin/output_services.h"
 
 class OutputObject;
 
@@ -46,8 +47,14 @@ class KavoHost {
   // Mouse pointers (runtime codes: 0 default, 7 north-south, 9 west-east, 11 hourglass).
   virtual void SetScreenPointer(int16_t code) = 0;
   virtual void SetPicturePointer(int16_t code) = 0;
+  // The clipboard's plain text, line ends CR LF ("" when it holds none).
+  virtual std::string ClipboardText() { return ""; }
   // The parameter dialog, shown modally; its tag comes back ("Cancel" when cancelled).
   virtual std::string ShowParameterDialog() { return "Cancel"; }
+  // The export dialog with the export settings text; its tag comes back ("" when cancelled).
+  virtual std::string ShowExportDialog(const std::string& settings) {
+    return Output().ExportDialog(settings);
+  }
   // The spectrum picture as the drawing library's screen target.
   virtual OutputObject* PictureOutput() = 0;
 };

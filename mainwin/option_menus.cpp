@@ -10,6 +10,7 @@
 #include "engine/calc_spectrum.h"
 #include "mainwin/kavo_form.h"
 #include "mainwin/output_services.h"
+#include "mainwin/peak_pick_import.h"
 #include "mainwin/plot_document.h"
 #include "mainwin/twips_int.h"
 #include "platform/msgbox.h"
@@ -231,6 +232,11 @@ void KavoForm::mnuPopRt_Click(int16_t index) {
     default:
       break;
   }
+}
+
+void KavoForm::mnuImportPeakPick_Click() {
+  PeakPickImport(host_.ClipboardText());
+  if (gSimType == kPeakListType) CalcSpectrum(-1);
 }
 
 void KavoForm::mnuPrintPreview_Click() {

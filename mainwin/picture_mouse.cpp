@@ -16,8 +16,6 @@
 
 namespace {
 
-// clang 14 takes the uses below for none (-Wunused-const-variable).
-[[maybe_unused]] constexpr int16_t kPointerDefault = 0;
 constexpr int16_t kPointerWestEast = 9;
 constexpr int16_t kLeftButton = 1;
 constexpr int16_t kRightButton = 2;
@@ -52,7 +50,7 @@ void KavoForm::picKavo_MouseMove(int16_t button, int16_t /*shift*/, float x, flo
         }
       }
     }
-    host_.SetPicturePointer(mHoverMark ? kPointerWestEast : kPointerDefault);
+    host_.SetPicturePointer(mHoverMark ? kPointerWestEast : MainWindowServices::kPointerDefault);
     return;
   }
   if (mHoverMark == 0) {
@@ -112,7 +110,7 @@ void KavoForm::picKavo_MouseUp(int16_t button, int16_t /*shift*/, float x, float
     pic_.ClearOverlay(PictureBox::kOverlayGuide);
     SetParValue(mark.Shift, mark.ParIndex, 7);
     mPicDrag = 0;
-    host_.SetPicturePointer(kPointerDefault);
+    host_.SetPicturePointer(MainWindowServices::kPointerDefault);
   }
   const float f = (Pic().Width - x) / gTwipsPerHz + gHorOffHz;
   if (button == kLeftButton) {
@@ -167,7 +165,8 @@ void KavoForm::Image1_MouseMove(int16_t index, int16_t button, int16_t /*shift*/
   pic_.SetOverlay(PictureBox::kOverlayGuide, guide);
 }
 
-// Every marker's parameter moves by deltaHz; withRows shows each in its row.
+// Every marker's parameter moves by deltaHz; withRows shows each in its row, and the values
+// linked to them (a shown difference and centre) in theirs.
 void KavoForm::MoveMarkers(float deltaHz, bool withRows) {
   const int marks = std::min<int>(gNumSpinMarks, 15);
   for (int i = 1; i <= marks; ++i) {
@@ -178,6 +177,7 @@ void KavoForm::MoveMarkers(float deltaHz, bool withRows) {
     mark.Shift = par.Value;
     if (withRows) SetParValue(par.Value, mark.ParIndex, 1);
   }
+  if (withRows) RedisplayLinkedPars(mLinkedPending);
 }
 
 void KavoForm::Image1_MouseUp(int16_t index, int16_t button, int16_t shift, float /*x*/,
@@ -234,7 +234,6 @@ void KavoForm::Image1_MouseUp(int16_t index, int16_t button, int16_t shift, floa
     case 2:
       if (shift & 1) break;
       MoveMarkers(-delta, true);
-      RedisplayLinkedPars(mLinkedPending);
       gRedrawFlags |= 8;
       CalcSpectrum(-1);
       break;
@@ -292,8 +291,12 @@ void KavoForm::PicKavoDragCorner(float x, float y, int16_t phase) {
   }
   if (phase == 5) {
     mGripDragging = false;
-    // A press and release without a move leaves the picture as it was.
-    if (!mGripMoved) return;
+    // A press and release without a move leaves the picture as it was: the press scrolled it
+    // home, the scroll bar still says where it stood.
+    if (!mGripMoved) {
+      scrhDisplay_Change(ctl_.Get(Ctl::scrhDisplay).ScrollValue);
+      return;
+    }
     GripPlacement();
     PicCalcScaling();
     CalcSpectTimed(-1);

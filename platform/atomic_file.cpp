@@ -1,19 +1,21 @@
-// Atomic file replacement: temporary file in the target's folder, checked write and fsync,
-// then rename over the target. The old file stays as it was until the rename.
+// Atomic file replacement: temporary file in the target's folder (see save_temp_files.h),
+// checked write and fsync, then rename over the target. The old file stays as it was until the
+// rename.
 #include "platform/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
+#include "platform/atomic_file_seam.h"
+#include "platform/link_target.h"
 #include "platform/paths.h"  // NativePath
+#include "platform/save_temp_files.h"
 
 namespace {
 
@@ -48,6 +50,10 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+std::atomic<bool> gSkipSync{false};
+
+bool Sync(int fd) { return gSkipSync.load() || ::fsync(fd) == 0; }
+
 mode_t NewFileMode() {
   mode_t mask = ::umask(0);
   ::umask(mask);
@@ -57,51 +63,52 @@ mode_t NewFileMode() {
 }  // namespace
 
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
+  return WriteNativeFileAtomic(NativePath(path), bytes, error);
+}
+
+bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
   if (error) error->clear();
-  std::string target = NativePath(path);
-  if (target.empty()) {
+  if (path.empty()) {
     if (error) *error = "No file name given.";
     return false;
   }
-  // Write through a symbolic link to the file it names, keeping the link.
+  // Write through a symbolic link (even one whose file does not exist yet) to the path it
+  // names, keeping the link.
+  int linkError = 0;
+  bool exists = false;
   struct stat st;
-  bool exists = ::lstat(target.c_str(), &st) == 0;
-  if (exists && S_ISLNK(st.st_mode)) {
-    char resolved[PATH_MAX];
-    if (::realpath(target.c_str(), resolved)) target = resolved;
-    exists = ::stat(target.c_str(), &st) == 0;
+  const std::string target = FollowLinks(std::string(path), &linkError, &exists, &st);
+  if (target.empty()) {
+    SetError(error, "Cannot follow the link " + std::string(path), linkError);
+    return false;
   }
   if (exists && !S_ISREG(st.st_mode)) {
     if (error) *error = "Not a file: " + std::string(path);
     return false;
   }
 
-  std::filesystem::path native(target);
+  const std::filesystem::path native(target);
   std::string folder = native.parent_path().string();
   if (folder.empty()) folder = ".";
-  std::string pattern = (std::filesystem::path(folder) / ("." + native.filename().string() +
-                                                          ".tmpXXXXXX")).string();
-  std::vector<char> buf(pattern.begin(), pattern.end());
-  buf.push_back('\0');
+  const std::string name = native.filename().string();
+  const pid_t self = ::getpid();
+  RemoveStaleSaveTemps(folder, name, self);
+  std::string pattern = (std::filesystem::path(folder) / SaveTempPattern(name, self)).string();
 
   TempFile temp;
-  temp.fd = ::mkostemp(buf.data(), O_CLOEXEC);
+  temp.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (temp.fd < 0) {
     SetError(error, "Cannot create a temporary file beside " + std::string(path), errno);
     return false;
   }
-  temp.path = buf.data();
+  temp.path = pattern;
   ::fchmod(temp.fd, exists ? (st.st_mode & 07777) : NewFileMode());
 
-  if (!WriteAll(temp.fd, bytes)) {
+  if (!WriteAll(temp.fd, bytes) || !Sync(temp.fd)) {
     SetError(error, "Cannot write " + std::string(path), errno);
     return false;
   }
-  if (::fsync(temp.fd) != 0) {
-    SetError(error, "Cannot write " + std::string(path), errno);
-    return false;
-  }
-  int fd = temp.fd;
+  const int fd = temp.fd;
   temp.fd = -1;
   if (::close(fd) != 0) {
     SetError(error, "Cannot write " + std::string(path), errno);
@@ -113,7 +120,8 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
   }
   temp.path.clear();  // renamed: nothing to remove
   // Make the rename itself durable; a failure here does not undo the complete new file.
-  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (gSkipSync.load()) return true;
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);
@@ -121,27 +129,39 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
   return true;
 }
 
+void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
+
 std::optional<std::string> ReadFileBytes(std::string_view path) {
+  return ReadNativeFileBytes(NativePath(path));
+}
+
+std::optional<std::string> ReadNativeFileBytes(std::string_view path) {
   // O_NONBLOCK: opening a FIFO must not hang; only regular files are read.
-  int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return std::nullopt;
   }
-  std::string out;
-  char buf[65536];
+  // Read straight into the result, sized for the file as it is now; a file that grows
+  // meanwhile is read to its end all the same.
+  std::string out(static_cast<std::size_t>(st.st_size) + 1, '\0');
+  std::size_t used = 0;
   for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (used == out.size()) out.resize(out.size() * 2);
+    ssize_t n = ::read(fd, out.data() + used, out.size() - used);
     if (n < 0) {
       if (errno == EINTR) continue;
       ::close(fd);
       return std::nullopt;
     }
     if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
+    const bool toTheEnd = static_cast<std::size_t>(n) < out.size() - used;
+    used += static_cast<std::size_t>(n);
+    if (toTheEnd) break;  // a regular file reads short only at its end
   }
   ::close(fd);
+  out.resize(used);
   return out;
 }

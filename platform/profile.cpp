@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -30,15 +31,17 @@ std::optional<Document> DocumentToChange(std::string_view file, std::string* err
   return std::nullopt;
 }
 
-std::string Cut(const std::string& value) { return value.substr(0, kMaxValueLength); }
-
 }  // namespace
+
+std::string CutValue(std::string_view value) {
+  return std::string(value.substr(0, std::min(value.find('\0'), kMaxValueLength)));
+}
 
 std::string GetString(std::string_view file, std::string_view section, std::string_view key,
                       std::string_view defaultValue) {
   std::optional<Document> doc = ReadDocument(file);
   const std::string* value = doc ? doc->FindValue(section, key) : nullptr;
-  return value ? Cut(*value) : std::string(defaultValue);
+  return value ? CutValue(*value) : std::string(defaultValue);
 }
 
 int32_t GetInt(std::string_view file, std::string_view section, std::string_view key,
@@ -92,7 +95,7 @@ std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view fi
   std::optional<Document> doc = ReadDocument(file);
   if (!doc) return {};
   std::vector<std::pair<std::string, std::string>> entries = doc->Entries(section);
-  for (auto& entry : entries) entry.second = Cut(entry.second);
+  for (auto& entry : entries) entry.second = CutValue(entry.second);
   return entries;
 }
 

@@ -57,6 +57,10 @@ Document Document::Parse(std::string_view bytes) {
     doc.lead_ = kUtf8Mark;
     start = kUtf8Mark.size();
   }
+  // One line per LF or CR, plus the last: no reallocation while reading.
+  std::size_t bound = 1;
+  for (char c : bytes.substr(start)) bound += c == '\n' || c == '\r';
+  doc.lines_.reserve(bound);
   while (start < bytes.size()) {
     std::size_t end = start;
     while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;

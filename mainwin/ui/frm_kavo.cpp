@@ -22,14 +22,16 @@
 #include <chrono>
 #include <cmath>
 
-#include "drawlib/ui/clipboard_text.h"
+#include "drawlib/util/clipboard_text.h"
 #include "drawlib/ui/forms.h"
 #include "drawlib/ui/numeric_key_filter.h"
 #include "engine/engine_globals.h"
 #include "mainwin/design_layout.h"
+#include "mainwin/ui/frm_data_entry.h"
 #include "mainwin/ui/kavo_widgets.h"
 #include "mainwin/ui/toolbar_pictures.h"
 #include "platform/help_viewer.h"
+#include "platform/ui/clipboard_read.h"
 #include "platform/ui/qt_color.h"
 #include "platform/ui/qt_text.h"
 
@@ -113,8 +115,8 @@ QAction* frmKavo::MenuAction(Ctl id, int index) const {
   return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* frmKavo::Menu(Ctl id) const {
-  auto it = menus_.find(id);
+QMenu* frmKavo::Menu(Ctl id, int index) const {
+  auto it = menus_.find({id, index});
   return it == menus_.end() ? nullptr : it->second;
 }
 
@@ -391,15 +393,15 @@ void frmKavo::BuildMenus() {
     const bool topLevel = item.parent == kOnForm;
     if (topLevel || item.submenu) {
       auto* menu = new QMenu(caption, this);
-      menus_[item.id == Ctl::mnuPref ? Ctl::mnuPrefPoint : item.id] = menu;
+      menus_[key] = menu;
       if (topLevel && item.id != Ctl::mnuPopRtDrag) menuBar()->addMenu(menu);
       if (item.id == Ctl::mnuPrefrences)
         connect(menu, &QMenu::aboutToShow, this, [this] { form_.mnuPrefrences_Click(); });
-      if (!topLevel) Menu(item.parent)->addMenu(menu);
+      if (!topLevel) Menu(item.parent, item.parentIndex)->addMenu(menu);
       actions_[key] = menu->menuAction();
       continue;
     }
-    QMenu* parent = Menu(item.parent == Ctl::mnuPref ? Ctl::mnuPrefPoint : item.parent);
+    QMenu* parent = Menu(item.parent, item.parentIndex);
     if (item.separatorBefore) parent->addSeparator();
     QAction* action = controls.Get(item.id, item.index).Caption == "-"
                           ? parent->addSeparator()
@@ -426,6 +428,19 @@ void frmKavo::MenuTriggered(Ctl id, int index) {
     case Ctl::mnuPopRt: form_.mnuPopRt_Click(i); break;
     case Ctl::mnuPrintPreview: form_.mnuPrintPreview_Click(); break;
     case Ctl::mnuPrintSpec: form_.mnuPrintSpec_Click(); break;
+    case Ctl::mnuImportPeakPick: form_.mnuImportPeakPick_Click(); break;
+    case Ctl::mnuFileLoad: form_.mnuFileLoad_Click(); break;
+    case Ctl::mnufList: form_.mnufList_Click(i); break;
+    case Ctl::mnuImportZEF: form_.mnuImportZEF_Click(); break;
+    case Ctl::mnuCancelSim: form_.mnuCancelSim_Click(); break;
+    case Ctl::mnuClipBrd: form_.mnuClipBrd_Click(); break;
+    case Ctl::mnuExportData: form_.mnuExportData_Click(); break;
+    case Ctl::mnuExportImage: form_.mnuExportImage_Click(); break;
+    case Ctl::mnuExportWMFC: form_.mnuExportWMFC_Click(i); break;
+    case Ctl::mnuExportWMFD: form_.mnuExportWMFD_Click(i); break;
+    case Ctl::mnuExportGIFD: form_.mnuExportGIFD_Click(i); break;
+    case Ctl::mnuExportBMPD: form_.mnuExportBMPD_Click(i); break;
+    case Ctl::mnuExportEPSD: form_.mnuExportEPSD_Click(i); break;
     default: break;  // commands of the later menus
   }
   // A triggered checkable action toggles itself: show the model's mark again.
@@ -452,7 +467,8 @@ bool frmKavo::eventFilter(QObject* watched, QEvent* event) {
   const int16_t index = static_cast<int16_t>(it->second.second);
   switch (event->type()) {
     case QEvent::MouseButtonRelease:
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+      // A drag handle reports its own release (Image1_MouseUp shows its help).
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && id != Ctl::Image1) {
         if (id == Ctl::optType) form_.optType_MouseUp(index, 2);
         else form_.ControlMouseUp(id, index, 2);
       }
@@ -586,3 +602,7 @@ void frmKavo::SetScreenPointer(int16_t code) {
 }
 
 void frmKavo::SetPicturePointer(int16_t code) { picture_->SetMousePointer(code); }
+
+std::string frmKavo::ClipboardText() { return ClipboardTextCrLf(); }
+
+std::string frmKavo::ShowParameterDialog() { return RunParameterDialog(form_, this); }

@@ -32,7 +32,7 @@ class frmKavo : public QMainWindow, public KavoHost, public ControlView {
   // The widget or menu action of a control (nullptr when it has none).
   QWidget* ControlWidget(Ctl id, int index) const;
   QAction* MenuAction(Ctl id, int index) const;
-  QMenu* Menu(Ctl id) const;
+  QMenu* Menu(Ctl id, int index = 0) const;
 
   // KavoHost
   float ScreenWidthTwips() override;
@@ -58,6 +58,8 @@ class frmKavo : public QMainWindow, public KavoHost, public ControlView {
   void SetScreenPointer(int16_t code) override;
   void SetPicturePointer(int16_t code) override;
   OutputObject* PictureOutput() override { return &pictureOutput_; }
+  std::string ClipboardText() override;
+  std::string ShowParameterDialog() override;
 
   // ControlView
   void ControlChanged(Ctl id, int index, Prop what) override;
@@ -89,7 +91,7 @@ class frmKavo : public QMainWindow, public KavoHost, public ControlView {
   std::map<Key, QWidget*> widgets_;
   std::map<QObject*, Key> widgetKeys_;
   std::map<Key, QAction*> actions_;
-  std::map<Ctl, QMenu*> menus_;
+  std::map<Key, QMenu*> menus_;
   QTimer timer1_;
   bool closing_ = false;
 };

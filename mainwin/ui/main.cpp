@@ -7,8 +7,11 @@
 #include "drawlib/pending_events.h"
 #include "engine/mainwin_services.h"
 #include "mainwin/ui/frm_kavo.h"
+#include "output/postscript_writer.h"
 #include "platform/help_viewer.h"
+#include "platform/clipboard.h"
 #include "platform/msgbox.h"
+#include "platform/ui/qt_clipboard.h"
 #include "platform/ui/qt_help_viewer.h"
 #include "platform/ui/qt_msgbox.h"
 
@@ -24,10 +27,13 @@ int main(int argc, char** argv) {
   SetMsgBoxHandler(&boxes);
   QtHelpViewer help;
   SetHelpViewer(&help);
+  QtClipboardDevice clipboard;
+  SetClipboardDevice(&clipboard);
   QtFileDialogService dialogs;
   SetFileDialogService(&dialogs);
   SetPendingEventsHandler(&ProcessPendingEvents);
   DocumentServicesRegister();
+  PostScriptWriterRegister();
 
   int status = 0;
   {
@@ -36,8 +42,10 @@ int main(int argc, char** argv) {
     if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
     RegisterMainWindowServices(nullptr);
   }
+  SetPostScriptWriter(nullptr);
   SetPendingEventsHandler(nullptr);
   SetFileDialogService(nullptr);
+  SetClipboardDevice(nullptr);
   SetHelpViewer(nullptr);
   SetMsgBoxHandler(nullptr);
   return status;

@@ -31,7 +31,7 @@ class FakeDocuments : public DocumentServices {
     tableBuiltFirst = Pardata[35].Name == "Print Scale:";
     ColorSchemeLoadCurrent();
   }
-  void SpecRescale(ByteArray&, const std::string&, float, float) override {}
+  void SpecRescale(ByteArray&, std::string&, float, float) override {}
   bool tableBuiltFirst = false;
 };
 

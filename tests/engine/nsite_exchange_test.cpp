@@ -195,6 +195,49 @@ TEST_F(NSiteExchangeTest, SingularMatrixReportedOncePerScopeAndSpectrumFinite) {
   EXPECT_EQ(boxes.count(), 2u);
 }
 
+// The once-per-call Hessenberg form must give the spectrum of the full solve at every point to
+// 1e-5 of its maximum: two to seven sites, no exchange to fast exchange, equal and close site
+// frequencies, zero widths off the lines, steps 1 and 4, large and small multipliers.
+TEST_F(NSiteExchangeTest, HessenbergFormMatchesFullSolveAtEveryPoint) {
+  struct Case {
+    int sites;
+    float rate;   // forward rate of every pair (s-1)
+    float width;  // Hz
+    float spacing;  // Hz between neighbouring sites (0: all at one frequency)
+    int step;
+    float scale;
+  } cases[] = {
+      {2, 0.0f, 1.0f, 40.0f, 1, 1e4f},   {2, 50.0f, 1.0f, 40.0f, 1, 1e4f},
+      {3, 5.0f, 0.5f, 30.0f, 1, 2.0f},   {3, 200.0f, 2.0f, 0.0f, 1, 1e4f},
+      {4, 1e3f, 1.0f, 25.0f, 4, 1e4f},   {5, 30.0f, 0.0f, 0.01f, 1, 1e3f},
+      {6, 1e5f, 1.0f, 20.0f, 1, 1e4f},   {7, 1.0f, 1.0f, 15.0f, 1, 1e4f},
+      {7, 120.0f, 1.0f, 15.0f, 1, 1e4f}, {7, 1e7f, 0.3f, 35.0f, 4, 1e5f},
+  };
+  for (const Case& c : cases) {
+    std::vector<float> pops, widths, freqs;
+    for (int i = 0; i < c.sites; ++i) {
+      pops.push_back(static_cast<float>(i + 1) / static_cast<float>(c.sites * (c.sites + 1) / 2));
+      widths.push_back(c.width);
+      freqs.push_back(60.0f + c.spacing * static_cast<float>(i) + (i % 2 ? 0.37f : 0.0f));
+    }
+    Model m(pops, widths, freqs);
+    for (int a = 1; a <= c.sites; ++a)
+      for (int b = a + 1; b <= c.sites; ++b) m.Pair(a, b, c.rate / static_cast<float>(b - a));
+    m.Diagonal();
+    std::vector<float> fast(2001 + 8), full(2001 + 8);
+    ExchangeMatrixLineshapeOnGrid(m.P, m.R, m.V, m.K, fast, c.sites, 2000, c.step, c.scale, 0.0f,
+                                  0.15f);
+    ExchangeMatrixLineshapeOnGridByLu(m.P, m.R, m.V, m.K, full, c.sites, 2000, c.step, c.scale,
+                                      0.0f, 0.15f);
+    float peak = 0.0f;
+    for (float v : full) peak = std::max(peak, std::fabs(v));
+    ASSERT_GT(peak, 0.0f) << c.sites << " sites, rate " << c.rate;
+    for (size_t k = 0; k < full.size(); ++k)
+      ASSERT_LE(std::fabs(fast[k] - full[k]), 1e-5f * peak)
+          << c.sites << " sites, rate " << c.rate << ", point " << k;
+  }
+}
+
 TEST(GaussJordanInvertTest, InvertsAndReportsSingularMatrices) {
   MsgBoxRecorder boxes;
   FloatMatrix a(3);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ class FakeKavoHost : public KavoHost {
   std::vector<Rect> moves;
   std::string caption;
   std::vector<Ctl> popups;
+  std::function<void(Ctl)> onPopup;  // the user's choice while a popup menu is open
+  // What the user does in the parameter dialog; its tag comes back ("Cancel" without one).
+  std::function<std::string()> parameterDialog;
   std::vector<std::string> clipboard;
   std::vector<int32_t> timerIntervals;
   std::vector<FormText> formTexts;  // since the last FormCls
@@ -58,7 +62,10 @@ class FakeKavoHost : public KavoHost {
   void FormPrint(float x, float y, uint32_t color, const std::string& text) override {
     formTexts.push_back({x, y, color, text});
   }
-  void PopupMenu(Ctl menu) override { popups.push_back(menu); }
+  void PopupMenu(Ctl menu) override {
+    popups.push_back(menu);
+    if (onPopup) onPopup(menu);
+  }
   void CloseForm() override { ++closed; }
   void UnloadAll() override { ++unloadedAll; }
   void SetClipboardText(const std::string& text) override { clipboard.push_back(text); }
@@ -71,5 +78,8 @@ class FakeKavoHost : public KavoHost {
   }
   void SetScreenPointer(int16_t code) override { screenPointers.push_back(code); }
   void SetPicturePointer(int16_t code) override { picturePointers.push_back(code); }
+  std::string ShowParameterDialog() override {
+    return parameterDialog ? parameterDialog() : "Cancel";
+  }
   OutputObject* PictureOutput() override { return nullptr; }
 };

@@ -7,7 +7,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,18 @@ std::vector<std::string> Names(const std::string& folder) {
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
   return names;
+}
+
+// The id of a process that has ended (a child that exited and was waited for).
+pid_t DeadPid() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+void Put(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 mode_t ModeOf(const std::string& path) {
@@ -111,4 +126,143 @@ TEST(AtomicFile, ReadingNeverCreatesAndOnlyReadsRegularFiles) {
   for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7);
   ASSERT_TRUE(WriteFileAtomic(dir.File("big.bin"), big));
   EXPECT_EQ(ReadFileBytes(dir.File("big.bin")), big);
+}
+
+TEST(AtomicFile, WritesThroughLinksKeepingThem) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<const char*, const char*>> links;  // link name -> what it names
+    const char* written;                                     // where the bytes must land
+  };
+  const Case cases[] = {
+      {"link to a file", {{"l", "f"}}, "f"},
+      {"dangling link", {{"l", "new.ini"}}, "new.ini"},
+      {"dangling link into a subfolder", {{"l", "sub/new.ini"}}, "sub/new.ini"},
+      {"chain of links ending nowhere", {{"l", "m"}, {"m", "sub/end.ini"}}, "sub/end.ini"},
+      {"link from a subfolder, relative to it", {{"sub/l", "../f"}}, "f"},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder dir;
+    ASSERT_TRUE(EnsureDirectory(dir.File("sub")));
+    Put(dir.File("f"), "old");
+    for (const auto& [link, names] : c.links) fs::create_symlink(names, dir.File(link));
+    const std::string link = dir.File(c.links.front().first);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomic(link, "new", &error)) << c.what << ": " << error;
+    for (const auto& [name, names] : c.links) {
+      EXPECT_TRUE(fs::is_symlink(dir.File(name))) << c.what;
+      EXPECT_EQ(fs::read_symlink(dir.File(name)), names) << c.what;
+    }
+    EXPECT_EQ(ReadFileBytes(dir.File(c.written)), "new") << c.what;
+    EXPECT_EQ(ReadFileBytes(link), "new") << c.what;
+    if (std::string(c.written) != "f") {
+      EXPECT_EQ(ReadFileBytes(dir.File("f")), "old") << c.what;
+    }
+  }
+}
+
+TEST(AtomicFile, LinkCycleIsRefusedAndChangesNothing) {
+  ScratchFolder dir;
+  fs::create_symlink("b", dir.File("a"));
+  fs::create_symlink("a", dir.File("b"));
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomic(dir.File("a"), "x", &error));
+  EXPECT_NE(error.find(dir.File("a")), std::string::npos) << error;
+  std::vector<std::string> names = Names(dir.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(fs::is_symlink(dir.File("a")));
+}
+
+TEST(AtomicFile, LongestFileNameIsSaved) {
+  ScratchFolder dir;
+  const std::string name(255, 'n');
+  ASSERT_TRUE(WriteFileAtomic(dir.File(name), "x"));
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{name});
+}
+
+TEST(AtomicFile, SaveRemovesOnlyTheTemporaryFilesOfDeadSavesOfItsTarget) {
+  ScratchFolder dir;
+  const std::string dead = std::to_string(DeadPid());
+  const std::string alive = std::to_string(getppid());
+  std::vector<std::string> kept = {
+      ".group.sim.kavo71-save." + alive + ".aB3xYz",  // its process still runs
+      ".other.sim.kavo71-save." + dead + ".aB3xYz",   // another target's
+      ".group.sim.kavo71-save." + dead + ".aB3x",     // not a name we make
+      ".group.sim.kavo71-save." + dead + "x.aB3xYz",
+      ".group.sim.tmpaB3xYz",                         // not ours
+      "group.sim.kavo71-save." + dead + ".aB3xYz",
+  };
+  // Enough other files that the folder is listed in several parts.
+  for (int i = 0; i < 400; ++i) kept.push_back("filler-" + std::to_string(i) + std::string(40, 'f'));
+  for (const std::string& name : kept) Put(dir.File(name), "keep");
+  for (const char* random : {"aB3xYz", "000000", "zzzzzz", "Q1w2E3", "pLmKoN"})
+    Put(dir.File(".group.sim.kavo71-save." + dead + "." + random), "left by a killed save");
+  const std::string folderLike = ".group.sim.kavo71-save." + dead + ".folder";
+  const std::string linkLike = ".group.sim.kavo71-save." + dead + ".linkxx";
+  ASSERT_TRUE(EnsureDirectory(dir.File(folderLike)));
+  fs::create_symlink(kept.front(), dir.File(linkLike));
+
+  ASSERT_TRUE(WriteFileAtomic(dir.File("group.sim"), "new"));
+  std::vector<std::string> expected = kept;
+  expected.insert(expected.end(), {"group.sim", folderLike, linkLike});
+  std::sort(expected.begin(), expected.end());
+  std::vector<std::string> names = Names(dir.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, expected);
+}
+
+// A child saves a 3 MB file again and again and is killed with SIGKILL at a random moment. The
+// target must always hold one complete version, and the next normal save must tidy up.
+TEST(AtomicFile, SaveKilledMidwayLeavesOldOrNewAndTheNextSaveTidiesUp) {
+  ScratchFolder dir;
+  const std::string path = dir.File("big.sim");
+  const std::size_t size = 3u << 20;
+  const std::string versions[] = {std::string(size, 'o'), std::string(size, 'a'),
+                                  std::string(size, 'b')};
+  ASSERT_TRUE(WriteFileAtomic(path, versions[0]));
+  std::mt19937 rng(71);
+  std::size_t leftBehind = 0;
+  for (int round = 0; round < 25; ++round) {
+    int started[2];
+    ASSERT_EQ(pipe(started), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      close(started[0]);
+      if (write(started[1], "s", 1) != 1) _exit(1);
+      for (int v = 1;; v = 3 - v) WriteFileAtomic(path, versions[v]);
+    }
+    close(started[1]);
+    char byte;
+    const bool running = read(started[0], &byte, 1) == 1;
+    close(started[0]);
+    usleep(static_cast<useconds_t>(rng() % 30000));
+    kill(child, SIGKILL);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    ASSERT_TRUE(running);
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    ASSERT_TRUE(bytes == versions[0] || bytes == versions[1] || bytes == versions[2])
+        << "round " << round << ": " << (bytes ? bytes->size() : 0) << " bytes";
+    leftBehind += Names(dir.path()).size() - 1;
+  }
+  EXPECT_GT(leftBehind, 0u) << "no kill landed inside a save: the test shows nothing";
+  ASSERT_TRUE(WriteFileAtomic(path, "final"));
+  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"big.sim"});
+}
+
+// Native paths are the file system's bytes; program paths are Windows-1252 and get converted.
+TEST(AtomicFile, NativePathsArePassedOnUnchanged) {
+  ScratchFolder dir;
+  const std::string utf8 = dir.File("\xc3\xa9.gif");  // "é" in UTF-8
+  ASSERT_TRUE(WriteNativeFileAtomic(utf8, "native"));
+  ASSERT_TRUE(WriteFileAtomic(utf8, "program"));  // the same bytes read as "Ã©"
+  EXPECT_EQ(ReadNativeFileBytes(utf8), "native");
+  EXPECT_EQ(ReadFileBytes(utf8), "program");
+  std::vector<std::string> names = Names(dir.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"\xc3\x83\xc2\xa9.gif", "\xc3\xa9.gif"}));
+  std::string error;
+  EXPECT_FALSE(WriteNativeFileAtomic(dir.path(), "x", &error));
+  EXPECT_NE(error, "");
 }

@@ -61,6 +61,7 @@ TEST_F(ProfileTest, ReadsValuesByWindowsRules) {
       {"comment is not a key", "[A]\r\n;k=1\r\n", "A", ";k", "DEF"},
       {"value holds '=' and ';'", "[A]\r\nk=a=b;c\r\n", "A", "k", "a=b;c"},
       {"text after ']' ignored", "[A] ; note\r\nk=v\r\n", "A", "k", "v"},
+      {"value ends at its first NUL", std::string("[A]\r\nk=a\0b\r\n", 12), "A", "k", "a"},
       {"value cut at 4095", "[A]\r\nk=" + longValue + "\r\n", "A", "k", longValue.substr(0, 4095)},
   };
   for (const ReadCase& c : cases) {
@@ -184,6 +185,7 @@ TEST_F(ProfileTest, ListsSectionsAndEntriesInFileOrderWithoutCutting) {
     content += "LongKeyName" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
   content += "dup=2\r\n";
   content += "[Third]\r\nz=\r\nv=" + std::string(5000, 'y') + "\r\n";
+  content += std::string("nul=a\0b\r\n", 9);
   content.insert(content.find("[Third]"), "LongKeyName5=again\r\n");
   Put(content);
   EXPECT_EQ(profile::SectionNames(file_), (std::vector<std::string>{"First", "Big", "Third"}));
@@ -194,9 +196,10 @@ TEST_F(ProfileTest, ListsSectionsAndEntriesInFileOrderWithoutCutting) {
   EXPECT_EQ(big[599].first, "LongKeyName599");
   EXPECT_EQ(big[600].first, "dup");
   const auto third = profile::ReadSection(file_, "Third");
-  ASSERT_EQ(third.size(), 2u);
+  ASSERT_EQ(third.size(), 3u);
   EXPECT_EQ(third[0].second, "");
   EXPECT_EQ(third[1].second.size(), 4095u);
+  EXPECT_EQ(third[2].second, "a") << "a value ends at its first NUL";
   EXPECT_TRUE(profile::ReadSection(file_, "First").empty());
   EXPECT_TRUE(profile::ReadSection(file_, "Missing").empty());
 }

@@ -160,6 +160,8 @@ GdiSize QtPainterDevice::TextExtent(const std::string& text) {
   return {width, metrics.height()};
 }
 
+int32_t QtPainterDevice::FontAscent() { return QFontMetrics(font_, painter_.device()).ascent(); }
+
 uint32_t QtPainterDevice::GetPixel(int32_t x, int32_t y) {
   if (!image_ || x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return 0;
   return FromQColor(image_->pixelColor(x, y));

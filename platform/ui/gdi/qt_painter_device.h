@@ -25,6 +25,7 @@ class QtPainterDevice : public Device {
   QtPainterDevice& operator=(const QtPainterDevice&) = delete;
 
   void SetPen(int32_t width, uint32_t color) override;
+  void SetNullPen() override { painter_.setPen(Qt::NoPen); }
   void SetBrush(bool hollow, uint32_t color) override;
   void SetFont(const GdiFont& font) override;
   void SetTextColor(uint32_t color) override;
@@ -41,6 +42,7 @@ class QtPainterDevice : public Device {
   void SetTextAlign(uint16_t align) override { textAlign_ = align; }
   void TextOut(int32_t x, int32_t y, const std::string& text) override;
   GdiSize TextExtent(const std::string& text) override;
+  int32_t FontAscent() override;
   int32_t CurrentPenWidth() const override { return penWidth_; }
   uint32_t CurrentPenColor() const override { return penColor_bgr_; }
   GdiSize PixelSize() const override;

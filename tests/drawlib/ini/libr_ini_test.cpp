@@ -97,6 +97,19 @@ TEST_F(IniTest, ReadsAndWritesTheRegisteredFile) {
   EXPECT_TRUE(boxes_.empty());
 }
 
+TEST_F(IniTest, ValueEndsAtItsFirstNul) {
+  Put(std::string("[A]\r\nk=a\0b\r\nlead=\0b\r\n", 21));
+  IniRegisterFile(file_);
+  EXPECT_EQ(IniGetString("A", "k", ""), "a");
+  EXPECT_EQ(IniGetString("A", "lead", "d"), "");
+  clsFileINI group;
+  group.IniFilename(file_);
+  EXPECT_EQ(group.INIString("A", "k", ""), "a");
+  std::vector<std::string> keys, values;
+  group.INItoArray(keys, values, "A");
+  EXPECT_EQ(values, (std::vector<std::string>{"a", ""}));
+}
+
 TEST_F(IniTest, ReadSectionFillsTheTableOrLeavesItAlone) {
   Put("[S]\r\na=1\r\nb=2\r\n[Empty]\r\n");
   IniRegisterFile(file_);

@@ -219,7 +219,7 @@ class RescaleRecorder : public DocumentServices {
   RescaleRecorder() { SetDocumentServices(this); }
   ~RescaleRecorder() override { SetDocumentServices(nullptr); }
   void FileInit() override {}
-  void SpecRescale(ByteArray&, const std::string& label, float w, float h) override {
+  void SpecRescale(ByteArray&, std::string& label, float w, float h) override {
     labels.push_back(label);
     width = w;
     height = h;

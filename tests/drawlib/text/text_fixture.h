@@ -73,7 +73,7 @@ class PageDocuments : public DocumentServices {
   PageDocuments() { SetDocumentServices(this); }
   ~PageDocuments() override { SetDocumentServices(nullptr); }
   void FileInit() override {}
-  void SpecRescale(ByteArray&, const std::string&, float, float) override {}
+  void SpecRescale(ByteArray&, std::string&, float, float) override {}
   void SpecPrint(Device*, int16_t step, const std::string& text, int16_t& flags,
                  const StepData&, float x, float y) override {
     printed.push_back(std::to_string(step) + " " + text + " " + std::to_string(int(x)) + " " +

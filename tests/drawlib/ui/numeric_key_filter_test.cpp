@@ -41,6 +41,8 @@ TEST_F(NumericBox, TypesOnlyNumbers) {
                         Case{"-12", Qt::Key_Plus, "+", " 12"}, Case{"1.5", Qt::Key_Period, ".", "1.5"},
                         Case{"1,5", Qt::Key_Period, ".", "1.5"},  // the comma became the point
                         Case{"15", Qt::Key_Period, ".", "15."}, Case{"", Qt::Key_Minus, "-", "-"},
+                        Case{"15", Qt::Key_Comma, ",", "15,"},  // a decimal comma is typed
+                        Case{"1.5", Qt::Key_Comma, ",", "1.5"},  // but not a second separator
                         Case{"12", Qt::Key_Backspace, "\b", "1"}}) {
     box->setText(c.before);
     box->end(false);

@@ -14,7 +14,6 @@ TEST(NumericKeyFilter, DecidesEveryKindOfKey) {
            Case{13, "12", 0, "12", true},      // Enter moves on
            Case{'a', "12", 0, "12", false},    // letters swallowed
            Case{' ', "12", 0, "12", false},
-           Case{',', "12", 0, "12", false},
            Case{'7', "12", '7', "12", false},  // digits and Backspace pass
            Case{8, "12", 8, "12", false},
            Case{'-', "12", 0, "-12", false},   // minus negates the whole value
@@ -24,6 +23,13 @@ TEST(NumericKeyFilter, DecidesEveryKindOfKey) {
            Case{'-', "0", 0, " 0", false},     // never "-0"
            Case{'.', "1.5", 0, "1.5", false},  // a second point is refused
            Case{'.', "15", '.', "15", false},
+           Case{',', "25", ',', "25", false},   // a comma is the decimal separator too
+           Case{',', "", ',', "", false},
+           Case{',', "2,5", 0, "2,5", false},   // one separator per number, either kind
+           Case{',', "2.5", 0, "2.5", false},
+           Case{'.', "2,5", 0, "2,5", false},
+           Case{'-', "2,5", 0, "-2.5", false},  // a sign reads the comma as a point
+           Case{'+', "-2,5", 0, " 2.5", false},
            Case{'-', "", '-', "", false},      // in an empty box all three are typed
            Case{'.', "", '.', "", false},
        }) {

@@ -143,7 +143,7 @@ TEST_F(FrmKavoTest, TypingAValueAndEnterRecalculates) {
   const int16_t p = window->form().RowParameter(0);
   box->setFocus();
   QApplication::processEvents();
-  QTest::keyClicks(box, "7.5");
+  QTest::keyClicks(box, "7,5");  // a decimal comma is a decimal separator
   QTest::keyClick(box, Qt::Key_Return);
   QApplication::processEvents();
   EXPECT_FLOAT_EQ(gSimPar[static_cast<size_t>(p)].Value, 7.5f);

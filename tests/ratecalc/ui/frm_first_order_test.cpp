@@ -53,6 +53,8 @@ TEST_F(FirstOrderWindow, TypedValuesAreClampedAndFormatted) {
       {F::kTime, "100", "100.0"},       {F::kTime, "10000", "1.00E+4"},
       {F::kTime, "0.001", "0.010"},     {F::kPercent, "100", "99.999"},
       {F::kPercent, "0", "0.000001"},
+      {F::kTime, "100,5", "100.5"},     {F::kPercent, "25,5", "25.50"},  // decimal comma
+      {F::kRate, "0,5,3", "0.530"},     // a second separator is refused
   };
   for (const auto& c : cases) {
     EnterValue(c.box, c.keys);

@@ -65,6 +65,23 @@ TEST_F(HalvexWindow, TypingStartsANewNumberAndRecalculatesOnLeaving) {
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(HalvexWindow, DecimalCommaIsTheDecimalSeparator) {
+  struct Case { int box; const char* keys; const char* shown; } cases[] = {
+      {A::kTC, "25,5", "25.50"},
+      {A::kTC, "2,5,5", "2.55"},   // a second separator is refused
+      {A::kTC, "2,5.5", "2.55"},
+      {A::kTC, "2,5-", "-2.50"},   // the sign keeps the fraction
+      {A::kG, "13,25", "13.25"},
+  };
+  for (const auto& c : cases) {
+    FocusBox(window, window.txtKwant[c.box]);
+    TypeKeys(c.keys);
+    PressEnter();
+    EXPECT_EQ(Text(window.txtKwant[c.box]), c.shown) << c.keys;
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(HalvexWindow, EnterAsFirstKeyEmptiesTheBoxAndRecalculates) {
   FocusBox(window, window.txtKwant[A::kRate]);
   PressEnter();

@@ -23,6 +23,7 @@ inline void TypeKeys(const std::string& keys) {
   for (char c : keys) {
     int key = c >= '0' && c <= '9' ? Qt::Key_0 + (c - '0')
               : c == '.'           ? Qt::Key_Period
+              : c == ','           ? Qt::Key_Comma
               : c == '-'           ? Qt::Key_Minus
               : c == '+'           ? Qt::Key_Plus
                                    : Qt::Key_A + (c - 'a');

@@ -1,16 +1,12 @@
-#include "drawlib/ui/clipboard_text.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
+#include "drawlib/util/clipboard_text.h"
 
 #include "drawlib/util/error_location.h"
 #include "drawlib/util/file_error.h"
-#include "platform/ui/qt_text.h"
+#include "platform/clipboard.h"
 
 void ClipboardSetText(std::string_view text, std::string_view) {
   ErrorLocation = 5201;
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard) {
+  if (!ClipboardAddText(text)) {
     ErrorLocation = 5204;
     std::string message;
     int16_t show = 1;
@@ -18,6 +14,5 @@ void ClipboardSetText(std::string_view text, std::string_view) {
                  "Can't open Clipboard");
     return;
   }
-  clipboard->setText(ToQString(text));
   ErrorLocation = 5202;
 }
