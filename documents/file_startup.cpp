@@ -144,7 +144,7 @@ class FileStartupServices final : public DocumentServices {
   void SpecPrint(Device*, int16_t, const std::string&, int16_t&, const StepData&, float,
                  float) override {}
   std::string DataFileEntry(int16_t n) override { return FileDataRetrieve(n); }
-  // The live page array comes with "Drawing documents, part 2"; until then the field shows 0.
+  // Pages come with "Drawing documents, part 2"; until then the field shows 0.
   int16_t CurrentPageNumber() override { return 0; }
 };
 

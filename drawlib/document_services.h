@@ -22,7 +22,7 @@ class DocumentServices {
   // comes back with the new size.
   virtual void SpecRescale(ByteArray& data, std::string& headerLabel,
                            float newWidthMM, float newHeightMM) = 0;
-  // Draws the spectrum object of a step (Part 3.121): the step number, its label text, its box
+  // Draws the spectrum object of a step: the step number, its label text, its box
   // flags (bit 4 is set once the object is unpacked), its data and its anchor point.
   virtual void SpecPrint(Device* /*dc*/, int16_t /*stepIndex*/, const std::string& /*text*/,
                          int16_t& /*boxFlags*/, const StepData& /*data*/, float /*x*/,

@@ -6,8 +6,7 @@
 
 #include "mainwin/output_services.h"
 
-// Builds the plot document of the current simulation into the current drawing. Until the plot
-// document is built by the drawing documents, the current drawing is left as it is.
+// Builds the plot document of the current simulation into the current drawing.
 void CreatePlotDocument();
 // The drawing library's printed page rectangle (left, bottom, right, top).
 void PlotPageRegion(OutputRegion& region);

@@ -16,7 +16,7 @@ namespace {
 
 GlyphEntrySource entrySource;
 
-// Caret characters and the Symbol characters they stand for (Part 2.110's table).
+// Caret characters and the Symbol characters they stand for.
 struct SymbolPair {
   unsigned char caret;
   unsigned char symbol;

@@ -1,8 +1,8 @@
-// The text layer's glyph tables (Part 2.110): widths and texts of the 361 character codes (0..255
+// The text layer's glyph tables: widths and texts of the 361 character codes (0..255
 // characters, 256..360 the caret glyphs, caret character + 230) and the symbol map that turns
 // caret letters into Symbol-font characters. Rows 0..2 of the widths and strings serve the
 // built-in stroke fonts (row 0 is read), width rows 2..5 and string row 3 are filled by the
-// PostScript writer's character table (PSCharTableInit, Part 6.110): one store for both names.
+// PostScript writer's character table (PSCharTableInit): one store for both names.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-// Label attributes and text styles of the drawing library (Part 2.110): the twelve attribute
+// Label attributes and text styles of the drawing library: the twelve attribute
 // slots a label's style keys set, the masks of changed and deferred slots, the named styles and
 // font names, and the application of the slots to a device context or to PostScript.
 #pragma once

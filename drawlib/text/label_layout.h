@@ -1,4 +1,4 @@
-// Label layout and markup (Part 2.109): the parts of a LabelMarkup string, the measuring and
+// Label layout and markup: the parts of a LabelMarkup string, the measuring and
 // line breaking of its text, and the inline commands in braces met while a label is drawn.
 #pragma once
 

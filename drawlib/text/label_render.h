@@ -1,4 +1,4 @@
-// Label rendering (Part 2.111): one laid-out line of a label, character by character, on a
+// Label rendering: one laid-out line of a label, character by character, on a
 // device context (runs of named-font text, stroke glyphs of the built-in fonts) or as PostScript
 // label text for the PostScript writer.
 #pragma once

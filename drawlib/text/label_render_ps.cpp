@@ -1,4 +1,4 @@
-// The PostScript form of a label line (Part 2.111, LabelDrawPS): runs of text for the prolog's
+// The PostScript form of a label line (LabelDrawPS): runs of text for the prolog's
 // label procedures, with in-string codes for sub- and superscripts, italic, bold, underline and
 // Symbol runs; built-in glyphs as strokes through the polygon buffer.
 #include <cmath>

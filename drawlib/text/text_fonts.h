@@ -1,4 +1,4 @@
-// The fonts of the text layer (Part 2.110): the font description of the label font, the drawing
+// The fonts of the text layer: the font description of the label font, the drawing
 // and measuring fonts made from it, the font class, and the metrics every label is measured and
 // drawn with. Built-in stroke fonts (numbers 0..2) have no device font; named fonts (3..14) are
 // device fonts on a device context, or PostScript fonts named by the PostScript writer.

@@ -7,6 +7,7 @@
 #include "drawlib/pending_events.h"
 #include "engine/mainwin_services.h"
 #include "mainwin/ui/frm_kavo.h"
+#include "mainwin/ui/output_dialog_services.h"
 #include "output/postscript_writer.h"
 #include "platform/help_viewer.h"
 #include "platform/clipboard.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   {
     frmKavo window;
     RegisterMainWindowServices(&window.form());
+    OutputDialogServices outputDialogs(window);
     if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
     RegisterMainWindowServices(nullptr);
   }

@@ -1,5 +1,5 @@
 // A PostScript writer that records every emitter call as one text line, for the tests and fuzz
-// targets of the label layer. Its character table is a small stand-in for Part 6.110's: codes
+// targets of the label layer. Its character table is a small stand-in for the writer's: codes
 // 32..126 stand for themselves ("(", ")" and "\" escaped), every width is one digit width
 // (150) and code 31 holds the digit advance of the font row (556 Helvetica, 500 Times).
 #pragma once

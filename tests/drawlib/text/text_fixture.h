@@ -17,7 +17,7 @@
 #include "drawlib/text/text_fonts.h"
 #include "tests/drawlib/device_fixture.h"
 
-// The stroke byte of a grid value (Part 2.111): v XOR 64 for 0..63, 128 + |v| below 0.
+// The stroke byte of a grid value: v XOR 64 for 0..63, 128 + |v| below 0.
 inline char GridByte(int v) { return v >= 0 ? char(v ^ 64) : char(128 - v); }
 // A stroke string from grid points; a point (99, 99) stands for a pen up (254).
 inline std::string Strokes(std::initializer_list<std::pair<int, int>> points) {
