@@ -140,11 +140,11 @@ class FileStartupServices final : public DocumentServices {
                    float newHeightMM) override {
     SpecRescaleObject(data, headerLabel, newWidthMM, newHeightMM);
   }
-  // Spectrum objects are drawn by "Drawing documents, part 3"; until then they draw nothing.
+  // Spectrum objects are not drawn yet.
   void SpecPrint(Device*, int16_t, const std::string&, int16_t&, const StepData&, float,
                  float) override {}
   std::string DataFileEntry(int16_t n) override { return FileDataRetrieve(n); }
-  // Pages come with "Drawing documents, part 2"; until then the field shows 0.
+  // The page-number field shows 0 until pages carry one.
   int16_t CurrentPageNumber() override { return 0; }
 };
 

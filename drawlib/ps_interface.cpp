@@ -1,9 +1,5 @@
 #include "drawlib/ps_interface.h"
 
-#include "drawlib/pardata.h"
-
-PrinterPageSizes PrinterPage;
-
 namespace {
 PostScriptWriter* gWriter = nullptr;
 }
@@ -45,9 +41,3 @@ void PSHeader(const std::string& title, float x1, float y1, float x2, float y2) 
   if (gWriter) gWriter->PSHeader(title, x1, y1, x2, y2);
 }
 std::string PSTrailer() { return gWriter ? gWriter->PSTrailer() : std::string(); }
-int32_t PrinterSetup(int16_t& options) { return gWriter ? gWriter->PrinterSetup(options) : 0; }
-
-bool PageIsLandscape(float w, float h) {
-  const float direction = Pardata[20].Default;
-  return (direction < 0.5f && w < h) || (direction > 0.5f && w > h);
-}

@@ -1,11 +1,13 @@
-// What the drawing library needs of the PostScript writer and the printer set-up. The output
-// subsystem implements PostScriptWriter and registers it at start-up; until then the emitters do
-// nothing and PrinterSetup reports no printer.
+// What the drawing library needs of the PostScript writer. The output subsystem implements
+// PostScriptWriter and registers it at start-up; until then the emitters do nothing. The printer
+// set-up has its own seam (printer_interface.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "drawlib/printer_interface.h"
 
 class PostScriptWriter {
  public:
@@ -29,9 +31,6 @@ class PostScriptWriter {
                         float /*y2*/) {}
   // Ends the document and returns its whole text.
   virtual std::string PSTrailer() { return ""; }
-  // Returns the printer's device context (0: no printer) and stores the printer page sizes.
-  // A writer without a printer answers 0.
-  virtual int32_t PrinterSetup(int16_t& /*options*/) { return 0; }
 };
 
 // Registers the writer (not owned); nullptr removes it.
@@ -50,23 +49,3 @@ void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
                      std::vector<std::string>& strings);
 void PSHeader(const std::string& title, float x1, float y1, float x2, float y2);
 std::string PSTrailer();
-int32_t PrinterSetup(int16_t& options);
-
-// The option word with which the preferences query the printer.
-inline constexpr int16_t kPrinterSetupQuery = 63;
-
-// Printer page sizes in world units, 0 until PrinterSetup has stored them.
-struct PrinterPageSizes {
-  int32_t paperWidth = 0;
-  int32_t paperHeight = 0;
-  int32_t printableWidth = 0;
-  int32_t printableHeight = 0;
-};
-extern PrinterPageSizes PrinterPage;
-
-// Twips to world units (40.2 / 56.7).
-inline constexpr float kTwipsToWorld = 0.7089947f;
-
-// True when a w by h shape agrees with the print direction of row 20 (portrait w < h,
-// landscape w > h).
-bool PageIsLandscape(float w, float h);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "mainwin/form_controls.h"
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 class OutputObject;
 

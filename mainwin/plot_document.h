@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 // Builds the plot document of the current simulation into the current drawing.
 void CreatePlotDocument();

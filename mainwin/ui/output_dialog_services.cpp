@@ -1,5 +1,7 @@
 #include "mainwin/ui/output_dialog_services.h"
 
+#include "output/output_registration.h"
+
 #include "mainwin/plot_document.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "output/ui/output_dialogs.h"
@@ -12,6 +14,15 @@ OutputDialogServices::OutputDialogServices(frmKavo& window) : window_(window) {
 OutputDialogServices::~OutputDialogServices() {
   RegisterOutputHost(nullptr);
   RegisterOutputServices(nullptr);
+}
+
+void OutputDialogServices::ExportBySpec(const std::string& spec) {
+  PrintAndExportServices().ExportBySpec(spec);
+}
+
+void OutputDialogServices::RenderOutput(const OutputRegion& region, int16_t firstStep,
+                                        int16_t lastStep, int16_t blackOnWhite, int16_t flags) {
+  PrintAndExportServices().RenderOutput(region, firstStep, lastStep, blackOnWhite, flags);
 }
 
 void OutputDialogServices::PrintWithPreview() {

@@ -3,7 +3,7 @@
 // window's repaint. Registered while the main window lives.
 #pragma once
 
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 #include "output/output_host.h"
 
 class frmKavo;
@@ -13,9 +13,10 @@ class OutputDialogServices final : public OutputServices, public OutputHost {
   explicit OutputDialogServices(frmKavo& window);
   ~OutputDialogServices() override;
 
-  // OutputServices: exports and the renderer stay with the export entry.
-  void ExportBySpec(const std::string&) override {}
-  void RenderOutput(const OutputRegion&, int16_t, int16_t, int16_t, int16_t) override {}
+  // OutputServices: exports and the renderer are those of the export entry.
+  void ExportBySpec(const std::string& spec) override;
+  void RenderOutput(const OutputRegion& region, int16_t firstStep, int16_t lastStep,
+                    int16_t blackOnWhite, int16_t flags) override;
   void PrintWithPreview() override;
   std::string ExportDialog(const std::string& settings) override;
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "drawlib/ini/libr_ini.h"
-#include "output/bottom_label_text.h"
+#include "output/bottom_label.h"
 #include "output/footer_fields.h"
 #include "output/ui/twips_layout.h"
 #include "platform/ui/qt_text.h"

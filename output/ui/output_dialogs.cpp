@@ -1,5 +1,7 @@
 #include "output/ui/output_dialogs.h"
 
+#include "output/print_with_preview.h"
+
 #include <memory>
 
 #include "drawlib/device/world_window.h"

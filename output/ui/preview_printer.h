@@ -11,6 +11,4 @@ QPrinter& SharedPrinter();
 void PreviewPrinterSetup();
 // The printer's device name ("" for none).
 const char* PrinterDeviceName();
-// Draws the current drawing's page on the shared printer, the footer under it when preference
-// 48 asks for it, and ends the print job.
-void PrintCurrentPage();
+

@@ -1,5 +1,9 @@
 #include "output/ui/zef1_prev.h"
 
+#include "drawlib/text/text_fonts.h"
+
+#include "drawlib/device/pen_cache.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -229,9 +233,14 @@ void Zef1Prev::DrawPicture() {
   float x1, y1, x2, y2;
   TargetWorldRect(x1, y1, x2, y2);
   SetWorldWindow(picPrintSetup, x1, y1, x2, y2);
+  // The page picture is a new target for the library's pen and brush.
+  PenSetAPI(picPrintSetup->DeviceContext(), 1, int32_t(SchemeForeColor), 4);
   LabelAttrReset(picPrintSetup->DeviceContext());
   OutputFlags = kOutputFlagsScreen;
   RedrawDrawing(picPrintSetup->DeviceContext(), 0, StepCountGet(), 0);
+  // The picture's pen and font are released before its device goes away.
+  PenSetAPI(picPrintSetup->DeviceContext(), 0, 0, 0);
+  FontSetAPI(picPrintSetup->DeviceContext(), 0);
   picPrintSetup->EndDrawing();
   DrawOptions = options;
   ShowFrame();

@@ -4,20 +4,12 @@
 #include <cstdint>
 
 #include "platform/byte_reader.h"
+#include "platform/gdi/metafile_records.h"
 #include "platform/cp1252.h"
 
 namespace {
 
-enum EmfRecord : uint32_t {
-  kPolygon = 3, kPolyline = 4, kPolyPolygon = 8, kSetWindowExt = 9, kSetWindowOrg = 10,
-  kSetViewportExt = 11, kSetViewportOrg = 12, kEof = 14, kSetPixel = 15, kSetMapMode = 17,
-  kSetBkMode = 18, kSetPolyFillMode = 19, kSetTextAlign = 22, kSetTextColor = 24,
-  kSetBkColor = 25, kMoveTo = 27, kSaveDc = 33, kRestoreDc = 34, kSelectObject = 37,
-  kCreatePen = 38, kCreateBrush = 39, kDeleteObject = 40, kEllipse = 42, kRectangle = 43,
-  kRoundRect = 44, kCreatePalette = 49, kLineTo = 54, kCreateFontW = 82, kExtTextOutA = 83,
-  kExtTextOutW = 84, kPolygon16 = 86, kPolyline16 = 87, kPolyPolygon16 = 91,
-  kCreateMonoBrush = 93, kCreateDibPatternBrush = 94, kExtCreatePen = 95,
-};
+using namespace emf;
 
 constexpr uint32_t kPenStyleNull = 5;
 constexpr uint32_t kBrushSolid = 0, kBrushNull = 1, kBrushHatched = 2;

@@ -1,21 +1,11 @@
 #include "platform/gdi/wmf_reader.h"
 
 #include "platform/byte_reader.h"
+#include "platform/gdi/metafile_records.h"
 
 namespace {
 
-enum WmfFunction : uint16_t {
-  kEof = 0x0000, kSaveDc = 0x001E, kCreatePalette = 0x00F7, kSetBkMode = 0x0102,
-  kSetMapMode = 0x0103, kSetPolyFillMode = 0x0106, kRestoreDc = 0x0127, kSelectObject = 0x012D,
-  kSetTextAlign = 0x012E, kDibCreatePatternBrush = 0x0142, kDeleteObject = 0x01F0,
-  kCreatePatternBrush = 0x01F9, kSetBkColor = 0x0201, kSetTextColor = 0x0209,
-  kSetWindowOrg = 0x020B, kSetWindowExt = 0x020C, kSetViewportOrg = 0x020D,
-  kSetViewportExt = 0x020E, kLineTo = 0x0213, kMoveTo = 0x0214, kCreatePenIndirect = 0x02FA,
-  kCreateFontIndirect = 0x02FB, kCreateBrushIndirect = 0x02FC, kPolygon = 0x0324,
-  kPolyline = 0x0325, kEllipse = 0x0418, kRectangle = 0x041B, kSetPixel = 0x041F,
-  kTextOut = 0x0521, kPolyPolygon = 0x0538, kRoundRect = 0x061C, kCreateRegion = 0x06FF,
-  kExtTextOut = 0x0A32,
-};
+using namespace wmf;
 
 constexpr uint16_t kPenStyleNull = 5;
 constexpr uint16_t kBrushSolid = 0, kBrushHatched = 2;

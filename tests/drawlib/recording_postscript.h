@@ -57,7 +57,6 @@ class RecordingPostScript : public PostScriptWriter {
     widths[31 * 6 + 3] = 556;
     widths[31 * 6 + 4] = 500;
   }
-  int32_t PrinterSetup(int16_t&) override { return 0; }
 
   // Lines of the log that start with the prefix.
   std::vector<std::string> Calls(const std::string& prefix) const {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 class RecordingOutputServices : public OutputServices {
  public:

@@ -1,7 +1,7 @@
 #include "output/layout_model.h"
 
 #include "drawlib/text/label_attrs.h"
-#include "tests/output/output_fixture.h"
+#include "tests/output/output_model_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "drawlib/ini/ini_support.h"
 #include "drawlib/steps/step_list.h"
-#include "tests/output/output_fixture.h"
+#include "tests/output/output_model_fixture.h"
 
 namespace {
 

@@ -12,7 +12,14 @@
 
 #include "drawlib/device/world_window.h"
 #include "drawlib/ini/libr_ini.h"
-#include "output/bottom_label_text.h"
+#include "documents/file_dialog.h"
+#include "drawlib/app_hooks_kavo.h"
+#include "drawlib/steps/step_list.h"
+#include "tests/support/msgbox_recorder.h"
+#include "output/bottom_label.h"
+#include "output/output_printer.h"
+#include "output/printer_control.h"
+#include "output/ui/qt_output_printer.h"
 #include "output/ui/frm_bottom_text.h"
 #include "output/ui/frm_pref1.h"
 #include "output/ui/output_dialogs.h"
@@ -20,7 +27,7 @@
 #include "output/ui/preview_printer.h"
 #include "output/ui/zef1_export.h"
 #include "output/ui/zef1_prev.h"
-#include "tests/output/output_fixture.h"
+#include "tests/output/output_model_fixture.h"
 
 namespace {
 
@@ -38,7 +45,7 @@ class OutputDialogs : public OutputModelTest {
  protected:
   void SetUp() override {
     OutputModelTest::SetUp();
-    BottomLabelTextReset();
+    BottomLabelReset();
     for (int i = 0; i <= 11; ++i) gSimPar[i].Name = "P" + std::to_string(i);
   }
   std::string Position(const char* key) {
@@ -111,11 +118,26 @@ TEST_F(OutputDialogs, PreviewOpensFooterAndLayoutWithoutLosingItsState) {
 
 TEST_F(OutputDialogs, PrintWithFullPageGivesOnePdfPageWithTheFooter) {
   ScratchFolder folder;
+  MsgBoxRecorder boxes;
   const std::string pdf = folder.File("preview.pdf");
-  SharedPrinter().setOutputFormat(QPrinter::PdfFormat);
-  SharedPrinter().setOutputFileName(QString::fromStdString(pdf));
+  // The program's printer, printing to a PDF file whose name the file dialog gives.
+  QtOutputPrinter printer(true);
+  SetOutputPrinter(&printer);
+  PrinterControlRegister();
+  KavoHooks hooks;  // the footer is the application's caption line
+  SetAppHooks(&hooks);
+  struct PdfName : FileDialogService {
+    std::string path;
+    std::string Show(const FileDialogRequest&) override { return path; }
+  } name;
+  name.path = pdf;
+  SetFileDialogService(&name);
   Pardata[48].Default = 1;
   IniPutString("ExportButtons", "DrawingName", "Print Scale|");
+  // A drawing to print: a line and a label.
+  StepCreate(0, -2000, -1000, "", StepData{});
+  StepCreate(1, 2000, 1000, "", StepData{});
+  StepCreate(kStepLabel, -1500, 500, "F  H = 4 > Hz 123", StepData{});
   OutputObject* before = OutputTarget;
   WhenUp<Zef1Prev>([](Zef1Prev* d) { d->cmdPrintPrev_Click(8); });
   PrintWithPreview(nullptr);
@@ -125,12 +147,18 @@ TEST_F(OutputDialogs, PrintWithFullPageGivesOnePdfPageWithTheFooter) {
   info.start("pdfinfo", {QString::fromStdString(pdf)});
   info.waitForFinished();
   const QByteArray infoText = info.readAllStandardOutput();
+  for (const auto& b : boxes.texts()) ADD_FAILURE() << "box: " << b;
   EXPECT_TRUE(QString(infoText).contains(QRegularExpression("Pages:\\s+1\\n")))
       << infoText.toStdString();
   QProcess text;
   text.start("pdftotext", {QString::fromStdString(pdf), "-"});
   text.waitForFinished();
-  EXPECT_TRUE(text.readAllStandardOutput().contains("VIREO Scale: 1.00"));
+  const QByteArray footer = text.readAllStandardOutput();
+  EXPECT_TRUE(footer.contains("VIREO Scale: 1.00")) << footer.toStdString();
+  SetFileDialogService(nullptr);
+  PrinterControlReset();
+  SetOutputPrinter(nullptr);
+  SetAppHooks(nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 namespace {
 
