@@ -15,6 +15,7 @@
 #include "drawlib/text/glyph_tables.h"
 #include "drawlib/text/label_draw.h"
 #include "drawlib/text/label_layout.h"
+#include "fuzz/fuzz_check.h"
 #include "fuzz/silent_boxes.h"
 #include "platform/gdi/recording_device.h"
 #include "tests/drawlib/recording_postscript.h"
@@ -74,15 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int16_t flagChoices[4] = {3, 5, 16, 32};
   StepBoxRec box;
   LabelDraw(&dc, 1, 0xFFFF, label, box, StepData{}, 100.0f, -200.0f, flagChoices[(options >> 1) & 3]);
-  if (!Finite(box)) __builtin_trap();
-  if (OutputFlags != output) __builtin_trap();
+  FuzzCheck(Finite(box), "a label's box is finite");
+  FuzzCheck(OutputFlags == output, "the output word is as before the label");
 
   // The layout alone, stopping at the first break, on what is left after the label's ">".
   std::string text = LabelText(label);
   StepBoxRec layoutBox;
   int16_t changed = 0;
   LabelLayout(&dc, label.empty() ? 'F' : label[0], text, changed, layoutBox, 8 | 16);
-  if (!Finite(layoutBox)) __builtin_trap();
+  FuzzCheck(Finite(layoutBox), "a layout's box is finite");
   FontSetAPI(&dc, 0);
   TextMeasureDevice = nullptr;
   return 0;

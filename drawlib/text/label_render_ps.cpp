@@ -52,7 +52,7 @@ class PSRuns {
   void Char(const std::string& s, bool symbol, int ss) {
     if (open_ && symbol_ != symbol) Close();
     if (!open_) {
-      run_ = symbol ? "(\\025" : "(";
+      run_ = symbol ? " (\\025" : " (";
       open_ = true;
       symbol_ = symbol;
     }
@@ -66,7 +66,7 @@ class PSRuns {
   // A style code inside the current (or a new) plain run.
   void Code(const char* code) {
     if (!open_) {
-      run_ = "(";
+      run_ = " (";
       open_ = true;
       symbol_ = false;
     }

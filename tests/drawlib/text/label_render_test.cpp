@@ -57,6 +57,46 @@ TEST_F(LabelRenderTest, MetafileTargetsPlaceEveryRunAtItsOwnPoint) {
             (std::vector<std::string>{"Text 0 72 ab", "Text 206 72 a", "Text 309 72 c"}));
 }
 
+TEST_F(LabelRenderTest, CaretsOfNamedFonts) {
+  Draw("X > ^^^T^H");
+  const auto texts = dc.Calls("Text ");
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "Text 0 72 ^");  // "^^" is one caret
+  EXPECT_EQ(texts[1], "Text 103 72 Q");  // "^T" is the Symbol Q (theta)
+  EXPECT_EQ(FontBefore(texts[1]), "Font Symbol -207 0 400");
+  // "^H" is no Symbol character: the built-in command glyph runs, drawing nothing.
+  EXPECT_EQ(dc.Count("Polyline"), 0u);
+}
+
+TEST_F(LabelRenderTest, StyleBoldSurvivesTheLayoutsSwitchOff) {
+  Draw("X P = 2 > a^jb");
+  const auto texts = dc.Calls("Text ");
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(FontBefore(texts[0]), "Font Arial -207 0 700");
+  EXPECT_EQ(FontBefore(texts[1]), "Font Arial -207 0 400");
+}
+
+TEST_F(LabelRenderTest, ColourCommandCarriesIntoTheNextLine) {
+  Draw("X O = 0 > 0{C=4}0{/}0");
+  std::vector<std::string> pens;
+  for (const std::string& l : dc.log)
+    if (l.rfind("Pen ", 0) == 0) pens.push_back(l);
+  ASSERT_FALSE(pens.empty());
+  EXPECT_EQ(pens.back(), "Pen 1 " + ColorText(ColorScheme.ColorPalette[4]));
+  EXPECT_EQ(dc.Count("Polyline"), 3u);
+}
+
+TEST_F(LabelRenderTest, SymbolQIsThePlainQOfTheBuiltInFonts) {
+  glyphs['Q'] = GlyphEntry(160, "UC");
+  std::string text = "^$Q";
+  StepBoxRec box;
+  int16_t changed = 0;
+  LabelAttrStack(&dc, "O = 0 ", 2);
+  LabelLayout(&dc, 'X', text, changed, box, 8);
+  LabelAttrStack(&dc, "", 4);
+  EXPECT_EQ(box.x2, 154);  // 160 / 150 of the digit width
+}
+
 TEST_F(LabelRenderTest, NamedFontStylesSplitRuns) {
   Draw("X > a^Jbc^jd_e|2");
   const auto texts = dc.Calls("Text ");
@@ -217,13 +257,14 @@ class LabelPostScriptTest : public TextFixture {
 
 TEST_F(LabelPostScriptTest, SubscriptThenSuperscriptWritesOffThenOn) {
   Draw("X > H|2~3");
-  EXPECT_EQ(ps.buffer, " _LbINI(H\\0102\\011\\0123\\013) _LbTXT _LbEND");
+  EXPECT_EQ(ps.buffer, " _LbINI (H\\0102\\011\\0123\\013) _LbTXT _LbEND");
 }
 
 TEST_F(LabelPostScriptTest, RunsCarryStyleCodesAndSymbolRunsStartWith025) {
   Draw("X > a^Ib^ic_^ad\\(");
   EXPECT_EQ(ps.buffer,
-            " _LbINI(a\\017b\\020\\023c\\024) _LbTXT(\\025a) _LbTXT(d) _LbTXT(\\() _LbTXT _LbEND");
+            " _LbINI (a\\017b\\020\\023c\\024) _LbTXT (\\025a) _LbTXT (d) _LbTXT (\\() _LbTXT"
+            " _LbEND");
   // The digit space was drawn as built-in glyph 92 and the current point moved past it.
   const auto moves = ps.Calls("XY -997");
   ASSERT_GE(moves.size(), 4u);
@@ -234,8 +275,8 @@ TEST_F(LabelPostScriptTest, RunsCarryStyleCodesAndSymbolRunsStartWith025) {
 TEST_F(LabelPostScriptTest, SymbolCodesFrom128AreOctalAndMarksAreNestedLabels) {
   Draw("X > ^A x{KU+}");
   EXPECT_EQ(ps.buffer,
-            " _LbINI(\\025\\256) _LbTXT( x) _LbTXT"
-            " _LbINI( ) _LbTXT _LbEND _LbINI(+) _LbTXT _LbEND _LbEND");
+            " _LbINI (\\025\\256) _LbTXT ( x) _LbTXT"
+            " _LbINI ( ) _LbTXT _LbEND _LbINI (+) _LbTXT _LbEND _LbEND");
 }
 
 TEST_F(LabelPostScriptTest, BuiltInGlyphsAreStrokesRelativeToTheAnchor) {
