@@ -9,7 +9,10 @@
 #include <sstream>
 
 #include "documents/data_file.h"
+#include "documents/file_startup.h"
+#include "drawlib/document_services.h"
 #include "documents/plot_document.h"
+#include "documents/spec_record.h"
 #include "drawlib/app_hooks_kavo.h"
 #include "drawlib/steps/step_list.h"
 #include "engine/calc_spectrum.h"
@@ -54,16 +57,26 @@ class EpsExportTest : public OutputTest {
     OutputTest::SetUp();
     DataFileSetBytes(ReadBytes(KAVO71_DAT_PATH));
     PostScriptWriterRegister();
+    DocumentServicesRegister();  // spectrum objects are drawn by the documents
     SetAppHooks(&hooks_);
-    // An AB simulation on a 600-point grid, calculated as the main window would.
+    // An AB simulation on a 600-point grid, calculated as the main window would, with the
+    // picture's vertical scale and baseline the plot takes its heights from.
+    gVertScale = 5000;
+    gBaseLnTwips = gExpBaseLnTwips = 4600;
+    gDiffBaseLnTwips = 1500;
     LoadSimTypeTables(2);
     gNumPts = 600;
     RedimSpectrum(gNumPts);
     gHzPerPt = gSpectHz / gNumPts;
     CalcSpectrum(-1);
+    // The printed spectrum box as the main window keeps it (world units).
+    gPrintBoxWidth = 7000;
+    gPrintBoxHeight = 4000;
+    gSpec.MHz = 200;  // the axis in ppm
   }
   void TearDown() override {
     SetAppHooks(nullptr);
+    SetDocumentServices(nullptr);
     SetPostScriptWriter(nullptr);
     OutputTest::TearDown();
   }
@@ -100,7 +113,7 @@ TEST_F(EpsExportTest, ThePlotOfASimulationIsAnEpsFileGhostscriptDrawsInsideItsBo
   EXPECT_GE(drawn[1], header[1] - 1);
   EXPECT_LE(drawn[2], header[2] + 1);
   EXPECT_LE(drawn[3], header[3] + 1);
-  EXPECT_GT(drawn[2] - drawn[0], 20) << "hardly anything drawn";
+  EXPECT_GT(drawn[2] - drawn[0], 100) << "hardly anything drawn";
 }
 
 }  // namespace
