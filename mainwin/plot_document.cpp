@@ -3,7 +3,7 @@
 #include "drawlib/params_apply.h"
 #include "drawlib/steps/step_list.h"
 
-void CreatePlotDocument() {}
+void CreatePlotDocument(int16_t /*mode*/) {}
 
 void PlotPageRegion(OutputRegion& region) {
   region.left = PrintableRect.left;

@@ -19,6 +19,11 @@
 
 namespace {
 
+std::string& FailReason() {
+  static std::string reason;
+  return reason;
+}
+
 void SetError(std::string* error, const std::string& what, int err) {
   // The untranslated system text: messages are Windows-1252, a translated one could be UTF-8.
   const char* reason = ::strerrordesc_np(err);
@@ -64,6 +69,10 @@ mode_t NewFileMode() {
 
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
   if (error) error->clear();
+  if (!FailReason().empty()) {
+    if (error) *error = FailReason();
+    return false;
+  }
   if (path.empty()) {
     if (error) *error = "No file name given.";
     return false;
@@ -126,6 +135,8 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
 }
 
 void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
+
+void AtomicWriteFailForTests(const std::string& reason) { FailReason() = reason; }
 
 std::optional<std::string> ReadFileBytes(std::string_view path) {
   // O_NONBLOCK: opening a FIFO must not hang; only regular files are read.
