@@ -1,5 +1,6 @@
-// Test fixture of the group file: fresh engine and groups state, a scratch folder, a fixed
-// clock (2024-03-05 14:07:09), recorded message boxes and unsynced atomic saves.
+// Test fixture of the groups: fresh engine, drawing-library, clipboard and groups state, a
+// scratch folder with the settings file registered, a fixed clock (2024-03-05 14:07:09),
+// recorded message boxes and unsynced atomic saves.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,10 +10,14 @@
 #include <iterator>
 #include <string>
 
+#include "drawlib/drawlib_init.h"
+#include "drawlib/ini/libr_ini.h"
+#include "drawlib/pardata.h"
 #include "engine/engine_globals.h"
 #include "groups/group_clock.h"
 #include "groups/sim_item.h"
 #include "platform/atomic_file_seam.h"
+#include "platform/clipboard.h"
 #include "tests/support/msgbox_recorder.h"
 #include "tests/support/scratch_folder.h"
 
@@ -39,6 +44,10 @@ class GroupsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetEngineState();
+    DrawLibReset();
+    PardataBuild();
+    ClipboardReset();
+    IniRegisterFile(folder.File("KAVO71.ini"));
     GroupsReset();
     SetGroupClock(&FixedClock);
     AtomicWriteSkipSyncForTests(true);
@@ -46,6 +55,9 @@ class GroupsTest : public ::testing::Test {
   void TearDown() override {
     AtomicWriteFailForTests("");
     GroupsReset();
+    ClipboardReset();
+    IniResetForTests();
+    DrawLibReset();
     ResetEngineState();
   }
   // An item of type 2 (AB) with parameter values "1", "2", ... and increments "0.5".
