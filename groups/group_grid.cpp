@@ -104,5 +104,5 @@ void GridCloneCol(GroupGrid& grid, int col) {
     return;
   }
   grid.SetCols(grid.Cols() + 1);
-  for (int c = grid.Cols() - 2; c >= col + 1; --c) GridMoveCol(grid, c, c + 1);
+  for (int c = grid.Cols() - 2; c >= col; --c) GridMoveCol(grid, c, c + 1);
 }
