@@ -6,6 +6,7 @@
 #include "documents/ui/qt_file_dialog.h"
 #include "drawlib/pending_events.h"
 #include "engine/mainwin_services.h"
+#include "groups/ui/program_groups.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "platform/help_viewer.h"
 #include "platform/clipboard.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     frmKavo window;
+    ProgramGroups groups(window);
     RegisterMainWindowServices(&window.form());
     if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
     RegisterMainWindowServices(nullptr);
