@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "documents/page_record.h"
+#include "drawlib/device/world_window.h"
 #include "engine/engine_globals.h"
 
 inline constexpr int kGroupItems = 25;  // items 0..24
 inline constexpr int16_t kLastGroupItem = 24;
 inline constexpr int16_t kPeakListType = 44;  // an imported peak list: no type button
-inline constexpr float kWorldUnitsPerMM = 40.2f;
 
 // One saved simulation; every field is text, numbers included.
 struct SimItem {

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int16_t kPointerDefault = 0;
+[[maybe_unused]] constexpr int16_t kPointerDefault = 0;  // clang counts its uses as unused
 constexpr int16_t kPointerWestEast = 9;
 constexpr int16_t kLeftButton = 1;
 constexpr int16_t kRightButton = 2;
