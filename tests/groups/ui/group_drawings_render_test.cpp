@@ -17,23 +17,10 @@
 #include "engine/sim_catalogue.h"
 #include "groups/group_tables.h"
 #include "platform/ui/gdi/qt_painter_device.h"
+#include "tests/drawlib/device_fixture.h"
 #include "tests/groups/editor_fixture.h"
 
 namespace {
-
-class ImageTarget : public OutputObject {
- public:
-  ImageTarget(int w, int h) : w_(w), h_(h) {}
-  void SetForeColor(uint32_t) override {}
-  void SetBackColor(uint32_t) override {}
-  void SetDrawStyle(int16_t) override {}
-  void SetDrawMode(int16_t) override {}
-  float WidthTwips() const override { return float(w_) * 15.0f; }
-  float HeightTwips() const override { return float(h_) * 15.0f; }
-
- private:
-  int w_, h_;
-};
 
 class GroupDrawingsTest : public EditorTest {
  protected:
@@ -46,7 +33,7 @@ class GroupDrawingsTest : public EditorTest {
     const int w = 1000, h = static_cast<int>(1000 * (y2 - y1) / (x2 - x1));
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
-    ImageTarget target(w, h);
+    TwipTarget target(15.0f * static_cast<float>(w), 15.0f * static_cast<float>(h));
     OutputTarget = &target;
     OutputFlags = kOutputFlagsScreen;
     ASSERT_TRUE(SetWorldWindow(&target, x1, y1, x2, y2));
