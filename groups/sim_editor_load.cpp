@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int32_t kEditorHelp = 2210;
-
 std::string EditorCaption(const std::string& path) {
   return "Simulation Group Editor [" + path + "]";
 }
@@ -224,4 +222,4 @@ void SimEditor::cmdSimExit_Click() {
   Hide();
 }
 
-void SimEditor::cmdHelp_Click() { Help().ShowTopic(helpFolder_, kEditorHelp); }
+void SimEditor::cmdHelp_Click() { Help().ShowTopic(helpFolder_, HelpContextIds::kSimulationEditor); }

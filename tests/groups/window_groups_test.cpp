@@ -62,6 +62,28 @@ TEST_F(WindowGroupsTest, StepButtonsReportOnlyWhatHappened) {
   EXPECT_THAT(Printed(), ElementsAre("Previous Sim is Empty (no data)"));
 }
 
+TEST_F(WindowGroupsTest, SaveOffersTheNameInTheCaptionOrTheTypeCaption) {
+  Load();
+  struct Case {
+    int16_t item;
+    const char* caption;
+    std::string offered;
+  };
+  const Case cases[] = {{9, "10.", form.TypeCaption()},
+                        {4, " 5. (Empty)", "(Empty)"},
+                        {1, " 2. A && B", "A & B"}};
+  for (const Case& c : cases) {
+    form.Controls().SetCaption(Ctl::mnuS, c.item, c.caption);
+    boxes.CancelInput();
+    groups.mnuS_Click(c.item);
+    EXPECT_EQ(boxes.last().defaultText, c.offered) << c.caption;
+    EXPECT_EQ(boxes.last().title, "Save Spectrum ");
+  }
+  EXPECT_THAT(boxes.last().text,
+              HasSubstr("This is item 2 in the Simulation Group: [" + DefaultGroup() + "]"));
+  EXPECT_EQ(ReadAll(DefaultGroup()).find("SaveRestore 1"), std::string::npos);
+}
+
 TEST_F(WindowGroupsTest, AFailedSaveKeepsBothFilesAndSaysWhy) {
   Load();
   bool saved = false;
