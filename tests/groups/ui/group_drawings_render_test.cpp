@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "documents/file_location.h"
+#include "documents/file_startup.h"
 #include "documents/spec_packet.h"
 #include "documents/spec_record.h"
 #include "drawlib/color_scheme.h"
@@ -14,6 +16,7 @@
 #include "drawlib/device/redraw_drawing.h"
 #include "drawlib/device/world_window.h"
 #include "drawlib/steps/step_list.h"
+#include "drawlib/text/label_attrs.h"
 #include "engine/sim_catalogue.h"
 #include "groups/group_tables.h"
 #include "platform/ui/gdi/qt_painter_device.h"
@@ -24,12 +27,29 @@ namespace {
 
 class GroupDrawingsTest : public EditorTest {
  protected:
+  // The labels' glyphs come from the program data file; the styles and palette are the
+  // library's defaults.
+  void SetUp() override {
+    EditorTest::SetUp();
+    FileStartupReset();
+    FileLocation[kLocDataFile] = KAVO71_DAT_PATH;
+    DocumentServicesRegister();
+    for (int i = 0; i < 16; ++i) ColorScheme.ColorPalette[size_t(i)] = DefaultColorRGB(i);
+    ColorScheme.ColorPalette[16] = DefaultColorRGB(0);
+    SchemePaletteFlag = true;
+    SchemeBackColor = 0xFFFFFF;
+    StylesInit(9);
+    StylesInit(0);
+    StylesInit(-1);
+  }
+  void TearDown() override {
+    FileStartupReset();
+    EditorTest::TearDown();
+  }
   // Draws steps 1..last of the drawing (flag 0) or of StepListAux (flag 8) over the world
   // rectangle into a PNG.
   void Render(const char* name, int16_t last, int16_t flag, float x1, float y1, float x2,
               float y2) {
-    for (int i = 0; i < 16; ++i) ColorScheme.ColorPalette[size_t(i)] = DefaultColorRGB(i);
-    SchemeBackColor = 0xFFFFFF;
     const int w = 1000, h = static_cast<int>(1000 * (y2 - y1) / (x2 - x1));
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
