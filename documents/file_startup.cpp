@@ -4,6 +4,7 @@
 #include "documents/file_location.h"
 #include "documents/spectrum_loader.h"
 #include "documents/file_type.h"
+#include "documents/spec_print.h"
 #include "documents/spec_scale.h"
 #include "drawlib/color_scheme.h"
 #include "drawlib/document_services.h"
@@ -140,6 +141,13 @@ class FileStartupServices final : public DocumentServices {
                    float newHeightMM) override {
     SpecRescaleObject(data, headerLabel, newWidthMM, newHeightMM);
   }
+  void SpecPrint(Device* dc, int16_t stepIndex, const std::string& text, int16_t& boxFlags,
+                 const StepData& data, float x, float y) override {
+    SpecPrintStep(dc, stepIndex, text, boxFlags, data, x, y);
+  }
+  std::string DataFileEntry(int16_t n) override { return FileDataRetrieve(n); }
+  // The page-number field shows 0 until pages carry one.
+  int16_t CurrentPageNumber() override { return 0; }
 };
 
 }  // namespace

@@ -12,18 +12,12 @@ std::vector<float> SpecRawData;
 
 namespace {
 
-ByteArray BytesOf(const StepData& data) {
-  if (const auto* bytes = std::get_if<ByteArray>(&data)) return *bytes;
-  if (const auto* text = std::get_if<std::string>(&data)) return ByteArray::FromBytes(*text);
-  return ByteArray();
-}
-
 // Unpacks the object into rec; the points that the object really carries bound its count.
 void UnpackObject(const std::string& text, const StepData& data, SpecRec& rec,
                   std::vector<int16_t>& points) {
   std::string caption;
   points.clear();
-  SpecUnpack(BytesOf(data), text, caption, rec, points);
+  SpecUnpack(SpecStepBytes(data), text, caption, rec, points);
   const int32_t carried = std::max<int32_t>(0, static_cast<int32_t>(points.size()) - 2);
   rec.NumPts = std::clamp(rec.NumPts, 0, carried);
 }
@@ -44,7 +38,7 @@ bool ClipSpecGet(uint16_t& type, std::string& text, StepData& data) {
   const uint16_t clipType = ClipDataGetVariant(held);
   if (!(clipType & kClipSpectrumBit)) return false;
   type = SpecObjectType;
-  return NMRGRAPHParseByte(BytesOf(held), SpecObjectType, text, data);
+  return NMRGRAPHParseByte(SpecStepBytes(held), SpecObjectType, text, data);
 }
 
 bool SpecImport(SpecRec& rec, int16_t flags) {

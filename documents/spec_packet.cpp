@@ -172,3 +172,9 @@ void SpecPack(ByteArray& data, std::string& headerLabel, const std::string& capt
   data = std::move(out);
   ErrorLocation = 6008;
 }
+
+ByteArray SpecStepBytes(const StepData& data) {
+  if (const auto* bytes = std::get_if<ByteArray>(&data)) return *bytes;
+  if (const auto* text = std::get_if<std::string>(&data)) return ByteArray::FromBytes(*text);
+  return ByteArray();
+}

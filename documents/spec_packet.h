@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "documents/spec_record.h"
+#include "drawlib/steps/step_list.h"
 #include "drawlib/util/byte_array.h"
 
 inline constexpr uint16_t SpecObjectType = 0xFFFC;
@@ -44,6 +45,9 @@ void SpecPack(ByteArray& data, std::string& headerLabel, const std::string& capt
 // and never makes the reading run backwards or past the data.
 void SpecUnpack(const ByteArray& data, const std::string& headerLabel, std::string& caption,
                 SpecRec& rec, std::vector<int16_t>& points);
+
+// The packet bytes a step's data holds (bytes as they are, a text one byte per character).
+ByteArray SpecStepBytes(const StepData& data);
 
 // The flag word of the last spectrum packed in this process (0 before any).
 int16_t SpecDefaultFlags();

@@ -97,9 +97,11 @@ struct SpecInsetItem {
   uint8_t Carried31 = 0; // 31
   float TickSep = 0;     // 32
   float NumFormat = 0;   // 36
-  uint8_t Carried40[520]{};
+  uint8_t Carried40[4]{}; // 40
+  int16_t Attrib = 0;    // 44 attribute word of its trace
+  uint8_t Carried46[514]{};
 };
-static_assert(sizeof(SpecInsetItem) == 560);
+static_assert(sizeof(SpecInsetItem) == 560 && offsetof(SpecInsetItem, Attrib) == 44);
 
 // A marker item (20 bytes).
 struct SpecMarkerItem {

@@ -93,3 +93,9 @@ void SpecAxisUnit(const SpecRec& rec, int16_t force) {
   Pardata[83].Default = decimals;
   Pardata[99].Default = subdivisions;
 }
+
+void SpecHzPerTenth(SpecRec& rec) {
+  const double perCm = double(Pardata[90].Default) * 0.1;
+  const double hzPerCm = perCm != 0 ? double(rec.DispWdthHz) / perCm : 0.0;
+  rec.HzPerCm = std::isfinite(hzPerCm) && std::fabs(hzPerCm) <= 3.4e38 ? float(hzPerCm) : 0.0f;
+}

@@ -13,6 +13,9 @@
 // spacing is 0; limited to the 16-bit range.
 int16_t SpecXToPoint(const SpecRec& rec, float x);
 
+// Hz per tenth of the spectrum width: the shown width over "Spectrum Width (mm):" / 10 (0 when
+// that width is 0 or the result is out of range), stored in rec.HzPerCm.
+void SpecHzPerTenth(SpecRec& rec);
 // Scales the spectrum layout preferences and the record's insets and integrals by fx
 // (horizontal) and fy (vertical). Results saturate at the float range.
 void SpecScale(SpecRec& rec, float fx, float fy);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "documents/spec_packet.h"
+#include "documents/spec_scale.h"
 #include "drawlib/pardata.h"
 #include "drawlib/util/byte_copies.h"
 #include "drawlib/util/error_location.h"
@@ -213,8 +214,6 @@ void SpecUnpack(const ByteArray& data, const std::string&, std::string& caption,
   }
 done:
   if (!markerRead || rec.MarkerCount > kSpecMarkerItems) rec.MarkerCount = 0;
-  const double perCm = double(Pardata[90].Default) * 0.1;
-  const double hzPerCm = perCm != 0 ? double(rec.DispWdthHz) / perCm : 0.0;
-  rec.HzPerCm = std::isfinite(hzPerCm) && std::fabs(hzPerCm) <= 3.4e38 ? float(hzPerCm) : 0.0f;
+  SpecHzPerTenth(rec);
   ErrorLocation = 6006;
 }

@@ -1,10 +1,140 @@
 #include "documents/spectrum_loader.h"
 
-#include "documents/spec_record.h"
+#include <cmath>
 
-int16_t SpectrumLoader::LoadSpectrumKavo(std::string&, std::vector<float>&, float, float, float,
-                                         float&, int16_t) {
-  return kSpectrumNothingLoaded;
+#include "documents/file_dialog.h"
+#include "documents/spec_import.h"
+#include "documents/spec_loaders.h"
+#include "documents/spec_record.h"
+#include "drawlib/util/geometry.h"
+#include "drawlib/util/paths.h"
+#include "engine/engine_globals.h"
+#include "engine/mainwin_services.h"
+#include "platform/msgbox.h"
+#include "platform/runtime_numbers.h"
+
+namespace {
+
+constexpr char kClipboardName[] = "<clipboard>";
+// The open-file dialog's flags: file and path must exist, help button, folder kept, no
+// read-only box.
+constexpr int32_t kOpenDialogFlags = 6172;
+
+// Kept from the last load for a later re-mapping.
+struct LastLoad {
+  double pointsPerHz = 0;
+  float largest = 1, smallest = 0;
+};
+LastLoad gLast;
+
+double PointsPerHz(const SpecRec& rec) {
+  const double v = rec.WdthHz > 0 ? double(rec.NumPts) / double(rec.WdthHz) : 0.0;
+  return std::isfinite(v) ? v : 0.0;
+}
+
+void KeepRange(int32_t last) {
+  if (SpecRawData.empty()) {
+    gLast.largest = 1;
+    gLast.smallest = 0;
+    return;
+  }
+  gLast.largest = gLast.smallest = SpecRawData[0];
+  ArrayMinMax(SpecRawData, gLast.largest, gLast.smallest, 0, last);
+}
+
+// 64-bit rounding of a point position; false when it does not fit.
+bool ToPoint(double v, int64_t& out) {
+  if (!std::isfinite(v) || std::fabs(v) > 4e18) return false;
+  out = static_cast<int64_t>(v);
+  return true;
+}
+
+}  // namespace
+
+float SpecResample(const std::vector<float>& raw, std::vector<float>& target, int32_t count,
+                   double pointsPerHz, double startHz, double refHz, double widthHz) {
+  if (count < 0) count = 0;
+  if (target.size() < static_cast<std::size_t>(count) + 1)
+    target.resize(static_cast<std::size_t>(count) + 1, 0.0f);
+  int64_t offset = 0;
+  const bool offsetFits = ToPoint(RoundHalfEven((startHz - refHz) * pointsPerHz), offset);
+  const double step = count > 0 ? pointsPerHz * widthHz / count : 0.0;
+  const int64_t lastIndex = static_cast<int64_t>(raw.size()) - 1;
+  float smallest = 1e6f;
+  for (int32_t i = 1; i <= count; ++i) {
+    const double p = i * step;
+    int64_t whole = 0;
+    float y = 0;
+    if (offsetFits && ToPoint(p, whole) && std::fabs(double(whole) + double(offset)) < 4e18) {
+      const int64_t k = whole + offset;
+      if (k >= 0 && k + 1 <= lastIndex) {
+        y = raw[static_cast<std::size_t>(k)];
+        if (step <= 1) {
+          const double next = raw[static_cast<std::size_t>(k + 1)];
+          y = static_cast<float>(y + (next - y) * (p - double(whole)));
+        }
+      }
+    }
+    target[static_cast<std::size_t>(i)] = y;
+    smallest = std::min(smallest, y);
+  }
+  return smallest;
+}
+
+void SpectrumLoaderReset() { gLast = LastLoad{}; }
+
+int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>& target, float startHz,
+                         float widthHz, float refHz, float& multiplier, int16_t flags) {
+  if (flags & kLoadOpenDialog) {
+    std::string folder, name;
+    if (!fileName.empty() && fileName != kClipboardName) SplitPath(fileName, folder, name);
+    const std::string chosen =
+        FileDialog("", fileName == kClipboardName ? "" : fileName, folder, "All files (*.*)|*.*",
+                   kOpenDialogFlags, 1);
+    if (chosen.empty()) return kSpectrumNothingLoaded;
+    fileName = chosen;
+  }
+
+  if (flags & kLoadReadFile) {
+    MainWindow().SetMousePointer(MainWindowServices::kPointerHourglass);
+    const int16_t loaded = LoadSpectrumFile(fileName, gSpec, SpecRawData);
+    MainWindow().SetMousePointer(MainWindowServices::kPointerDefault);
+    if (loaded == 0) return kSpectrumNothingLoaded;
+    gLast.pointsPerHz = PointsPerHz(gSpec);
+    KeepRange(gSpec.NumPts);
+  } else if (flags & (kLoadFromClipboard | kLoadFromDrawing)) {
+    if (!SpecImport(gSpec, flags)) return kSpectrumNothingLoaded;
+    gLast.pointsPerHz = PointsPerHz(gSpec);
+    startHz = gSpec.DispOffHz;
+    widthHz = gSpec.DispWdthHz;
+    refHz = gSpec.Ref;
+    KeepRange(static_cast<int32_t>(SpecRawData.size()) - 1);
+  }
+
+  if (!(gLast.largest - gLast.smallest >= 1)) gLast.largest = gLast.smallest + 1;
+  const double verticalScale = 1.0 / (double(gLast.largest) - double(gLast.smallest));
+  if (!(flags & kLoadResample)) return kSpectrumLoaded;
+
+  const float smallest =
+      SpecResample(SpecRawData, target, gNumPts, gLast.pointsPerHz, startHz, refHz, widthHz);
+  if (multiplier == 0) {
+    multiplier = 1.0f;
+    MsgBox("Error in vmult = 0");
+  }
+  for (int32_t i = 1; i <= gNumPts; ++i) {
+    const double v = (double(target[static_cast<std::size_t>(i)]) - smallest) * verticalScale *
+                     double(multiplier);
+    target[static_cast<std::size_t>(i)] =
+        std::isfinite(v) && std::fabs(v) < 3e38 ? static_cast<float>(v) : 0.0f;
+  }
+  MainWindow().SetMousePointer(MainWindowServices::kPointerDefault);
+  return kSpectrumLoaded;
+}
+
+int16_t SpectrumLoader::LoadSpectrumKavo(std::string& fileName, std::vector<float>& target,
+                                         float startHz, float widthHz, float refHz,
+                                         float& multiplier, int16_t flags) {
+  return ::LoadSpectrumKavo(fileName, target, startHz, widthHz, refHz, multiplier, flags);
 }
 
 float& SpectrumLoader::SpecRef() { return gSpec.Ref; }

@@ -17,6 +17,8 @@
 #include "drawlib/steps/output_switch.h"
 #include "drawlib/steps/step_list.h"
 #include "drawlib/text/label_attrs.h"
+#include "drawlib/text/label_layout.h"
+#include "drawlib/text/label_render.h"
 #include "drawlib/util/util_reset.h"
 
 std::array<uint16_t, 16> BitMask{};
@@ -63,7 +65,9 @@ void DrawLibReset() {
   PrintableRect = {};
   PaperRect = {};
   PrinterPage = {};
-  LabelAttrs = {};
+  TextLayerReset();
+  LabelLayoutReset();
+  LabelRenderReset();
   WorldWindow = {};
   OutputFlags = kOutputFlagsScreen;
   OutputTarget = nullptr;

@@ -1,9 +1,5 @@
 #include "drawlib/ps_interface.h"
 
-#include "drawlib/pardata.h"
-
-PrinterPageSizes PrinterPage;
-
 namespace {
 PostScriptWriter* gWriter = nullptr;
 }
@@ -28,8 +24,8 @@ void PSLineWidth(int16_t penWidth) {
 void PSDirection(float degrees) {
   if (gWriter) gWriter->PSDirection(degrees);
 }
-void PSFont(const std::string& face, float height, float width, int16_t fontRow) {
-  if (gWriter) gWriter->PSFont(face, height, width, fontRow);
+void PSFont(const std::string& face, float hsize, float vsize, int16_t fontNumber) {
+  if (gWriter) gWriter->PSFont(face, hsize, vsize, fontNumber);
 }
 void PSBoldToggle(bool on, int16_t source) {
   if (gWriter) gWriter->PSBoldToggle(on, source);
@@ -41,9 +37,7 @@ void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
                      std::vector<std::string>& strings) {
   if (gWriter) gWriter->PSCharTableInit(subSuperFactor, widths, strings);
 }
-int32_t PrinterSetup(int16_t& options) { return gWriter ? gWriter->PrinterSetup(options) : 0; }
-
-bool PageIsLandscape(float w, float h) {
-  const float direction = Pardata[20].Default;
-  return (direction < 0.5f && w < h) || (direction > 0.5f && w > h);
+void PSHeader(const std::string& title, float x1, float y1, float x2, float y2) {
+  if (gWriter) gWriter->PSHeader(title, x1, y1, x2, y2);
 }
+std::string PSTrailer() { return gWriter ? gWriter->PSTrailer() : std::string(); }

@@ -1,11 +1,13 @@
-// What the drawing library needs of the PostScript writer and the printer set-up. The output
-// subsystem implements PostScriptWriter and registers it at start-up; until then the emitters do
-// nothing and PrinterSetup reports no printer.
+// What the drawing library needs of the PostScript writer. The output subsystem implements
+// PostScriptWriter and registers it at start-up; until then the emitters do nothing. The printer
+// set-up has its own seam (printer_interface.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "drawlib/printer_interface.h"
 
 class PostScriptWriter {
  public:
@@ -16,14 +18,19 @@ class PostScriptWriter {
   virtual void PSColor(uint32_t rgb) = 0;
   virtual void PSLineWidth(int16_t penWidth) = 0;
   virtual void PSDirection(float degrees) = 0;
-  virtual void PSFont(const std::string& face, float height, float width, int16_t fontRow) = 0;
+  // hsize: the letter width h x B; vsize: the letter height h (world units, unscaled).
+  virtual void PSFont(const std::string& face, float hsize, float vsize, int16_t fontNumber) = 0;
   virtual void PSBoldToggle(bool on, int16_t source) = 0;
   virtual void PSItalicToggle(bool on, int16_t source) = 0;
   // widths: codes 0..360 by 6 columns (code * 6 + column); strings: codes 0..360 by 4 columns.
   virtual void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
                                std::vector<std::string>& strings) = 0;
-  // Returns the printer's device context (0: no printer) and stores the printer page sizes.
-  virtual int32_t PrinterSetup(int16_t& options) = 0;
+  // Starts a new document for the world rectangle (x1, y1)-(x2, y2), lower-left then
+  // upper-right, with the title of its comments.
+  virtual void PSHeader(const std::string& /*title*/, float /*x1*/, float /*y1*/, float /*x2*/,
+                        float /*y2*/) {}
+  // Ends the document and returns its whole text.
+  virtual std::string PSTrailer() { return ""; }
 };
 
 // Registers the writer (not owned); nullptr removes it.
@@ -35,28 +42,10 @@ void PSPolyline(float x, float y, int16_t mode);
 void PSColor(uint32_t rgb);
 void PSLineWidth(int16_t penWidth);
 void PSDirection(float degrees);
-void PSFont(const std::string& face, float height, float width, int16_t fontRow);
+void PSFont(const std::string& face, float hsize, float vsize, int16_t fontNumber);
 void PSBoldToggle(bool on, int16_t source);
 void PSItalicToggle(bool on, int16_t source);
 void PSCharTableInit(float subSuperFactor, std::vector<int16_t>& widths,
                      std::vector<std::string>& strings);
-int32_t PrinterSetup(int16_t& options);
-
-// The option word with which the preferences query the printer.
-inline constexpr int16_t kPrinterSetupQuery = 63;
-
-// Printer page sizes in world units, 0 until PrinterSetup has stored them.
-struct PrinterPageSizes {
-  int32_t paperWidth = 0;
-  int32_t paperHeight = 0;
-  int32_t printableWidth = 0;
-  int32_t printableHeight = 0;
-};
-extern PrinterPageSizes PrinterPage;
-
-// Twips to world units (40.2 / 56.7).
-inline constexpr float kTwipsToWorld = 0.7089947f;
-
-// True when a w by h shape agrees with the print direction of row 20 (portrait w < h,
-// landscape w > h).
-bool PageIsLandscape(float w, float h);
+void PSHeader(const std::string& title, float x1, float y1, float x2, float y2);
+std::string PSTrailer();

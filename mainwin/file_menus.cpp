@@ -5,7 +5,7 @@
 #include "engine/calc_spectrum.h"
 #include "engine/spectrum_file_services.h"
 #include "mainwin/kavo_form.h"
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 #include "mainwin/plot_document.h"
 #include "mainwin/spectrum_sources.h"
 #include "platform/msgbox.h"

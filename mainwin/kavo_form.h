@@ -14,6 +14,7 @@
 
 #include "engine/engine_globals.h"
 #include "engine/mainwin_services.h"
+#include "mainwin/plot_sources_kavo.h"
 #include "mainwin/form_controls.h"
 #include "mainwin/help_context_ids.h"
 #include "mainwin/kavo_host.h"
@@ -232,6 +233,8 @@ class KavoForm : public MainWindowServices {
   const SimTypeGroupTexts& SimTypeGroups() const { return mSimTypeGroups; }
   // The view asks for the focus to move on after Enter in a value box.
   bool TakeFocusNextRequest();
+  // Lets the spectrum picture repaint again (its tag emptied).
+  void PictureRepaintAllowed() { SetPicTag(""); }
 
  private:
   // Start-up steps.
@@ -276,6 +279,7 @@ class KavoForm : public MainWindowServices {
   KavoHost& host_;
   PictureBox& pic_;
   FormControls ctl_;
+  KavoPlotSources plotSources_{ctl_};
 
   // Window-level values.
   int16_t mSelPar = -1;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "mainwin/form_controls.h"
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 class OutputObject;
 
@@ -51,8 +51,7 @@ class KavoHost {
   virtual std::string ClipboardText() { return ""; }
   // The parameter dialog, shown modally; its tag comes back ("Cancel" when cancelled).
   virtual std::string ShowParameterDialog() { return "Cancel"; }
-  // The export dialog with the export settings text; its tag comes back (shorter than 6
-  // characters when cancelled).
+  // The export dialog with the export settings text; its tag comes back ("" when cancelled).
   virtual std::string ShowExportDialog(const std::string& settings) {
     return Output().ExportDialog(settings);
   }

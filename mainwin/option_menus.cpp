@@ -9,7 +9,7 @@
 #include "drawlib/util/numbers.h"
 #include "engine/calc_spectrum.h"
 #include "mainwin/kavo_form.h"
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 #include "mainwin/peak_pick_import.h"
 #include "mainwin/plot_document.h"
 #include "mainwin/twips_int.h"

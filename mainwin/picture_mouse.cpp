@@ -16,7 +16,6 @@
 
 namespace {
 
-[[maybe_unused]] constexpr int16_t kPointerDefault = 0;  // clang counts its uses as unused
 constexpr int16_t kPointerWestEast = 9;
 constexpr int16_t kLeftButton = 1;
 constexpr int16_t kRightButton = 2;
@@ -51,7 +50,7 @@ void KavoForm::picKavo_MouseMove(int16_t button, int16_t /*shift*/, float x, flo
         }
       }
     }
-    host_.SetPicturePointer(mHoverMark ? kPointerWestEast : kPointerDefault);
+    host_.SetPicturePointer(mHoverMark ? kPointerWestEast : MainWindowServices::kPointerDefault);
     return;
   }
   if (mHoverMark == 0) {
@@ -111,7 +110,7 @@ void KavoForm::picKavo_MouseUp(int16_t button, int16_t /*shift*/, float x, float
     pic_.ClearOverlay(PictureBox::kOverlayGuide);
     SetParValue(mark.Shift, mark.ParIndex, 7);
     mPicDrag = 0;
-    host_.SetPicturePointer(kPointerDefault);
+    host_.SetPicturePointer(MainWindowServices::kPointerDefault);
   }
   const float f = (Pic().Width - x) / gTwipsPerHz + gHorOffHz;
   if (button == kLeftButton) {

@@ -1,9 +1,11 @@
 #include "mainwin/plot_document.h"
 
+#include "documents/plot_document.h"
+
 #include "drawlib/params_apply.h"
 #include "drawlib/steps/step_list.h"
 
-void CreatePlotDocument(int16_t /*mode*/) {}
+void CreatePlotDocument(int16_t mode) { CreateSimPlot(mode); }
 
 void PlotPageRegion(OutputRegion& region) {
   region.left = PrintableRect.left;

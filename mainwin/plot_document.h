@@ -4,11 +4,10 @@
 
 #include <cstdint>
 
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 // Builds the plot document of the current simulation into the current drawing; mode 1 when a
-// simulation group stores the drawing, otherwise 0. Until the plot document is built by the
-// drawing documents, the current drawing is left as it is.
+// simulation group stores the drawing, otherwise 0.
 void CreatePlotDocument(int16_t mode = 0);
 // The drawing library's printed page rectangle (left, bottom, right, top).
 void PlotPageRegion(OutputRegion& region);

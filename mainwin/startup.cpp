@@ -56,9 +56,10 @@ KavoForm::KavoForm(KavoHost& host, PictureBox& picture) : host_(host), pic_(pict
   mParToFrame.fill(-1);
   mSimTypeGroups = DefaultSimTypeGroups();
   mNoise = [this] { return std::uniform_real_distribution<float>(0.0f, 1.0f)(mNoiseEngine); };
+  RegisterPlotDocumentSources(&plotSources_);
 }
 
-KavoForm::~KavoForm() = default;
+KavoForm::~KavoForm() { RegisterPlotDocumentSources(nullptr); }
 
 void KavoForm::PlaceWindowAndPicture() {
   const float width = std::max(0.9f * host_.ScreenWidthTwips(), 640.0f);

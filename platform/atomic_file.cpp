@@ -68,6 +68,10 @@ mode_t NewFileMode() {
 }  // namespace
 
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
+  return WriteNativeFileAtomic(NativePath(path), bytes, error);
+}
+
+bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
   if (error) error->clear();
   if (!FailReason().empty()) {
     if (error) *error = FailReason();
@@ -82,7 +86,7 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
   int linkError = 0;
   bool exists = false;
   struct stat st;
-  const std::string target = FollowLinks(NativePath(path), &linkError, &exists, &st);
+  const std::string target = FollowLinks(std::string(path), &linkError, &exists, &st);
   if (target.empty()) {
     SetError(error, "Cannot follow the link " + std::string(path), linkError);
     return false;
@@ -139,8 +143,12 @@ void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
 void AtomicWriteFailForTests(const std::string& reason) { FailReason() = reason; }
 
 std::optional<std::string> ReadFileBytes(std::string_view path) {
+  return ReadNativeFileBytes(NativePath(path));
+}
+
+std::optional<std::string> ReadNativeFileBytes(std::string_view path) {
   // O_NONBLOCK: opening a FIFO must not hang; only regular files are read.
-  int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

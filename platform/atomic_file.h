@@ -13,7 +13,12 @@
 // when the file it names does not exist yet (that file is then created). Temporary files that
 // earlier saves of the same target left behind when their process died are removed.
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
+// The same for a path that is already the file system's bytes (UTF-8), passed on unchanged.
+bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes,
+                           std::string* error = nullptr);
 
 // Reads a whole regular file; nullopt when it is missing, not a regular file or cannot be read.
 // Never creates, truncates or changes a file.
 std::optional<std::string> ReadFileBytes(std::string_view path);
+// The same for a path that is already the file system's bytes.
+std::optional<std::string> ReadNativeFileBytes(std::string_view path);

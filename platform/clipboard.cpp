@@ -66,6 +66,13 @@ bool ClipboardAddData(const std::string& mime, std::string_view bytes) {
   return AddFormat([&](ClipboardFormats& f) { f.data[mime] = std::string(bytes); });
 }
 
+bool ClipboardAddImage(std::string_view pngBytes) {
+  return AddFormat([&](ClipboardFormats& f) {
+    f.image = true;
+    f.imagePng = std::string(pngBytes);
+  });
+}
+
 std::optional<std::string> ClipboardText() {
   ClipboardDevice& device = Clipboard();
   if (!device.Reachable()) return std::nullopt;

@@ -20,6 +20,7 @@ struct ClipboardFormats {
   std::optional<std::string> text;           // Windows-1252
   std::map<std::string, std::string> data;   // MIME type -> exact bytes
   bool image = false;                        // a picture (devices that can hold one)
+  std::string imagePng;                      // the picture as PNG bytes, when it has one
   bool Empty() const { return !text && data.empty() && !image; }
 };
 
@@ -66,6 +67,8 @@ ClipboardDevice& Clipboard();
 // unreachable now; outside: when the publication failed).
 bool ClipboardAddText(std::string_view text);
 bool ClipboardAddData(const std::string& mime, std::string_view bytes);
+// A picture, as PNG bytes; a device that holds pictures offers it as an image.
+bool ClipboardAddImage(std::string_view pngBytes);
 
 // Reads. Text gets CR LF line ends.
 std::optional<std::string> ClipboardText();

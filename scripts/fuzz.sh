@@ -43,8 +43,11 @@ run_target() {
   local t=$1 name status=0
   name=$(basename "$t")
   mkdir -p "$out/corpus/$name" "$out/artifacts/$name"
+  # Seed inputs kept in the repository start the corpus of targets that have them.
+  local seeds=()
+  [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
   "$t" -max_total_time="$secs" -print_final_stats=1 -artifact_prefix="$out/artifacts/$name/" \
-    "$out/corpus/$name" >"$out/$name.log" 2>&1 || status=$?
+    "$out/corpus/$name" "${seeds[@]}" >"$out/$name.log" 2>&1 || status=$?
   echo "$status" >"$out/$name.status"
 }
 

@@ -15,7 +15,7 @@ packages=(
   # fuzz targets and headless window tests
   clang libclang-rt-14-dev xvfb xauth
   # helpers that check exported files in tests
-  ghostscript giflib-tools poppler-utils
+  ghostscript giflib-tools poppler-utils libwmf-bin emf2svg netpbm
 )
 
 missing=()

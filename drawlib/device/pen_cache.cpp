@@ -34,9 +34,12 @@ void PenSetAPI(Device* dc, int32_t width, int32_t colour, int16_t mode) {
   ErrorLocation = 4033;
   PenCacheRec& c = PenCache;
   if (mode == 4) {
+    // A new target: what was selected into the previous one went with it.
     c.logPenWidth = width;
     c.logPenColour = uint32_t(std::max(colour, 0));
     c.logBrushColour = 0xFFFFFF;
+    c.pen = false;
+    c.brush = false;
   } else if (mode == 1) {
     if (!c.brush) {
       if (dc) dc->SetBrush(true, c.logBrushColour);

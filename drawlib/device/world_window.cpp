@@ -10,6 +10,8 @@
 WorldWindowRec WorldWindow;
 uint16_t OutputFlags = kOutputFlagsScreen;
 OutputObject* OutputTarget = nullptr;
+Device* ReferenceDevice = nullptr;
+int32_t OutputDeviceWord = 0;
 
 int32_t RoundToLong(double v) {
   if (std::isnan(v)) return 0;

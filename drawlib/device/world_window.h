@@ -8,6 +8,7 @@
 #include "drawlib/device/pen_cache.h"  // LineWidthSet, for the preference code
 
 class OutputObject;
+class Device;
 struct GdiPoint;
 
 struct WorldWindowRec {
@@ -30,6 +31,11 @@ inline constexpr uint16_t kOutputSmooth = 0x2000;
 inline constexpr uint16_t kOutputFlagsScreen = 65;
 inline constexpr uint16_t kOutputFlagsPrinter = 0x0044;
 extern OutputObject* OutputTarget;
+// While printing or exporting: the device text is measured against (the printer or the bitmap;
+// nullptr for the screen), and the word the pen-width and label code read of the target
+// (0 outside output).
+extern Device* ReferenceDevice;
+extern int32_t OutputDeviceWord;
 inline constexpr uint32_t kDrawOptionHandles = 0x0040;
 
 inline constexpr float kWorldUnitsPerMM = 40.2f;

@@ -75,6 +75,7 @@ frmKavo::frmKavo(QWidget* parent)
   // The window's controls are designed for Arial at 8 points.
   setFont(QFont("Arial", 8));
   setCentralWidget(surface_);
+  surface_->setFocusPolicy(Qt::ClickFocus);
   BuildMenus();
   FormControls& controls = form_.Controls();
   for (const Key& key : controls.Keys()) {
@@ -534,7 +535,12 @@ float frmKavo::ScaleHeight() {
 
 bool frmKavo::Minimized() { return isMinimized(); }
 
-void frmKavo::ShowForm() { show(); }
+void frmKavo::ShowForm() {
+  show();
+  // No control takes the focus at start: entering the increment box would make its value the
+  // current row's increment.
+  surface_->setFocus(Qt::OtherFocusReason);
+}
 
 void frmKavo::SetFormCaption(const std::string& caption) { setWindowTitle(ToQString(caption)); }
 

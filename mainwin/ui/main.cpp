@@ -4,10 +4,18 @@
 
 #include "documents/file_startup.h"
 #include "documents/ui/qt_file_dialog.h"
+#include "drawlib/app_hooks_kavo.h"
 #include "drawlib/pending_events.h"
 #include "engine/mainwin_services.h"
 #include "groups/ui/program_groups.h"
 #include "mainwin/ui/frm_kavo.h"
+#include "mainwin/ui/output_dialog_services.h"
+#include "output/export_pictures.h"
+#include "output/output_printer.h"
+#include "output/output_registration.h"
+#include "output/postscript_writer.h"
+#include "output/ui/qt_export_pictures.h"
+#include "output/ui/qt_output_printer.h"
 #include "platform/help_viewer.h"
 #include "platform/clipboard.h"
 #include "platform/msgbox.h"
@@ -33,15 +41,28 @@ int main(int argc, char** argv) {
   SetFileDialogService(&dialogs);
   SetPendingEventsHandler(&ProcessPendingEvents);
   DocumentServicesRegister();
+  KavoHooks hooks;  // the drawing library's calls back into the simulator
+  SetAppHooks(&hooks);
+  PostScriptWriterRegister();
+  OutputServicesRegister();
+  QtOutputPrinter printer;
+  SetOutputPrinter(&printer);
 
   int status = 0;
   {
     frmKavo window;
     ProgramGroups groups(window);
+    QtExportPictures exportPictures(&window, window.ControlWidget(Ctl::picKavo, 0));
+    SetExportPictures(&exportPictures);
     RegisterMainWindowServices(&window.form());
+    OutputDialogServices outputDialogs(window);
     if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
     RegisterMainWindowServices(nullptr);
+    SetExportPictures(nullptr);
   }
+  SetOutputPrinter(nullptr);
+  SetPostScriptWriter(nullptr);
+  SetAppHooks(nullptr);
   SetPendingEventsHandler(nullptr);
   SetFileDialogService(nullptr);
   SetClipboardDevice(nullptr);

@@ -42,6 +42,8 @@ class Device {
 
   // A solid pen; widths below 1 draw one pixel wide. Wide pens have round caps and joins.
   virtual void SetPen(int32_t width, uint32_t color) = 0;
+  // The null pen: lines and outlines are not drawn until the next SetPen.
+  virtual void SetNullPen() = 0;
   // A hollow brush (shapes are outlined only) or a solid one.
   virtual void SetBrush(bool hollow, uint32_t color) = 0;
   virtual void SetFont(const GdiFont& font) = 0;
@@ -68,6 +70,8 @@ class Device {
   // point, see SetTextAlign); Windows-1252 bytes (Symbol-face text as its byte codes).
   virtual void TextOut(int32_t x, int32_t y, const std::string& text) = 0;
   virtual GdiSize TextExtent(const std::string& text) = 0;
+  // The current font's ascent: pixels from the top of the character cell to the baseline.
+  virtual int32_t FontAscent() = 0;
 
   // The pen in place, as last set.
   virtual int32_t CurrentPenWidth() const = 0;

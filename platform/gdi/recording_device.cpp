@@ -36,6 +36,8 @@ void RecordingDevice::SetPen(int32_t width, uint32_t color) {
   log.push_back("Pen " + Num(width) + " " + ColorText(color));
 }
 
+void RecordingDevice::SetNullPen() { log.push_back("Pen null"); }
+
 void RecordingDevice::SetBrush(bool hollow, uint32_t color) {
   brushHollow = hollow;
   brushColor = color;
@@ -108,6 +110,12 @@ GdiSize RecordingDevice::TextExtent(const std::string& text) {
   // A fixed cell: half the font height per character, the height as line height.
   const int32_t h = font.height < 0 ? -font.height : font.height;
   return {int32_t(text.size()) * (h / 2), h};
+}
+
+int32_t RecordingDevice::FontAscent() {
+  // Four fifths of the cell, below it the descent.
+  const int32_t h = font.height < 0 ? -font.height : font.height;
+  return h * 4 / 5;
 }
 
 uint32_t RecordingDevice::GetPixel(int32_t x, int32_t y) {

@@ -14,6 +14,7 @@ class RecordingDevice : public Device {
   RecordingDevice(int32_t width, int32_t height, uint32_t fill);
 
   void SetPen(int32_t width, uint32_t color) override;
+  void SetNullPen() override;
   void SetBrush(bool hollow, uint32_t color) override;
   void SetFont(const GdiFont& font) override;
   void SetTextColor(uint32_t color) override;
@@ -30,6 +31,7 @@ class RecordingDevice : public Device {
   void SetTextAlign(uint16_t align) override;
   void TextOut(int32_t x, int32_t y, const std::string& text) override;
   GdiSize TextExtent(const std::string& text) override;
+  int32_t FontAscent() override;
   int32_t CurrentPenWidth() const override { return penWidth; }
   uint32_t CurrentPenColor() const override { return penColor; }
   GdiSize PixelSize() const override { return {width_, height_}; }

@@ -111,6 +111,12 @@ void PictureWidget::EnsureImage() {
     AllocateImage();
 }
 
+QImage& PictureWidget::DrawingImage() {
+  EnsureImage();
+  update();
+  return image_;
+}
+
 void PictureWidget::StartAgain() {
   AllocateImage();
   update();

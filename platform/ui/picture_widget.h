@@ -51,6 +51,9 @@ class PictureWidget : public QWidget, public PictureBox {
 
   // What has been drawn (physical pixels; its device pixel ratio is the widget's).
   const QImage& image() const { return image_; }
+  // The image of the widget's size for drawing on with a painter of one's own; the widget
+  // shows it at the next paint.
+  QImage& DrawingImage();
   // Draws at this pixel ratio in place of the screen's (0: the screen's), for tests.
   void SetPixelRatioForTests(qreal ratio);
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMimeData>
 
 #include "platform/ui/qt_text.h"
@@ -31,6 +32,12 @@ bool QtClipboardDevice::Publish(const ClipboardFormats& formats) {
   for (const auto& [type, bytes] : formats.data)
     mime->setData(QString::fromLatin1(type.c_str()),
                   QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (formats.image && !formats.imagePng.empty()) {
+    const QImage image = QImage::fromData(
+        reinterpret_cast<const uchar*>(formats.imagePng.data()),
+        static_cast<int>(formats.imagePng.size()), "PNG");
+    if (!image.isNull()) mime->setImageData(image);
+  }
   clipboard->setMimeData(mime, QClipboard::Clipboard);
   published_ = mime;
   return true;

@@ -4,7 +4,7 @@
 #include "drawlib/ps_interface.h"
 #include "drawlib/text/label_attrs.h"
 #include "tests/drawlib/drawlib_state.h"
-#include "tests/drawlib/fake_postscript_writer.h"
+#include "tests/drawlib/fake_printer.h"
 
 namespace {
 

@@ -188,7 +188,9 @@ TEST_F(OptionMenusTest, PrintCommandsGoToThePrinter) {
   EXPECT_EQ(r.region.right, 4000);
   EXPECT_EQ(r.region.top, 5000);
   EXPECT_EQ(r.firstStep, 1);
-  EXPECT_EQ(r.lastStep, 17);
+  // The command builds the plot document first and prints all of it.
+  EXPECT_EQ(r.lastStep, StepCountGet());
+  EXPECT_GE(r.lastStep, 1);
   EXPECT_EQ(r.blackOnWhite, 0);
   EXPECT_EQ(r.flags, 68);
   EXPECT_EQ(output.previews, 0);

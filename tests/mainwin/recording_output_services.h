@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 class RecordingOutputServices : public OutputServices {
  public:
@@ -16,7 +16,7 @@ class RecordingOutputServices : public OutputServices {
   std::vector<std::string> exportSpecs;
   std::vector<Render> renders;
   std::vector<std::string> dialogSettings;
-  std::string dialogAnswer = "Cancel";
+  std::string dialogAnswer;  // "" as when cancelled
   int previews = 0;
 
   RecordingOutputServices() { RegisterOutputServices(this); }

@@ -250,3 +250,19 @@ TEST(AtomicFile, SaveKilledMidwayLeavesOldOrNewAndTheNextSaveTidiesUp) {
   ASSERT_TRUE(WriteFileAtomic(path, "final"));
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"big.sim"});
 }
+
+// Native paths are the file system's bytes; program paths are Windows-1252 and get converted.
+TEST(AtomicFile, NativePathsArePassedOnUnchanged) {
+  ScratchFolder dir;
+  const std::string utf8 = dir.File("\xc3\xa9.gif");  // "é" in UTF-8
+  ASSERT_TRUE(WriteNativeFileAtomic(utf8, "native"));
+  ASSERT_TRUE(WriteFileAtomic(utf8, "program"));  // the same bytes read as "Ã©"
+  EXPECT_EQ(ReadNativeFileBytes(utf8), "native");
+  EXPECT_EQ(ReadFileBytes(utf8), "program");
+  std::vector<std::string> names = Names(dir.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"\xc3\x83\xc2\xa9.gif", "\xc3\xa9.gif"}));
+  std::string error;
+  EXPECT_FALSE(WriteNativeFileAtomic(dir.path(), "x", &error));
+  EXPECT_NE(error, "");
+}

@@ -1,9 +1,11 @@
 #include "platform/ui/gdi/qt_painter_device.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/ui/qt_color.h"
@@ -44,13 +46,24 @@ void QtPainterDevice::SetBrush(bool hollow, uint32_t color) {
   else painter_.setBrush(QBrush(ToQColor(color)));
 }
 
+QString QtFontFamily(const std::string& face) {
+  // The Windows faces the drawings name, as the fonts installed here provide them.
+  if (face == "Arial") return QStringLiteral("Liberation Sans");
+  if (face == "Times New Roman") return QStringLiteral("Liberation Serif");
+  if (face == "Symbol") return QStringLiteral("Standard Symbols PS");
+  return ToQString(face);
+}
+
 void QtPainterDevice::SetFont(const GdiFont& f) {
   gdiFont_ = f;
-  QFont font(QString::fromLatin1(f.face.c_str()));
-  font.setPixelSize(std::max(1, std::abs(f.height)));
+  QFont font(QtFontFamily(f.face));
+  // Beyond this size a letter is larger than any page; Qt would only spend time on it.
+  constexpr int kLargestPixelSize = 16384;
+  font.setPixelSize(std::clamp(std::abs(f.height), 1, kLargestPixelSize));
   font.setWeight(f.weight >= 700 ? QFont::Bold : QFont::Normal);
   font.setItalic(f.italic);
-  font.setUnderline(f.underline);
+  // The underline is drawn under the whole text (TextOut), not under each character.
+  font.setUnderline(false);
   font.setKerning(false);
   font.setStyleStrategy(QFont::NoAntialias);
   font_ = font;
@@ -104,10 +117,11 @@ void QtPainterDevice::FillRect(int32_t l, int32_t t, int32_t r, int32_t b, uint3
 }
 
 QString QtPainterDevice::TextOf(const std::string& text) const {
-  // The Symbol face is addressed by byte codes; other faces by Windows-1252 characters.
+  // The Symbol face is addressed by byte codes, which Standard Symbols PS maps at the Latin-1
+  // code points (0x61 alpha, 0xB0 degree); other faces by Windows-1252 characters.
   if (gdiFont_.face == "Symbol") {
     QString out;
-    for (unsigned char c : text) out += QChar(char16_t(0xF000 + c));
+    for (unsigned char c : text) out += QChar(char16_t(c));
     return out;
   }
   return ToQString(text);
@@ -132,6 +146,9 @@ void QtPainterDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
     painter_.drawText(QPoint(pen, 0), QString(ch));
     pen += metrics.horizontalAdvance(ch);
   }
+  if (gdiFont_.underline && pen > 0)
+    painter_.fillRect(QRect(0, metrics.underlinePos(), pen, std::max(1, metrics.lineWidth())),
+                      textColor_);
   painter_.restore();
 }
 
@@ -143,9 +160,18 @@ GdiSize QtPainterDevice::TextExtent(const std::string& text) {
   return {width, metrics.height()};
 }
 
+int32_t QtPainterDevice::FontAscent() { return QFontMetrics(font_, painter_.device()).ascent(); }
+
 uint32_t QtPainterDevice::GetPixel(int32_t x, int32_t y) {
   if (!image_ || x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return 0;
   return FromQColor(image_->pixelColor(x, y));
+}
+
+QString QtPainterDevice::ResolvedFamily() const {
+  // Without the foundry Qt adds when two foundries offer the family ("... [URW ]").
+  QString family = QFontInfo(font_).family();
+  const qsizetype foundry = family.indexOf(QStringLiteral(" ["));
+  return foundry > 0 ? family.left(foundry) : family;
 }
 
 GdiSize QtPainterDevice::PixelSize() const {

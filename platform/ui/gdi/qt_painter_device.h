@@ -11,6 +11,10 @@
 
 class QPaintDevice;
 
+// The Qt family of a face name: "Arial", "Times New Roman" and "Symbol" are Liberation Sans,
+// Liberation Serif and Standard Symbols PS; other faces are asked for by their own name.
+QString QtFontFamily(const std::string& face);
+
 class QtPainterDevice : public Device {
  public:
   // Draws on the paint device for the life of this object. When the target is a QImage, pixel
@@ -21,6 +25,7 @@ class QtPainterDevice : public Device {
   QtPainterDevice& operator=(const QtPainterDevice&) = delete;
 
   void SetPen(int32_t width, uint32_t color) override;
+  void SetNullPen() override { painter_.setPen(Qt::NoPen); }
   void SetBrush(bool hollow, uint32_t color) override;
   void SetFont(const GdiFont& font) override;
   void SetTextColor(uint32_t color) override;
@@ -37,6 +42,7 @@ class QtPainterDevice : public Device {
   void SetTextAlign(uint16_t align) override { textAlign_ = align; }
   void TextOut(int32_t x, int32_t y, const std::string& text) override;
   GdiSize TextExtent(const std::string& text) override;
+  int32_t FontAscent() override;
   int32_t CurrentPenWidth() const override { return penWidth_; }
   uint32_t CurrentPenColor() const override { return penColor_bgr_; }
   GdiSize PixelSize() const override;
@@ -44,6 +50,8 @@ class QtPainterDevice : public Device {
   uint32_t GetPixel(int32_t x, int32_t y) override;
 
   QPainter& painter() { return painter_; }
+  // The family the current font was matched to (without a foundry).
+  QString ResolvedFamily() const;
 
  private:
   QString TextOf(const std::string& text) const;

@@ -11,7 +11,7 @@
 #include "drawlib/steps/step_list.h"
 #include "platform/runtime_numbers.h"
 #include "tests/drawlib/device_fixture.h"
-#include "tests/drawlib/fake_postscript_writer.h"
+#include "tests/drawlib/recording_postscript.h"
 
 namespace {
 
@@ -152,7 +152,7 @@ TEST_F(LineTypesTest, HexagonRecordsDoubleSidesAsSteps) {
 }
 
 TEST_F(LineTypesTest, PostScriptReceivesPenCodesAndCircles) {
-  struct Writer : FakePrinter {
+  struct Writer : RecordingPostScript {
     std::vector<std::string> calls;
     void PSXY(int16_t pen, int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
       calls.push_back(std::to_string(pen) + " " + std::to_string(x1) + " " + std::to_string(y1) +

@@ -19,22 +19,9 @@
 #include "drawlib/pardata.h"
 #include "drawlib/steps/step_list.h"
 #include "platform/ui/gdi/qt_painter_device.h"
+#include "tests/support/image_target.h"
 
 namespace {
-
-class ImageTarget : public OutputObject {
- public:
-  ImageTarget(int w, int h) : w_(w), h_(h) {}
-  void SetForeColor(uint32_t) override {}
-  void SetBackColor(uint32_t) override {}
-  void SetDrawStyle(int16_t) override {}
-  void SetDrawMode(int16_t) override {}
-  float WidthTwips() const override { return float(w_) * 15.0f; }
-  float HeightTwips() const override { return float(h_) * 15.0f; }
-
- private:
-  int w_, h_;
-};
 
 constexpr float kMM = 40.2f;
 

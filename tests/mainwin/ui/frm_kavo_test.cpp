@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 
 #include "documents/file_startup.h"
@@ -27,6 +29,8 @@
 #include "mainwin/ui/frm_kavo.h"
 #include "platform/paths.h"
 #include "platform/ui/qt_text.h"
+#include "documents/file_dialog.h"
+#include "tests/documents/spectrum_fixtures.h"
 #include "tests/mainwin/recording_help_viewer.h"
 #include "tests/support/msgbox_recorder.h"
 #include "tests/support/scratch_folder.h"
@@ -63,6 +67,7 @@ class FrmKavoTest : public ::testing::Test {
     ResetAll();
     window = std::make_unique<frmKavo>();
     RegisterMainWindowServices(&window->form());
+    DocumentServicesRegister();
     ASSERT_TRUE(window->form().Form_Load({}));
     QApplication::processEvents();
   }
@@ -143,7 +148,7 @@ TEST_F(FrmKavoTest, TypingAValueAndEnterRecalculates) {
   const int16_t p = window->form().RowParameter(0);
   box->setFocus();
   QApplication::processEvents();
-  QTest::keyClicks(box, "7.5");
+  QTest::keyClicks(box, "7,5");  // a decimal comma is a decimal separator
   QTest::keyClick(box, Qt::Key_Return);
   QApplication::processEvents();
   EXPECT_FLOAT_EQ(gSimPar[static_cast<size_t>(p)].Value, 7.5f);
@@ -205,6 +210,60 @@ TEST_F(FrmKavoTest, ClosingKeepsTheSettingsForTheNextStart) {
   ASSERT_NE(recent, nullptr);
   EXPECT_EQ(recent->text(), "/data/Spectra/CH2Cl2.nuts");
   EXPECT_TRUE(recent->isVisible());
+}
+
+// The file dialog answers with one file, as a user choosing it would.
+class ChosenFile : public FileDialogService {
+ public:
+  explicit ChosenFile(std::string path) : path_(std::move(path)) { SetFileDialogService(this); }
+  ~ChosenFile() override { SetFileDialogService(nullptr); }
+  std::string Show(const FileDialogRequest&) override { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// A measured AB quartet: the four lines of the default AB system, broader than simulated.
+std::string AbSpectrumFile(const std::string& path) {
+  const int points = 1024;
+  const double sweep = 300, lines[4] = {134.4, 146.4, 153.6, 165.6};
+  const double heights[4] = {0.375, 1.625, 1.625, 0.375};
+  std::vector<float> values(points);
+  for (int i = 0; i < points; ++i) {
+    const double f = sweep * (points - 1 - i) / points;
+    double y = 0;
+    for (int k = 0; k < 4; ++k) y += heights[k] / (1 + std::pow((f - lines[k]) / 1.2, 2));
+    values[static_cast<size_t>(i)] = static_cast<float>(2000 * y);
+  }
+  std::ofstream(path, std::ios::binary) << NutsFile(1, points, 300, 200, 0, values).bytes;
+  return path;
+}
+
+// Saves what the window shows when KAVO_SCREENSHOT_DIR names a folder (for looking at it).
+void SaveScreenshot(QWidget* window, const std::string& name) {
+  if (const char* dir = std::getenv("KAVO_SCREENSHOT_DIR"))
+    window->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
+TEST_F(FrmKavoTest, AnOpenedSpectrumIsFittedWithTheSimulationAndTheDifference) {
+  Start();
+  ChosenFile chosen(AbSpectrumFile(folder.File("ab.nut")));
+  window->MenuAction(Ctl::mnuFileLoad, 0)->trigger();  // the plain spectrum type takes it
+  ASSERT_EQ(gSimType, 0) << (boxes.empty() ? "" : boxes.last().text);
+  EXPECT_TRUE(window->windowTitle().startsWith("NMR Spectrum: "));
+  boxes.Answer(vbYes);  // "Start Linefitting ...?"
+  Widget<QRadioButton>(Ctl::optType, 2)->click();
+  ASSERT_EQ(gSimType, 2);
+  EXPECT_NE(gLineFit, 0);
+  EXPECT_TRUE(window->windowTitle().startsWith("NMR Line Fitting of "));
+  EXPECT_TRUE(Widget<QGroupBox>(Ctl::fraDiff)->isVisible());
+  Widget<QPushButton>(Ctl::btnDiffTogg)->click();
+  QApplication::processEvents();
+  const Control& errors = window->form().Controls().Get(Ctl::lstError);
+  EXPECT_TRUE(errors.Visible);
+  EXPECT_GE(errors.Items.size(), 2u);  // the heading and at least one mean difference
+  EXPECT_GT(DrawnPixels(), 2000);
+  SaveScreenshot(window.get(), "line-fitting");
 }
 
 }  // namespace

@@ -132,17 +132,58 @@ QImage RenderWithDevice(const std::string& face, const std::string& text) {
   return image;
 }
 
+TEST(QtPainterDevice, UnderlineRunsUnbrokenUnderTheWholeText) {
+  QImage image = WhiteImage(200, 60);
+  QtPainterDevice dc(&image);
+  GdiFont font;
+  font.height = -24;
+  font.underline = true;
+  dc.SetFont(font);
+  dc.SetTextColor(0);
+  dc.TextOut(10, 30, "lilt");
+  const int width = dc.TextExtent("lilt").cx;
+  int best = 0;  // the most dark pixels of a row below the baseline
+  for (int y = 31; y < 40; ++y) {
+    int run = 0;
+    for (int x = 10; x < 10 + width; ++x) run = qGray(image.pixel(x, y)) < 128 ? run + 1 : run;
+    best = std::max(best, run);
+  }
+  EXPECT_EQ(best, width);
+}
+
+TEST(QtPainterDevice, WindowsFacesResolveToTheInstalledFonts) {
+  QImage image = WhiteImage(10, 10);
+  QtPainterDevice dc(&image);
+  const std::pair<const char*, const char*> faces[] = {
+      {"Arial", "Liberation Sans"},
+      {"Times New Roman", "Liberation Serif"},
+      {"Symbol", "Standard Symbols PS"},
+  };
+  for (const auto& [face, family] : faces) {
+    GdiFont font;
+    font.face = face;
+    font.height = -20;
+    dc.SetFont(font);
+    EXPECT_EQ(dc.ResolvedFamily().toStdString(), family) << face;
+  }
+}
+
 TEST(QtPainterDevice, SymbolFaceDrawsGreekFromByteCodes) {
+  // Standard Symbols PS holds alpha at the byte code of "a" (and the degree sign at 0xB0).
   QImage greek = WhiteImage(60, 40);
   {
     QPainter p(&greek);
     QFont f("Standard Symbols PS");
     f.setPixelSize(24);
+    f.setStyleStrategy(QFont::NoAntialias);
     p.setFont(f);
     p.setPen(Qt::black);
-    p.drawText(QPoint(5, 30), QString(QChar(0x03B1)));
+    p.drawText(QPoint(5, 30), QString(QChar(0x61)));
   }
   const QImage symbolA = RenderWithDevice("Symbol", "a");
+  const QImage white = WhiteImage(60, 40);
+  EXPECT_NE(symbolA, white);
+  EXPECT_NE(RenderWithDevice("Symbol", "\xB0"), white);
   EXPECT_NE(symbolA, RenderWithDevice("Arial", "a"));
   EXPECT_EQ(symbolA, greek);
 }

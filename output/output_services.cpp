@@ -1,4 +1,4 @@
-#include "mainwin/output_services.h"
+#include "output/output_services.h"
 
 namespace {
 
@@ -7,7 +7,7 @@ class NoOutput final : public OutputServices {
   void ExportBySpec(const std::string&) override {}
   void RenderOutput(const OutputRegion&, int16_t, int16_t, int16_t, int16_t) override {}
   void PrintWithPreview() override {}
-  std::string ExportDialog(const std::string&) override { return "Cancel"; }
+  std::string ExportDialog(const std::string&) override { return ""; }
 };
 
 NoOutput gNoOutput;

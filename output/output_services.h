@@ -1,7 +1,7 @@
 // What the main window's print and export commands call of printing and export: the export
 // entry, the renderer (with the end of the print job), the print preview and the export dialog.
 // Printing and export register their implementation at start-up; until then a stand-in does
-// nothing (the export dialog answers "Cancel").
+// nothing (the export dialog answers as cancelled).
 #pragma once
 
 #include <cstdint>
@@ -22,8 +22,8 @@ class OutputServices {
                             int16_t blackOnWhite, int16_t flags) = 0;
   // The print preview; prints what it is asked to.
   virtual void PrintWithPreview() = 0;
-  // The export dialog: the export settings text goes in, the chosen settings (or "Cancel", or a
-  // text shorter than 6 characters when cancelled) come out.
+  // The export dialog: the export settings text goes in, the chosen settings come out ("" when
+  // the user cancels or closes the dialog).
   virtual std::string ExportDialog(const std::string& settings) = 0;
 };
 

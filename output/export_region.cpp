@@ -1,0 +1,33 @@
+#include "output/export_region.h"
+
+#include "drawlib/device/world_window.h"
+#include "drawlib/pardata.h"
+#include "drawlib/params_apply.h"
+#include "drawlib/steps/step_list.h"
+#include "output/drawing_extents.h"
+
+namespace {
+
+bool Has(const std::string& spec, const char* word) {
+  return spec.find(word) != std::string::npos;
+}
+
+}  // namespace
+
+ExportRegion ExportRegionFromSpec(const std::string& spec) {
+  ExportRegion region;
+  OutputRegion& r = region.box;
+  if (Has(spec, "Page") && !Has(spec, "Frame") && !Has(spec, "Box")) {
+    r = {PrintableRect.left, PrintableRect.bottom, PrintableRect.right, PrintableRect.top};
+    return region;
+  }
+  StepExtents(1, StepCountGet(), r);
+  const bool draw = Has(spec, "Draw") || Has(spec, "Frame");
+  const bool marg = Has(spec, "Marg") || Has(spec, "Box");
+  if (!draw && marg) {
+    r.left = PrintableRect.left;
+    r.right = PrintableRect.right;
+  }
+  region.margin = Pardata[23].Default * kWorldUnitsPerMM;
+  return region;
+}

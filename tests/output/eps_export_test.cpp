@@ -1,0 +1,119 @@
+// The plot document of an AB simulation exported as Encapsulated PostScript through the export
+// entry, as the export commands do, and read by Ghostscript: it renders at its header's size
+// without an error and draws inside its bounding box.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "documents/data_file.h"
+#include "documents/file_startup.h"
+#include "drawlib/document_services.h"
+#include "documents/plot_document.h"
+#include "documents/spec_record.h"
+#include "drawlib/app_hooks_kavo.h"
+#include "drawlib/steps/step_list.h"
+#include "engine/calc_spectrum.h"
+#include "engine/engine_globals.h"
+#include "engine/type_tables.h"
+#include "output/export_by_spec.h"
+#include "output/postscript_writer.h"
+#include "tests/output/output_fixture.h"
+#include "tests/support/comma_locale.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string Shell(const std::string& command) {
+  std::string out;
+  if (FILE* p = popen((command + " 2>&1").c_str(), "r")) {
+    char buf[512];
+    while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    if (pclose(p) != 0) out += "\nEXIT FAILED";
+  }
+  return out;
+}
+
+// The four numbers after a "%%BoundingBox:" line's tag.
+bool BoundingBox(const std::string& text, const std::string& tag, double box[4]) {
+  const size_t at = text.find(tag);
+  if (at == std::string::npos) return false;
+  std::istringstream numbers(text.substr(at + tag.size()));
+  return static_cast<bool>(numbers >> box[0] >> box[1] >> box[2] >> box[3]);
+}
+
+class EpsExportTest : public OutputTest {
+ protected:
+  void SetUp() override {
+    OutputTest::SetUp();
+    DataFileSetBytes(ReadBytes(KAVO71_DAT_PATH));
+    PostScriptWriterRegister();
+    DocumentServicesRegister();  // spectrum objects are drawn by the documents
+    SetAppHooks(&hooks_);
+    // An AB simulation on a 600-point grid, calculated as the main window would, with the
+    // picture's vertical scale and baseline the plot takes its heights from.
+    gVertScale = 5000;
+    gBaseLnTwips = gExpBaseLnTwips = 4600;
+    gDiffBaseLnTwips = 1500;
+    LoadSimTypeTables(2);
+    gNumPts = 600;
+    RedimSpectrum(gNumPts);
+    gHzPerPt = gSpectHz / gNumPts;
+    CalcSpectrum(-1);
+    // The printed spectrum box as the main window keeps it (world units).
+    gPrintBoxWidth = 7000;
+    gPrintBoxHeight = 4000;
+    gSpec.MHz = 200;  // the axis in ppm
+  }
+  void TearDown() override {
+    SetAppHooks(nullptr);
+    SetDocumentServices(nullptr);
+    SetPostScriptWriter(nullptr);
+    OutputTest::TearDown();
+  }
+  KavoHooks hooks_;
+};
+
+TEST_F(EpsExportTest, ThePlotOfASimulationIsAnEpsFileGhostscriptDrawsInsideItsBox) {
+  if (Shell("gs --version").find("EXIT FAILED") != std::string::npos) GTEST_SKIP() << "no gs";
+  CommaLocale comma;  // the file must not depend on the locale
+  CreateSimPlot(0);
+  // A caption with a Greek capital, a superscript and accented letters.
+  StepCreate(kStepLabel, -1500, 2500, "F  H = 4 > ^DG~^#  \xe9t\xe9", StepData{});
+  ScratchFolder folder;
+  const std::string eps = folder.File("ab.eps");
+  dialogs.answers.push_back(eps);
+  ExportBySpec("EPS Disk Page ");
+  const std::string text = ReadBytes(eps);
+  ASSERT_FALSE(text.empty()) << "no file written";
+  EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+  for (const char* bad : {"nan", "inf", "NaN", "INF"}) EXPECT_EQ(text.find(bad), std::string::npos);
+
+  const std::string png = folder.File("ab.png");
+  EXPECT_EQ(Shell("gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -r72 -sDEVICE=png16m -sOutputFile=" +
+                png + " " + eps),
+            "");
+  if (const char* dir = std::getenv("KAVO_SCREENSHOT_DIR"))
+    Shell("gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -r96 -sDEVICE=png16m -sOutputFile=" +
+        std::string(dir) + "/ab-eps.png " + eps);
+  double header[4], drawn[4];
+  ASSERT_TRUE(BoundingBox(text, "%%BoundingBox:", header));
+  ASSERT_TRUE(BoundingBox(Shell("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox " + eps),
+                          "%%BoundingBox:", drawn));
+  EXPECT_GE(drawn[0], header[0] - 1);
+  EXPECT_GE(drawn[1], header[1] - 1);
+  EXPECT_LE(drawn[2], header[2] + 1);
+  EXPECT_LE(drawn[3], header[3] + 1);
+  EXPECT_GT(drawn[2] - drawn[0], 100) << "hardly anything drawn";
+}
+
+}  // namespace

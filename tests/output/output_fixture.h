@@ -1,0 +1,63 @@
+// Test fixture of printing and export: the drawing library's reset state with the preference
+// table, an empty settings file, recorded message boxes, a scripted file dialog and a small
+// drawing (two lines and a label) in the step list.
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "documents/file_dialog.h"
+#include "documents/file_location.h"
+#include "drawlib/color_scheme.h"
+#include "drawlib/device/world_window.h"
+#include "drawlib/params_apply.h"
+#include "drawlib/steps/step_list.h"
+#include "output/bottom_label.h"
+#include "output/printer_control.h"
+#include "platform/clipboard.h"
+#include "tests/drawlib/drawlib_state.h"
+
+// Answers every file dialog from a script ("" cancels) and keeps the requests.
+class ScriptedFileDialog : public FileDialogService {
+ public:
+  ScriptedFileDialog() { SetFileDialogService(this); }
+  ~ScriptedFileDialog() override { SetFileDialogService(nullptr); }
+  std::string Show(const FileDialogRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return "";
+    std::string a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::deque<std::string> answers;
+  std::vector<FileDialogRequest> requests;
+};
+
+class OutputTest : public DrawlibState {
+ protected:
+  void SetUp() override {
+    DrawlibState::SetUp();
+    ClipboardReset();
+    BottomLabelReset();
+    PrinterControlReset();
+    PrinterControlRegister();
+    int16_t mode = kApplyToLibrary | kApplyNoPrinter;
+    ParamsApply(std::string(1, char(35)), mode);
+    SchemeBackColor = 0xFFFFFF;  // black on white, as the default colours
+    SchemeForeColor = 0;
+  }
+  void TearDown() override {
+    ClipboardReset();
+    BottomLabelReset();
+    DrawlibState::TearDown();
+  }
+  // Two lines from (-2000, -1000) and a label near the middle, world units.
+  static void MakeDrawing() {
+    StepCreate(0, -2000, -1000, "", StepData{});
+    StepCreate(1, 2000, -1000, "", StepData{});
+    StepCreate(1, 2000, 1000, "", StepData{});
+    StepCreate(kStepLabel, -1500, 500, "F  H = 4 > Hz 123", StepData{});
+  }
+
+  ScriptedFileDialog dialogs;
+};

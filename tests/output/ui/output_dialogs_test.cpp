@@ -1,0 +1,164 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <functional>
+
+#include "drawlib/device/world_window.h"
+#include "drawlib/ini/libr_ini.h"
+#include "documents/file_dialog.h"
+#include "drawlib/app_hooks_kavo.h"
+#include "drawlib/steps/step_list.h"
+#include "tests/support/msgbox_recorder.h"
+#include "output/bottom_label.h"
+#include "output/output_printer.h"
+#include "output/printer_control.h"
+#include "output/ui/qt_output_printer.h"
+#include "output/ui/frm_bottom_text.h"
+#include "output/ui/frm_pref1.h"
+#include "output/ui/output_dialogs.h"
+#include "output/ui/page_picture.h"
+#include "output/ui/preview_printer.h"
+#include "output/ui/zef1_export.h"
+#include "output/ui/zef1_prev.h"
+#include "tests/output/output_model_fixture.h"
+
+namespace {
+
+// Runs the action on the modal dialog of the given type once it is up.
+template <typename D>
+void WhenUp(std::function<void(D*)> action) {
+  QTimer::singleShot(0, [action] {
+    auto* d = dynamic_cast<D*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    action(d);
+  });
+}
+
+class OutputDialogs : public OutputModelTest {
+ protected:
+  void SetUp() override {
+    OutputModelTest::SetUp();
+    BottomLabelReset();
+    for (int i = 0; i <= 11; ++i) gSimPar[i].Name = "P" + std::to_string(i);
+  }
+  std::string Position(const char* key) {
+    return IniGetString("Dialog Position and Size", key, "");
+  }
+};
+
+TEST_F(OutputDialogs, ExportDialogDefaultGivesWmfFrameClipAndCancelGivesNothing) {
+  WhenUp<Zef1Export>([](Zef1Export* d) {
+    EXPECT_EQ(d->Label1->text(), "WMF-P Frame Clip");
+    EXPECT_FALSE(d->optGraphics[5]->isVisible());
+    d->cmdExit->click();
+  });
+  EXPECT_EQ(ExportSetupDialog(nullptr, ""), "WMF-P Frame Clip");
+  const std::string pos = Position("ExportSetup");
+  EXPECT_NE(pos.find(", "), std::string::npos) << pos;  // Str's blanks
+  WhenUp<Zef1Export>([](Zef1Export* d) {
+    d->optGraphics[3]->click();
+    EXPECT_FALSE(d->optOutput[1]->isEnabled());
+    d->close();  // the close box: Cancel
+  });
+  EXPECT_EQ(ExportSetupDialog(nullptr, "GIF-S Page Disk"), "");
+}
+
+TEST_F(OutputDialogs, PreviewShowsOkAndCancelRestoresTheScale) {
+  Zef1Prev preview;
+  preview.DefaultPict(nullptr);
+  WhenUp<Zef1Prev>([](Zef1Prev* d) {
+    EXPECT_EQ(d->Tag(), "OK");
+    EXPECT_FALSE(d->picPrintSetup->Frame().empty());
+    d->cmdPrintPrev_Click(9);
+    d->cmdPrintPrev_Click(9);
+    d->cmdPrintPrev_Click(6);
+  });
+  preview.RunModal();
+  EXPECT_FLOAT_EQ(Pardata[35].Default, 1.0f);
+}
+
+TEST_F(OutputDialogs, PreviewOpensFooterAndLayoutWithoutLosingItsState) {
+  gSimTypes[5].LastPar = 11;
+  Zef1Prev preview;
+  WhenUp<Zef1Prev>([](Zef1Prev* d) {
+    d->cmdPrintPrev_Click(10);
+    const float scale = Pardata[35].Default;
+    WhenUp<frmBottomText>([](frmBottomText* f) {
+      f->cmdBTxt[0]->click();
+      f->cmdBTxt[0]->click();
+      EXPECT_EQ(f->FieldList(), "Date|");
+      EXPECT_TRUE(f->lblBTxt->text().startsWith("VIREO "));
+      f->cmdExit->click();
+    });
+    d->cmdPrintPrev_Click(1);
+    WhenUp<frmPref1>([](frmPref1* l) {
+      ASSERT_EQ(l->chkParToPrint.size(), 12u);
+      EXPECT_EQ(l->chkParToPrint[11]->y() - l->chkParToPrint[1]->y(),
+                l->chkParToPrint[10]->y() - l->chkParToPrint[0]->y());
+      EXPECT_GT(l->chkParToPrint[10]->y(), l->chkParToPrint[5]->y());
+      l->cmdPrintPref[5]->click();
+    });
+    d->cmdPrintPrev_Click(11);
+    EXPECT_FLOAT_EQ(Pardata[35].Default, scale);  // not reset by coming back
+    EXPECT_EQ(d->Tag(), "OK");
+    d->optPagepPage[1]->setChecked(true);
+    d->cmdPrintPrev_Click(8);
+  });
+  EXPECT_EQ(preview.RunModal(), "Print < 1- 2> 2]");
+  EXPECT_FALSE(Position("BottomTextDialog").empty());
+  EXPECT_FALSE(Position("KavoSpecLayout").empty());
+}
+
+TEST_F(OutputDialogs, PrintWithFullPageGivesOnePdfPageWithTheFooter) {
+  ScratchFolder folder;
+  MsgBoxRecorder boxes;
+  const std::string pdf = folder.File("preview.pdf");
+  // The program's printer, printing to a PDF file whose name the file dialog gives.
+  QtOutputPrinter printer(true);
+  SetOutputPrinter(&printer);
+  PrinterControlRegister();
+  KavoHooks hooks;  // the footer is the application's caption line
+  SetAppHooks(&hooks);
+  struct PdfName : FileDialogService {
+    std::string path;
+    std::string Show(const FileDialogRequest&) override { return path; }
+  } name;
+  name.path = pdf;
+  SetFileDialogService(&name);
+  Pardata[48].Default = 1;
+  IniPutString("ExportButtons", "DrawingName", "Print Scale|");
+  // A drawing to print: a line and a label.
+  StepCreate(0, -2000, -1000, "", StepData{});
+  StepCreate(1, 2000, 1000, "", StepData{});
+  StepCreate(kStepLabel, -1500, 500, "F  H = 4 > Hz 123", StepData{});
+  OutputObject* before = OutputTarget;
+  WhenUp<Zef1Prev>([](Zef1Prev* d) { d->cmdPrintPrev_Click(8); });
+  PrintWithPreview(nullptr);
+  EXPECT_EQ(OutputTarget, before);
+  EXPECT_NE(Position("PrintPreview").find(", "), std::string::npos);
+  QProcess info;
+  info.start("pdfinfo", {QString::fromStdString(pdf)});
+  info.waitForFinished();
+  const QByteArray infoText = info.readAllStandardOutput();
+  for (const auto& b : boxes.texts()) ADD_FAILURE() << "box: " << b;
+  EXPECT_TRUE(QString(infoText).contains(QRegularExpression("Pages:\\s+1\\n")))
+      << infoText.toStdString();
+  QProcess text;
+  text.start("pdftotext", {QString::fromStdString(pdf), "-"});
+  text.waitForFinished();
+  const QByteArray footer = text.readAllStandardOutput();
+  EXPECT_TRUE(footer.contains("VIREO Scale: 1.00")) << footer.toStdString();
+  SetFileDialogService(nullptr);
+  PrinterControlReset();
+  SetOutputPrinter(nullptr);
+  SetAppHooks(nullptr);
+}
+
+}  // namespace
