@@ -14,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "fuzz/run_folder.h"
 #include "platform/atomic_file.h"
 #include "platform/atomic_file_seam.h"
 #include "platform/paths.h"
@@ -30,29 +31,6 @@ void Check(bool ok, const char* what) {
 }
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
-
-// A folder of this run's own, so that each save looks through a folder of one file; in memory
-// (/dev/shm) where there is such a folder, as creating files on a disk's file system costs far
-// more than the parsing. Removed when the run ends.
-class RunFolder {
- public:
-  RunFolder() {
-    const std::string base = PathIsWritableDirectory("/dev/shm") ? "/dev/shm" : TempFolder();
-    std::string pattern = PathJoin(base, "fuzz_ini_XXXXXX");
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    Check(::mkdtemp(buf.data()) != nullptr, "a folder for the run");
-    path_ = buf.data();
-  }
-  ~RunFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  std::string File(const std::string& name) const { return PathJoin(path_, name); }
-
- private:
-  std::string path_;
-};
 
 Entries Cut(Entries entries) {
   for (auto& entry : entries) entry.second = profile::CutValue(entry.second);

@@ -5,7 +5,7 @@
 #include "drawlib/params_apply.h"
 #include "drawlib/steps/step_list.h"
 
-void CreatePlotDocument() { CreateSimPlot(0); }
+void CreatePlotDocument(int16_t mode) { CreateSimPlot(mode); }
 
 void PlotPageRegion(OutputRegion& region) {
   region.left = PrintableRect.left;

@@ -6,8 +6,9 @@
 
 #include "output/output_services.h"
 
-// Builds the plot document of the current simulation into the current drawing.
-void CreatePlotDocument();
+// Builds the plot document of the current simulation into the current drawing; mode 1 when a
+// simulation group stores the drawing, otherwise 0.
+void CreatePlotDocument(int16_t mode = 0);
 // The drawing library's printed page rectangle (left, bottom, right, top).
 void PlotPageRegion(OutputRegion& region);
 // The number of steps of the current drawing.

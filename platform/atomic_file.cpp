@@ -19,6 +19,11 @@
 
 namespace {
 
+std::string& FailReason() {
+  static std::string reason;
+  return reason;
+}
+
 void SetError(std::string* error, const std::string& what, int err) {
   // The untranslated system text: messages are Windows-1252, a translated one could be UTF-8.
   const char* reason = ::strerrordesc_np(err);
@@ -68,6 +73,10 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
 
 bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
   if (error) error->clear();
+  if (!FailReason().empty()) {
+    if (error) *error = FailReason();
+    return false;
+  }
   if (path.empty()) {
     if (error) *error = "No file name given.";
     return false;
@@ -130,6 +139,8 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
 }
 
 void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
+
+void AtomicWriteFailForTests(const std::string& reason) { FailReason() = reason; }
 
 std::optional<std::string> ReadFileBytes(std::string_view path) {
   return ReadNativeFileBytes(NativePath(path));

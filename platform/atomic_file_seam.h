@@ -3,4 +3,9 @@
 // stay atomic for every reader), but nothing waits for the disk: a power cut could lose them.
 #pragma once
 
+#include <string>
+
 void AtomicWriteSkipSyncForTests(bool skip);
+// While `reason` is not empty every save fails with that reason before anything is written
+// (a full disk or a lost folder, for tests of the callers' failure roads); "" ends it.
+void AtomicWriteFailForTests(const std::string& reason);

@@ -81,9 +81,15 @@ int MsgBox(const std::string& text, int style, const std::string& title) {
 
 std::string InputBox(const std::string& prompt, const std::string& title,
                      const std::string& defaultText) {
+  bool cancelled = false;
+  return InputBox(prompt, title, defaultText, cancelled);
+}
+
+std::string InputBox(const std::string& prompt, const std::string& title,
+                     const std::string& defaultText, bool& cancelled) {
   MsgBoxHandler* h = gHandler ? gHandler : &gStderrHandler;
   OpenBox open;
-  bool cancelled = false;
+  cancelled = false;
   std::string answer = h->Input(prompt, EffectiveTitle(title), defaultText, cancelled);
   return cancelled ? std::string() : answer;
 }

@@ -41,5 +41,8 @@ const std::string& DefaultMsgBoxTitle();
 int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = "");
 std::string InputBox(const std::string& prompt, const std::string& title = "",
                      const std::string& defaultText = "");
+// The same, telling a cancelled box from an empty answer.
+std::string InputBox(const std::string& prompt, const std::string& title,
+                     const std::string& defaultText, bool& cancelled);
 // True while a message or input box is up (guards the recalculation road against re-entry).
 bool MsgBoxIsOpen();

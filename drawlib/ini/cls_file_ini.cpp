@@ -1,7 +1,42 @@
 #include "drawlib/ini/cls_file_ini.h"
 
+#include "platform/atomic_file.h"
+#include "platform/paths.h"
 #include "platform/profile.h"
+#include "platform/profile_document.h"
 #include "platform/runtime_numbers.h"
+
+struct clsFileINI::Batch {
+  profile::Document doc;
+};
+
+clsFileINI::clsFileINI() = default;
+clsFileINI::~clsFileINI() = default;
+
+bool clsFileINI::BeginBatch(bool fresh) {
+  batch_.reset();
+  if (!CheckRegistered()) return NoteWrite(false, "No file is named.");
+  auto batch = std::make_unique<Batch>();
+  if (!fresh) {
+    if (std::optional<std::string> bytes = ReadFileBytes(fileName_)) {
+      batch->doc = profile::Document::Parse(*bytes);
+    } else if (PathExists(fileName_)) {
+      return NoteWrite(false, "The file \"" + fileName_ + "\" cannot be read.");
+    }
+  }
+  batch_ = std::move(batch);
+  return NoteWrite(true, "");
+}
+
+bool clsFileINI::CommitBatch() {
+  if (!batch_) return NoteWrite(false, "No batch is open.");
+  std::string error;
+  const bool ok = WriteFileAtomic(fileName_, batch_->doc.Serialize(), &error);
+  batch_.reset();
+  return NoteWrite(ok, error);
+}
+
+void clsFileINI::AbandonBatch() { batch_.reset(); }
 
 bool clsFileINI::CheckRegistered() const {
   if (registered_) return true;
@@ -16,12 +51,20 @@ bool clsFileINI::NoteWrite(bool ok, const std::string& error) {
 
 bool clsFileINI::PrivDeleteEntry(std::string_view section, std::string_view key) {
   if (!CheckRegistered()) return false;
+  if (batch_) {
+    batch_->doc.EraseKey(section, key);
+    return NoteWrite(true, "");
+  }
   std::string error;
   return NoteWrite(profile::DeleteKey(fileName_, section, key, &error), error);
 }
 
 bool clsFileINI::PrivDeleteSection(std::string_view section) {
   if (!CheckRegistered()) return false;
+  if (batch_) {
+    batch_->doc.EraseSection(section);
+    return NoteWrite(true, "");
+  }
   std::string error;
   return NoteWrite(profile::DeleteSection(fileName_, section, &error), error);
 }
@@ -29,6 +72,12 @@ bool clsFileINI::PrivDeleteSection(std::string_view section) {
 void clsFileINI::GetSectEntriesEx(std::string_view section, IniEntryTable& table, int& count) {
   count = 0;
   if (!CheckRegistered()) return;
+  if (batch_) {
+    auto entries = batch_->doc.Entries(section);
+    for (auto& entry : entries) entry.second = profile::CutValue(entry.second);
+    count = IniFillEntryTable(entries, table);
+    return;
+  }
   count = IniFillEntryTable(profile::ReadSection(fileName_, section), table);
 }
 
@@ -59,6 +108,11 @@ bool clsFileINI::PrivIniWrite(std::string_view section, std::string_view filePat
 bool clsFileINI::INIString(std::string_view section, std::string_view key,
                            std::string_view /*defaultValue*/, std::string_view value) {
   if (!CheckRegistered()) return false;
+  if (batch_) {
+    std::string problem = profile::Document::NameProblem(section, key);
+    if (problem.empty()) batch_->doc.Set(section, key, value);
+    return NoteWrite(problem.empty(), problem);
+  }
   std::string error;
   return NoteWrite(profile::WriteString(fileName_, section, key, value, &error), error);
 }
@@ -66,6 +120,10 @@ bool clsFileINI::INIString(std::string_view section, std::string_view key,
 std::string clsFileINI::INIString(std::string_view section, std::string_view key,
                                   std::string_view defaultValue) {
   if (!CheckRegistered()) return {};
+  if (batch_) {
+    const std::string* value = batch_->doc.FindValue(section, key);
+    return value ? profile::CutValue(*value) : std::string(defaultValue);
+  }
   return profile::GetString(fileName_, section, key, defaultValue);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,11 +50,30 @@ class clsFileINI {
 
   const std::string& WriteError() const { return writeError_; }
 
+  // A batch: the file is read once, then INIString and the deletes work on that copy until
+  // CommitBatch writes it back in one atomic write. With `fresh` the copy starts empty, so the
+  // commit replaces the file whole. False (reason in WriteError()) when no file is named or the
+  // file exists but cannot be read; no batch is then open.
+  bool BeginBatch(bool fresh = false);
+  // Writes the copy (also when nothing changed) and ends the batch; false with WriteError() set
+  // when the write failed, the old file then being untouched.
+  bool CommitBatch();
+  // Ends the batch without writing.
+  void AbandonBatch();
+  bool InBatch() const { return batch_ != nullptr; }
+
+  clsFileINI();
+  ~clsFileINI();
+  clsFileINI(const clsFileINI&) = delete;
+  clsFileINI& operator=(const clsFileINI&) = delete;
+
  private:
+  struct Batch;
   bool CheckRegistered() const;
   bool NoteWrite(bool ok, const std::string& error);
 
   std::string fileName_;
   bool registered_ = false;
   std::string writeError_;
+  std::unique_ptr<Batch> batch_;
 };

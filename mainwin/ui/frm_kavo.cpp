@@ -27,6 +27,7 @@
 #include "drawlib/ui/numeric_key_filter.h"
 #include "engine/engine_globals.h"
 #include "mainwin/design_layout.h"
+#include "mainwin/group_commands.h"
 #include "mainwin/ui/frm_data_entry.h"
 #include "mainwin/ui/kavo_widgets.h"
 #include "mainwin/ui/toolbar_pictures.h"
@@ -245,6 +246,9 @@ void frmKavo::Connect(Ctl id, int index, QWidget* w) {
       case Ctl::grpInc: form_.grpInc_UserClick(i); break;
       case Ctl::btnDiffTogg: form_.btnDiffTogg_Click(button->isChecked()); break;
       case Ctl::CmndQuit: form_.CmndQuit_Click(); break;
+      case Ctl::cmdNextPrevSim:
+        if (GroupCommands* groups = RegisteredGroupCommands()) groups->GroupCommand(id, i);
+        break;
       case Ctl::CmndUpDn:
         // Shift held at the click also scales the simulation with the spectrum.
         form_.CmndUpDn_KeyDown(i, 0, static_cast<int16_t>(RuntimeShiftCode(
@@ -442,7 +446,10 @@ void frmKavo::MenuTriggered(Ctl id, int index) {
     case Ctl::mnuExportGIFD: form_.mnuExportGIFD_Click(i); break;
     case Ctl::mnuExportBMPD: form_.mnuExportBMPD_Click(i); break;
     case Ctl::mnuExportEPSD: form_.mnuExportEPSD_Click(i); break;
-    default: break;  // commands of the later menus
+    default:
+      // The group menus belong to the groups subsystem.
+      if (GroupCommands* groups = RegisteredGroupCommands()) groups->GroupCommand(id, i);
+      break;
   }
   // A triggered checkable action toggles itself: show the model's mark again.
   if (QAction* action = MenuAction(id, index)) ApplyToAction(action, id, index, Prop::Value);

@@ -7,6 +7,7 @@
 #include "drawlib/app_hooks_kavo.h"
 #include "drawlib/pending_events.h"
 #include "engine/mainwin_services.h"
+#include "groups/ui/program_groups.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "mainwin/ui/output_dialog_services.h"
 #include "output/export_pictures.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     frmKavo window;
+    ProgramGroups groups(window);
     QtExportPictures exportPictures(&window, window.ControlWidget(Ctl::picKavo, 0));
     SetExportPictures(&exportPictures);
     RegisterMainWindowServices(&window.form());

@@ -191,6 +191,36 @@ TEST_F(IniTest, FileObjectReadsAndWritesItsGroupFile) {
   EXPECT_TRUE(boxes_.empty());
 }
 
+TEST_F(IniTest, FileObjectBatchWritesOnceOnCommit) {
+  Put("; kept\r\n[A]\r\nk=1\r\n");
+  clsFileINI group;
+  group.IniFilename(file_);
+  ASSERT_TRUE(group.BeginBatch());
+  EXPECT_TRUE(group.INIString("A", "k", "", "2"));
+  EXPECT_TRUE(group.INIString("B", "n", "", "3"));
+  EXPECT_TRUE(group.PrivDeleteEntry("A", "gone"));
+  EXPECT_FALSE(group.INIString("A", "bad=key", "", "x"));
+  EXPECT_EQ(group.INIString("a", "K", ""), "2");  // reads see the batch
+  IniEntryTable table;
+  int count = 0;
+  group.GetSectEntriesEx("B", table, count);
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(Bytes(), "; kept\r\n[A]\r\nk=1\r\n");  // nothing written yet
+  ASSERT_TRUE(group.CommitBatch());
+  EXPECT_EQ(Bytes(), "; kept\r\n[A]\r\nk=2\r\n\r\n[B]\r\nn=3\r\n");
+
+  ASSERT_TRUE(group.BeginBatch(true));
+  group.INIString("C", "only", "", "this");
+  group.AbandonBatch();
+  EXPECT_FALSE(group.InBatch());
+  EXPECT_EQ(Bytes(), "; kept\r\n[A]\r\nk=2\r\n\r\n[B]\r\nn=3\r\n");
+  ASSERT_TRUE(group.BeginBatch(true));
+  group.INIString("C", "only", "", "this");
+  ASSERT_TRUE(group.CommitBatch());
+  EXPECT_EQ(Bytes(), "[C]\r\nonly=this\r\n");
+  EXPECT_TRUE(boxes_.empty());
+}
+
 TEST_F(IniTest, PrivIniReadKeepsTextWhenNothingIsCopied) {
   Put("[A]\r\nn=12\r\nempty=\r\nt=abc\r\n");
   clsFileINI reader;

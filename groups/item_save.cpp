@@ -1,0 +1,124 @@
+// Saving the current simulation as an item of the open group, with its drawing as the item's
+// page of the group's drawing file.
+#include "documents/drawing_file.h"
+#include "documents/spec_record.h"
+#include "drawlib/util/error_location.h"
+#include "drawlib/util/numbers.h"
+#include "drawlib/util/paths.h"
+#include "groups/group_file.h"
+#include "groups/main_window_groups.h"
+#include "mainwin/plot_document.h"
+#include "platform/msgbox.h"
+#include "platform/paths.h"
+#include "platform/runtime_numbers.h"
+#include "platform/runtime_text.h"
+
+void MainWindowGroups::mnuS_Click(int16_t index) {
+  if (index < 0 || index > kLastGroupItem || NoGroupOpen()) return;
+  const std::string caption = NameOfMenuText(ctl_.Get(Ctl::mnuS, index).Caption);
+  std::string name;
+  if (caption.size() >= 5) {
+    name = Mid(caption, InStr(2, caption, " ") + 1);
+  } else if (gLineFit || gSimType == 0) {
+    std::string folder, file;
+    SplitPath(gFinm, folder, file);
+    name = form_.TypeCaption() + " (" + file + ")";
+  } else {
+    name = form_.TypeCaption();
+  }
+  const std::string answer = InputBox(
+      "Type a name for the current simulation (64 Characters).\r\nThis is item" +
+          Str(static_cast<int16_t>(index + 1)) + " in the Simulation Group: [" + mGroupFile + "]",
+      "Save Spectrum ", name);
+  bool saved = false;
+  if (!answer.empty()) SaveSimItem(index, answer, saved);
+}
+
+void MainWindowGroups::SaveSimItem(int16_t index, const std::string& name, bool& saved) {
+  saved = false;
+  if (index < 0 || index > kLastGroupItem || NoGroupOpen()) return;
+  if (gSimType == kPeakListType) {
+    MsgBox("An imported peak list cannot be saved in a simulation group.");
+    return;
+  }
+  form_.SnapshotSimulation(gSimTypes[static_cast<size_t>(gSimType)]);
+  if (!IniSaveCalcD(gSimType, form_.CurrentGroup(), gFinm, index, name)) return;
+  UpdateSaveRestore(index, name);
+  saved = SaveZefFile(index, mGroupFile);
+}
+
+bool MainWindowGroups::IniSaveCalcD(int16_t simType, int16_t typeGroup,
+                                    const std::string& fileName, int16_t index,
+                                    const std::string& name) {
+  if (index < 0 || index > kLastGroupItem || NoGroupOpen()) return false;
+  if (simType == kPeakListType) {
+    MsgBox("An imported peak list cannot be saved in a simulation group.");
+    return false;
+  }
+  if (simType < 0 || simType > kPeakListType) return false;
+  GrowSimItems(index);
+  SimItem item = gSimItems[static_cast<size_t>(index)];
+  item.Type = Str(simType);
+  item.Group = Str(typeGroup);
+  item.Name = name;
+  item.SpecRef = Str(gSpec.Ref);
+  item.SpecMHz = Str(gSpec.MHz);
+  item.SpectType = Str(gTypeMode);
+  item.VertMult = Str(gVertMult);
+  item.VertLock = gVertLock != 0 ? "-1" : "0";
+  item.VertLockHt = Str(VertLockHt);
+  item.SpecOffset = Str(static_cast<int32_t>(gBaseLnTwips) - gExpBaseLnTwips);
+  std::string screen;
+  const int16_t last = TypeLastPar(simType);
+  for (int16_t k = 0; k <= last && k < kSimParCount; ++k) {
+    const SimParRec& par = gSimPar[static_cast<size_t>(k)];
+    item.Param[static_cast<size_t>(k)] = par.Value != 0 ? FormatByMagnitude(par.Value) : "0";
+    item.ParamIncr[static_cast<size_t>(k)] = par.Incr;
+    if (par.Flags & kParShown) screen += Chr(48 + k);
+  }
+  item.ScreenParam = screen;
+  if (simType == 0 || gLineFit) {
+    item.FileName = fileName;
+    item.SpecVertMult = Str(gSpec.VertMult);
+  } else {
+    item.FileName.clear();
+  }
+  std::string error;
+  if (!SimItemSave(item, index, mGroupFile, true, &error)) {
+    MsgBox(GroupSaveFailedText(mGroupFile, error), vbExclamation);
+    return false;
+  }
+  gSimItems[static_cast<size_t>(index)] = item;
+  gCurrentSimItem = index;
+  return true;
+}
+
+bool MainWindowGroups::SaveZefFile(int16_t index, const std::string& path) {
+  ErrorLocation = 10001;
+  const std::string zef = ChangeExtension(path, "zef");
+  PageArray pages(2);
+  int16_t count = 0;  // pages read from the file
+  if (PathExists(zef)) {
+    if (FileLoadBin32Bit(pages, zef, 0) != 0) {
+      MsgBox("The drawing file [" + zef + "] could not be read; the drawing was not saved.",
+             vbExclamation);
+      ErrorLocation = 10002;
+      return false;
+    }
+    count = pages[1].pageCount;
+  }
+  const int16_t wanted = static_cast<int16_t>(index + 1);
+  if (count < wanted) {
+    if (pages.size() < static_cast<size_t>(wanted) + 1) pages.resize(static_cast<size_t>(wanted) + 1);
+    for (int16_t p = static_cast<int16_t>(count + 1); p <= wanted; ++p) PageNew(pages[p]);
+    pages[1].pageCount = wanted;
+    count = wanted;
+  }
+  CreatePlotDocument(1);
+  const int16_t keepCount = pages[1].pageCount;
+  PageCapture(pages[static_cast<size_t>(wanted)]);
+  pages[1].pageCount = keepCount;
+  const bool ok = FileSaveBin(pages, 1, count, zef) == 0;
+  ErrorLocation = 10002;
+  return ok;
+}

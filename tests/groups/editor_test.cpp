@@ -1,0 +1,216 @@
+// The group editor: loading, the grid of a uniform and of a mixed group, editing cells, saving
+// with the drawing file, closing, and the failure roads.
+#include <gmock/gmock.h>
+
+#include "tests/groups/editor_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+TEST_F(EditorTest, AUniformGroupShowsEveryItemAndStartsAtTheFirstOne) {
+  WriteGroup({{2, 2}, {3, 2}});
+  Open();
+  ASSERT_TRUE(editor.Visible());
+  EXPECT_EQ(editor.Caption(), "Simulation Group Editor [" + Path() + "]");
+  EXPECT_EQ(editor.Grid1().Cols(), 26);
+  EXPECT_EQ(editor.Grid1().Rows(), 13);  // type 2: parameters 0..7
+  EXPECT_EQ(editor.CurrentItem(), 2);
+  EXPECT_EQ(editor.ListIndex(), 2);
+  EXPECT_EQ(editor.Grid1().Col(), 3);
+  EXPECT_EQ(editor.lstIniItems()[2], " 3. Item2");
+  EXPECT_EQ(editor.lstIniItems()[0], " 1. (Empty)");
+  EXPECT_EQ(Cell(0, 3), " 3");
+  EXPECT_EQ(Cell(2, 0), " Title");
+  EXPECT_EQ(Cell(3, 3), "26.84");
+  EXPECT_EQ(Cell(5, 3), "2.0");
+  EXPECT_EQ(Cell(4, 3), gSimItems[2].PrivateTag.substr(0, 50));
+  EXPECT_THAT(gSimItems[2].PrivateTag, HasSubstr("<Type>2</Type><Group>0</Group>"));
+  EXPECT_TRUE(editor.Buttons().Copy);
+  EXPECT_EQ(editor.txtBoxWidth, "0.0");
+}
+
+TEST_F(EditorTest, AMixedGroupShowsTheCurrentItemAloneAndTurnsTypeCommandsOff) {
+  WriteGroup({{0, 2}, {1, 15}});
+  Open();
+  EXPECT_TRUE(editor.MixedTypes());
+  EXPECT_EQ(editor.Grid1().Cols(), 2);
+  const EditorButtons& b = editor.Buttons();
+  EXPECT_FALSE(b.MakeParSame || b.MakeViewParSame || b.Copy || b.Paste || b.Make_k_vs_T ||
+               b.CopyData || b.CopyRates);
+  editor.lstIniItems_Click(1);
+  EXPECT_EQ(editor.Grid1().Rows(), 13);  // type 15: parameters 0..7
+  EXPECT_EQ(Cell(6, 0), "kab+kba ");
+  EXPECT_EQ(Cell(2, 1), "Item1");
+  editor.lstIniItems_Click(5);  // an empty item cannot be selected
+  EXPECT_EQ(editor.CurrentItem(), 1);
+  EXPECT_EQ(editor.ListIndex(), 1);
+  Select(6, 1);
+  EXPECT_FALSE(editor.Buttons().Make_k_vs_T);
+}
+
+TEST_F(EditorTest, AnEmptyGroupShowsTheFiveFixedRows) {
+  WriteAll(Path(), "[Simulation Group]\r\nTitle=T\r\n");
+  Open();
+  ASSERT_TRUE(editor.Visible());
+  EXPECT_EQ(editor.Grid1().Rows(), 5);
+  EXPECT_EQ(editor.CurrentItem(), 0);
+}
+
+TEST_F(EditorTest, EditingCellsFollowsTheRowRules) {
+  WriteGroup({{0, 2}, {1, 2}});
+  Open();
+  Select(2, 1);
+  editor.txtGridEdit_Change("Run, first");
+  EXPECT_EQ(editor.lstIniItems()[0], " 1. Run, first");
+  EXPECT_TRUE(editor.ChangedSinceSave());
+  Select(5, 2);
+  editor.txtGridEdit_Change("1,5");
+  Select(2, 1);
+  EXPECT_EQ(editor.txtGridEdit(), "Run, first");  // a title keeps its comma
+  Select(5, 2);
+  EXPECT_EQ(editor.txtGridEdit(), "1.5");
+  Select(4, 2);
+  EXPECT_EQ(editor.txtGridEdit(), kNotEditable);
+  const std::string tag = Cell(4, 2);
+  editor.txtGridEdit_Change("typed");
+  EXPECT_EQ(Cell(4, 2), tag);
+  Select(3, 1);
+  editor.txtGridEdit_Change("");
+  editor.DataGridToSim();
+  EXPECT_EQ(gSimItems[0].TempK, "0");
+  EXPECT_EQ(gSimItems[1].Param[0], "1.5");
+  EXPECT_EQ(gSimItems[0].Name, "Run, first");
+}
+
+TEST_F(EditorTest, EnterMovesAlongTheRowThenToTheNextRowAndStopsAtTheLastCell) {
+  WriteGroup({{0, 2}});
+  Open();
+  EXPECT_EQ(editor.txtGridEdit_KeyPress(13), 0);
+  Select(5, 25);
+  editor.txtGridEdit_KeyUp(13);
+  EXPECT_EQ(editor.Grid1().Row(), 6);
+  EXPECT_EQ(editor.Grid1().Col(), 1);
+  Select(12, 25);
+  editor.txtGridEdit_KeyUp(13);
+  EXPECT_EQ(editor.Grid1().Row(), 12);
+  EXPECT_EQ(editor.Grid1().Col(), 25);
+}
+
+TEST_F(EditorTest, SaveWritesTheWholeGroupAnd25Pages) {
+  WriteGroup({{1, 2}, {4, 2}});
+  const std::string before = ReadAll(Path());
+  WriteAll(Path(), before + "[Stale]\r\nx=1\r\n");
+  Open();
+  Select(2, 2);
+  editor.txtGridEdit_Change("Renamed");
+  ASSERT_EQ(editor.SimSave(), 1);
+  EXPECT_FALSE(editor.ChangedSinceSave());
+  const std::string text = ReadAll(Path());
+  EXPECT_EQ(text.find("[Simulation Group]"), 0u);
+  EXPECT_EQ(text.find("[Stale]"), std::string::npos);
+  EXPECT_THAT(text, HasSubstr("[SaveRestore 1]\r\nDateLastChange=2024-03-05 [14:07:09]\r\n"
+                              "Type=2\r\nGroup=0\r\nName=Renamed\r\n"));
+  EXPECT_THAT(text, HasSubstr("[SaveRestore 4]"));
+  EXPECT_EQ(text.find("[SaveRestore 0]"), std::string::npos);
+  PageArray pages(2);
+  ASSERT_EQ(FileLoadBin32Bit(pages, Zef(), 0), 0);
+  EXPECT_EQ(pages[1].pageCount, 25);
+}
+
+TEST_F(EditorTest, AFailedSaveKeepsBothFilesAndTheChanges) {
+  WriteGroup({{0, 2}});
+  WriteDrawing(1);
+  const std::string sim = ReadAll(Path()), zef = ReadAll(Zef());
+  Open();
+  Select(2, 1);
+  editor.txtGridEdit_Change("New");
+  AtomicWriteFailForTests("No space left on device.");
+  EXPECT_EQ(editor.SimSave(), 0);
+  EXPECT_EQ(boxes.last().text, "The simulation group file [" + Path() +
+                                   "] could not be saved: No space left on device.");
+  EXPECT_TRUE(editor.ChangedSinceSave());
+  EXPECT_EQ(ReadAll(Path()), sim);
+  EXPECT_EQ(ReadAll(Zef()), zef);
+}
+
+TEST_F(EditorTest, ADamagedDrawingFileIsKeptBeforeTheFirstSave) {
+  WriteGroup({{0, 2}});
+  WriteAll(Zef(), "ZEF1621DRW\r\n not a drawing, but long enough");
+  Open();
+  EXPECT_THAT(boxes.texts(), testing::Contains("ZEF file " + Zef() +
+                                               "not found. ZEF drawing will be empty."));
+  ASSERT_EQ(editor.SimSave(), 1);
+  EXPECT_EQ(ReadAll(folder.File("Group{damaged}.zef")),
+            "ZEF1621DRW\r\n not a drawing, but long enough");
+  PageArray pages(2);
+  EXPECT_EQ(FileLoadBin32Bit(pages, Zef(), 0), 0);
+}
+
+TEST_F(EditorTest, GroupsThisEditorCannotReadStayClosed) {
+  struct Case {
+    std::string bytes;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"[SaveRestore 0]\r\nType=2\r\n[SaveRestore 1]\r\nType=2.5\r\n",
+       "The simulation group [" + Path() + "] holds simulations this editor cannot read."},
+      {"ZEF1621DRW\r\n\x01\x02", "The file [" + Path() + "] is not a readable simulation group file."},
+  };
+  for (const Case& c : cases) {
+    WriteAll(Path(), c.bytes);
+    gSimItems.assign(25, SimItem{});
+    gSimItems[0].Name = "kept";
+    boxes.Clear();
+    SimEditor fresh;
+    fresh.SetTag(Path());
+    fresh.Form_Activate();
+    EXPECT_FALSE(fresh.Visible());
+    EXPECT_THAT(boxes.texts(), ElementsAre(c.message));
+    EXPECT_EQ(gSimItems[0].Name, "kept");
+  }
+  SimEditor missing;
+  missing.SetTag(folder.File("none.sim"));
+  missing.Form_Activate();
+  EXPECT_FALSE(missing.Visible());
+  EXPECT_EQ(boxes.last().text,
+            "The file " + folder.File("none.sim") + " was not found. Operation cancelled.");
+}
+
+TEST_F(EditorTest, ExitAsksOnlyAfterChanges) {
+  WriteGroup({{0, 2}});
+  Open();
+  editor.cmdSimExit_Click();
+  EXPECT_FALSE(editor.Visible());
+  EXPECT_TRUE(boxes.empty());
+  editor.SetTag(Path());
+  editor.Form_Activate();
+  Select(2, 1);
+  editor.txtGridEdit_Change("x");
+  boxes.Answer(vbCancel);
+  editor.cmdSimExit_Click();
+  EXPECT_TRUE(editor.Visible());
+  EXPECT_EQ(boxes.last().title, "Simulation File Editor");
+  boxes.Answer(vbYes);
+  editor.cmdSimExit_Click();
+  EXPECT_FALSE(editor.Visible());
+  EXPECT_THAT(ReadAll(Path()), HasSubstr("Name=x\r\n"));
+}
+
+TEST_F(EditorTest, ItemTagParseSetsOnlyTheFieldsItHolds) {
+  SimItem item = AbItem("a");
+  ItemTagParse("<vertMult>7</vertMult><ParamIncr>2||3</ParamIncr>", item);
+  EXPECT_EQ(item.VertMult, "7");
+  EXPECT_EQ(item.Type, " 2");
+  EXPECT_EQ(item.ParamIncr[0], "2");
+  EXPECT_EQ(item.ParamIncr[1], "1");
+  EXPECT_EQ(item.ParamIncr[2], "3");
+  SimItem back = AbItem("b");
+  back.VertLockHt = "1234";
+  ItemTagParse(ItemTagBuild(back), item);
+  EXPECT_EQ(item.VertLockHt, "1234");
+  EXPECT_EQ(item.VertLock, "0");
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// The main window on the offscreen platform with its groups: the SimSave and SimRestore menus
+// and the step buttons reach the groups, a saved simulation comes back with its page, and the
+// group editor opens from the Sim-Group menu.
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gmock/gmock.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "documents/drawing_file.h"
+#include "documents/file_startup.h"
+#include "documents/spec_record.h"
+#include "engine/mainwin_services.h"
+#include "groups/main_window_groups.h"
+#include "groups/ui/frm_sim_edit.h"
+#include "groups/ui/program_groups.h"
+#include "mainwin/ui/frm_kavo.h"
+#include "platform/paths.h"
+#include "tests/groups/groups_fixture.h"
+#include "tests/mainwin/recording_help_viewer.h"
+
+namespace {
+
+class FrmKavoGroupsTest : public GroupsTest {
+ protected:
+  void SetUp() override {
+    GroupsTest::SetUp();
+    FileStartupReset();
+    IniResetForTests();
+    SpecRecordReset();
+    SetProgramFolderForTests(folder.path());
+    std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
+    SetHelpViewer(&help);
+    window = std::make_unique<frmKavo>();
+    groups = std::make_unique<ProgramGroups>(*window);
+    RegisterMainWindowServices(&window->form());
+    ASSERT_TRUE(window->form().Form_Load({}));
+    QApplication::processEvents();
+    boxes.Clear();
+  }
+  void TearDown() override {
+    groups.reset();
+    window.reset();
+    RegisterMainWindowServices(nullptr);
+    SetHelpViewer(nullptr);
+    FileStartupReset();
+    SetProgramFolderForTests("");
+    GroupsTest::TearDown();
+  }
+
+  RecordingHelpViewer help;
+  std::unique_ptr<frmKavo> window;
+  std::unique_ptr<ProgramGroups> groups;
+};
+
+TEST_F(FrmKavoGroupsTest, SaveThenRestoreThroughTheMenus) {
+  window->form().SetParValue(140, 0, 1);
+  boxes.AnswerInput("Run & more");
+  window->MenuAction(Ctl::mnuS, 2)->trigger();
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_EQ(boxes.last().title, "Save Spectrum ");
+  EXPECT_EQ(window->MenuAction(Ctl::mnuR, 2)->text(), " 3. Run && more");
+  EXPECT_TRUE(window->MenuAction(Ctl::mnuR, 2)->isChecked());
+  PageArray pages(2);
+  ASSERT_EQ(FileLoadBin32Bit(pages, folder.File("default.zef"), 0), 0);
+  EXPECT_EQ(pages[1].pageCount, 3);
+
+  window->form().SetParValue(110, 0, 1);
+  window->MenuAction(Ctl::mnuR, 2)->trigger();
+  EXPECT_FLOAT_EQ(gSimPar[0].Value, 140);
+  window->form().SetParValue(110, 0, 1);
+  gCurrentSimItem = 3;
+  QTest::mouseClick(qobject_cast<QPushButton*>(window->ControlWidget(Ctl::cmdNextPrevSim, 1)),
+                    Qt::LeftButton);
+  EXPECT_FLOAT_EQ(gSimPar[0].Value, 140);
+  EXPECT_EQ(gCurrentSimItem, 2);
+}
+
+TEST_F(FrmKavoGroupsTest, TheEditorOpensFromTheMenuAndItsExitReturns) {
+  const std::string group = folder.File("default.sim");
+  bool shown = false;
+  QTimer::singleShot(0, [group, &shown] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* editor = dynamic_cast<frmSimEdit*>(w); editor && editor->isVisible()) {
+        shown = true;
+        EXPECT_EQ(editor->editor().Caption(), "Simulation Group Editor [" + group + "]");
+        editor->close();  // the frame's close acts as Exit
+      }
+  });
+  window->MenuAction(Ctl::mnuSimEdit, 0)->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(groups->groups().GroupFile(), group);
+}
+
+}  // namespace

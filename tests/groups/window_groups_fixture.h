@@ -1,0 +1,57 @@
+// Test fixture of the main window with the groups registered: the main window's fixture, the
+// groups' state and clock, a scripted file dialog, and a helper that reads the texts the window
+// printed on its picture.
+#pragma once
+
+#include <deque>
+
+#include "documents/file_dialog.h"
+#include "groups/group_clock.h"
+#include "groups/main_window_groups.h"
+#include "platform/atomic_file_seam.h"
+#include "tests/groups/groups_fixture.h"
+#include "tests/mainwin/mainwin_fixture.h"
+
+class ScriptedFileDialog : public FileDialogService {
+ public:
+  std::string Show(const FileDialogRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return "";
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::deque<std::string> answers;
+  std::vector<FileDialogRequest> requests;
+};
+
+class WindowGroupsTest : public MainWinTest {
+ protected:
+  void SetUp() override {
+    MainWinTest::SetUp();
+    GroupsReset();
+    SetGroupClock(&FixedClock);
+    AtomicWriteSkipSyncForTests(true);
+    SetFileDialogService(&dialog);
+    groups.Register();
+  }
+  void TearDown() override {
+    AtomicWriteFailForTests("");
+    SetFileDialogService(nullptr);
+    GroupsReset();
+    MainWinTest::TearDown();
+  }
+  std::string DefaultGroup() const { return folder.File("default.sim"); }
+  // The group messages printed on the picture since the last call.
+  std::vector<std::string> Printed() {
+    std::vector<std::string> texts;
+    for (const auto& op : picture.ops)
+      if (op.kind == RecordingPictureBox::Kind::Print && (op.text.find("Sim") != std::string::npos || op.text.find("] ") != std::string::npos))
+      texts.push_back(op.text);
+    picture.ops.clear();
+    return texts;
+  }
+
+  ScriptedFileDialog dialog;
+  MainWindowGroups groups{form};
+};
