@@ -1,10 +1,10 @@
 #include "output/export_region.h"
 
+#include "documents/drawing_extents.h"
 #include "drawlib/device/world_window.h"
 #include "drawlib/pardata.h"
 #include "drawlib/params_apply.h"
 #include "drawlib/steps/step_list.h"
-#include "output/drawing_extents.h"
 
 namespace {
 
@@ -21,7 +21,9 @@ ExportRegion ExportRegionFromSpec(const std::string& spec) {
     r = {PrintableRect.left, PrintableRect.bottom, PrintableRect.right, PrintableRect.top};
     return region;
   }
-  StepExtents(1, StepCountGet(), r);
+  // Every step of the drawing, labels by their text and spectrum objects by their layout, so a
+  // plot that no screen has drawn yet is measured whole.
+  DrawingExtents(r.left, r.bottom, r.right, r.top, StepList, 1, StepCountGet(), 2);
   const bool draw = Has(spec, "Draw") || Has(spec, "Frame");
   const bool marg = Has(spec, "Marg") || Has(spec, "Box");
   if (!draw && marg) {
