@@ -290,8 +290,6 @@ class KavoForm : public MainWindowServices {
   bool mCalcHasRun = false;
   int16_t mCurrentGroup = -1;
   std::string mGroupFile;
-  std::string mGroupTitle;
-  std::string mGroupDate;
   SimTypeGroupTexts mSimTypeGroups;
   std::string mLoadedButtons;
   int16_t mSetupState = kSetupIdle;

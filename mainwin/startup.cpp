@@ -207,9 +207,8 @@ void KavoForm::StartDefaultGroup(bool writeFile) {
   ctl_.SetValue(Ctl::optGroup, 0, true);
   optGroup_Click(0);
   if (!writeFile) return;
+  // The groups give the new group its title and start date.
   mGroupFile = JoinPath(SettingsFolder(), kDefaultGroupName);
-  mGroupTitle = "Default Simulation Group";
-  mGroupDate = FormatDateTime(NowLocal(), "mm/dd/yyyy");
   GroupsAtStartup().GroupCreateNew(mGroupFile);
   GroupsAtStartup().IniSaveCalcD(0, " AB");
 }
