@@ -6,6 +6,7 @@
 #include "drawlib/device/obj_header.h"
 #include "drawlib/pardata.h"
 #include "drawlib/steps/packed_drawing.h"
+#include "drawlib/text/label_layout.h"
 #include "drawlib/util/byte_copies.h"
 #include "drawlib/util/error_location.h"
 #include "drawlib/util/file_error.h"
@@ -21,7 +22,7 @@ constexpr std::size_t kMaxLabelEnd = 600;  // byte 17 must stand at an index up 
 
 // The object header for the caption, its name shortened until byte 17 can follow at index 600.
 std::string HeaderLabel(const std::string& caption) {
-  std::string name = SpecLabelTextPart(caption);
+  std::string name = LabelText(caption);
   // Bytes 16 and 17 mark where the label ends; a name must not carry them.
   std::erase_if(name, [](char c) { return c == 16 || c == 17; });
   const float w = Pardata[90].Default, h = Pardata[91].Default;
@@ -67,11 +68,6 @@ const std::string& SpecParameterList() {
       mParamList.push_back(static_cast<char>(row));
   }
   return mParamList;
-}
-
-std::string SpecLabelTextPart(const std::string& label) {
-  const auto at = label.find("> ");
-  return at == std::string::npos ? label : label.substr(at + 2);
 }
 
 int16_t SpecDefaultFlags() { return mLastPackedFlags; }

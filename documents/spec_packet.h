@@ -27,10 +27,6 @@ enum SpecPacketType : int16_t {
 // The Pardata rows a spectrum object carries (its spectrum layout), as character codes.
 const std::string& SpecParameterList();
 
-// The text part of a label in label markup: what follows the first "> " (the whole text when
-// there is none).
-std::string SpecLabelTextPart(const std::string& label);
-
 // Packs the record and the point values 0..points (a short array counts as zeros) into data and
 // sets the header label. Changes the caller's record as a pack does: the current layout is made
 // valid (flag 0x200), the baseline cleared, the item counts become the numbers of items stored

@@ -49,13 +49,10 @@ void KavoForm::CmndUpDn_Click(int16_t index) {
       }
       gRedrawFlags |= 4 | 8;
       break;
-    case 7: {
-      const bool on = !ctl_.Get(Ctl::mnuPref, 3).Value;
-      ctl_.SetValue(Ctl::mnuPref, 3, on);
-      ctl_.SetPicture(Ctl::CmndUpDn, 7, on ? 0 : 1);
+    case 7:
+      ToggleAutoredraw();
       recalculate = false;
       break;
-    }
     case 8:
       mVertIncr *= 0.1f;
       if (mVertIncr < 0.05f) mVertIncr = 100;

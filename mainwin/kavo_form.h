@@ -266,6 +266,7 @@ class KavoForm : public MainWindowServices {
   void ShowParText(int16_t row, const std::string& text);
   float IncrementOf(int16_t p) const;
   void ShowBox();
+  void ToggleAutoredraw();
   void ShowLineFittingCaption();
   void ReopenSpectrumType(int16_t setupState);
   void ExportFrame(const char* format, const char* target, int16_t index);

@@ -73,13 +73,9 @@ void KavoForm::mnuPref_Click(int16_t index) {
     case 1:
       btnDiffTogg_Click(!ctl_.Get(Ctl::btnDiffTogg).Value);
       break;
-    case 3: {
-      // Automatic redraw: the toolbar button shows the state it switches to.
-      const bool on = !ctl_.Get(Ctl::mnuPref, 3).Value;
-      ctl_.SetPicture(Ctl::CmndUpDn, 7, on ? 0 : 1);
-      ctl_.SetValue(Ctl::mnuPref, 3, on);
+    case 3:
+      ToggleAutoredraw();
       break;
-    }
     case 4: {
       const std::string answer = InputBox(
           "Type new value for number of points in simulated spectrum and in the display screen "
@@ -110,6 +106,13 @@ void KavoForm::mnuPref_Click(int16_t index) {
     default:
       break;
   }
+}
+
+void KavoForm::ToggleAutoredraw() {
+  // The menu's mark is the switch the calculation reads; toolbar button 7 shows the new state.
+  const bool on = !ctl_.Get(Ctl::mnuPref, 3).Value;
+  ctl_.SetPicture(Ctl::CmndUpDn, 7, on ? 0 : 1);
+  ctl_.SetValue(Ctl::mnuPref, 3, on);
 }
 
 void KavoForm::LockHt() {
