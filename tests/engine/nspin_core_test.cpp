@@ -212,27 +212,43 @@ TEST(NSpinAnalyse, DegenerateSystemsAgreeWithFullHamiltonian) {
 
 namespace {
 
-// The kept-maxima pivot search must leave the line list of the full scan unchanged, bit for bit
-// and in order (the fast broadening depends on the order).
+// The vector pivot search must leave the line list of the full scan unchanged, bit for bit and
+// in order (the fast broadening depends on the order): random shifts, near-degenerate and
+// strongly coupled ones, equal couplings, degenerate shifts without couplings, and a line list
+// cut short by its room.
 TEST(NSpinAnalyse, PivotSearchDoesNotChangeTheLineList) {
+  enum Kind { kRandom, kEqualCouplings, kNearDegenerate, kWithinOneHz, kUncoupledDegenerate };
   struct Case {
     int n;
     unsigned seed;
     double spread;
-  } cases[] = {{8, 21, 30}, {8, 22, 300}, {7, 23, 10}, {6, 24, 60}};
+    Kind kind;
+    size_t room;
+  } cases[] = {
+      {8, 21, 30, kRandom, 6001},         {8, 22, 300, kRandom, 6001},
+      {7, 23, 10, kEqualCouplings, 6001}, {6, 24, 60, kRandom, 6001},
+      {8, 25, 0, kNearDegenerate, 6001},  {8, 26, 1, kWithinOneHz, 6001},
+      {6, 27, 0, kUncoupledDegenerate, 6001}, {8, 28, 300, kRandom, 101},
+  };
   for (const Case& c : cases) {
     OracleSystem sys = RandomSystem(c.n, c.seed, c.spread);
-    if (c.seed == 23) {  // equal couplings: many equal elements for the search to tie on
-      for (int k = 0; k < c.n; ++k)
-        for (int l = k + 1; l < c.n; ++l) sys.Couple(k, l, 7.0);
+    for (int k = 0; k < c.n; ++k) {
+      if (c.kind == kNearDegenerate) sys.shift[k] = 150 + 0.001 * (k + 1);
+      if (c.kind == kUncoupledDegenerate) sys.shift[k] = k < 3 ? 120 : 140;
+      for (int l = k + 1; l < c.n; ++l) {
+        if (c.kind == kEqualCouplings) sys.Couple(k, l, 7.0);  // many ties for the search
+        if (c.kind == kUncoupledDegenerate) sys.Couple(k, l, 0.0);
+      }
     }
     const EngineInput in(sys);
-    std::vector<float> f1(6001), i1(6001), f2(6001), i2(6001);
+    std::vector<float> f1(c.room), i1(c.room), f2(c.room), i2(c.room);
     const NSpinResult fast =
         NSpinAnalyse(in.shift, in.j, c.n, 0.01f, 0, 1000, f1, i1, JacobiDiag);
     const NSpinResult full =
         NSpinAnalyse(in.shift, in.j, c.n, 0.01f, 0, 1000, f2, i2, JacobiDiagFullScan);
     ASSERT_EQ(fast.count, full.count) << "seed " << c.seed;
+    ASSERT_EQ(fast.overflow, full.overflow) << "seed " << c.seed;
+    EXPECT_EQ(fast.overflow, c.room < 6001) << "seed " << c.seed;
     ASSERT_GT(fast.count, 0);
     EXPECT_EQ(f1, f2) << "seed " << c.seed;
     EXPECT_EQ(i1, i2) << "seed " << c.seed;
