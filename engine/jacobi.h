@@ -19,6 +19,10 @@ struct SpinBlockMatrix {
 // column j of V the normalised eigenvector of A(j, j). At most Int(1.5 n^2) rotations.
 void JacobiDiag(SpinBlockMatrix& A, SpinBlockMatrix& V, int n);
 
+// The same rotations and results as JacobiDiag with each column's largest element kept from one
+// rotation to the next, one element at a time: what JacobiDiag runs on processors without AVX2.
+void JacobiDiagColumnMax(SpinBlockMatrix& A, SpinBlockMatrix& V, int n);
+
 // The same rotations in the same order, with the pivot found by scanning the whole upper triangle
 // before every rotation. Kept as the reference that the faster search must reproduce exactly.
 void JacobiDiagFullScan(SpinBlockMatrix& A, SpinBlockMatrix& V, int n);

@@ -8,13 +8,12 @@
 namespace {
 
 // Four doubles, and four comparison results (all bits set where true). GCC's vector types give
-// element-wise operations, compiled for AVX2 or SSE2 (chosen at run time below); each element
-// is computed with the operations of the scalar code, so the results are the same bits.
+// element-wise operations, compiled for AVX2 below; each element is computed with the
+// operations of the scalar code, so the results are the same bits.
 using Vec = double __attribute__((vector_size(32)));
 using Mask = long long __attribute__((vector_size(32)));
 constexpr int kLanes = 4;
-// Every step is inlined into the dispatched function below, so that it is compiled for the
-// instruction set chosen there.
+// Every step is inlined into the AVX2 function below, so that it is compiled for AVX2.
 #define JACOBI_STEP inline __attribute__((always_inline))
 
 // Working copy of the matrices: column c at A(c), row k at A(c)[k] for k = 1..n. Row 0 and the
@@ -250,7 +249,7 @@ JACOBI_STEP double Largest(Work& w, int n, const Plane& last, int& p, int& q) {
   }
 }
 
-__attribute__((target_clones("avx2", "default"))) void Diagonalise(
+__attribute__((target("avx2"))) void Diagonalise(
     SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
   thread_local Work w;
   std::fill(std::begin(w.a), std::end(w.a), 0.0);

@@ -4,6 +4,6 @@
 
 #include "engine/jacobi.h"
 
-// For 2 <= n <= 70 and finite entries only: the rotations, their order and every resulting bit
+// For 2 <= n <= 70, finite entries and processors with AVX2 only: the rotations, their order and every resulting bit
 // are those of JacobiDiagFullScan.
 void JacobiDiagVector(SpinBlockMatrix& A, SpinBlockMatrix& V, int n);
