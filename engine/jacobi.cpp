@@ -18,16 +18,23 @@ void Rotate(SpinBlockMatrix& A, SpinBlockMatrix& V, int n, int p, int q) {
   const jacobi::Angle angle = jacobi::RotationAngle(A(p, p), A(q, q), apq);
   const double c = angle.c;
   const double s = angle.s;
-  for (int k = 1; k <= n; ++k) {
-    const double t = V(k, p);
-    V(k, p) = c * t - s * V(k, q);
-    V(k, q) = c * V(k, q) + s * t;
+  // Columns p and q of V and A are contiguous; every element is worked on its own, so the
+  // loops may run vectorised with unchanged results. The diagonal and (p, q) entries touched
+  // by the column loop are set below.
+  double* vp = V.Column(p) + 1;
+  double* vq = V.Column(q) + 1;
+  for (int k = 0; k < n; ++k) {
+    const double t = vp[k];
+    vp[k] = c * t - s * vq[k];
+    vq[k] = c * vq[k] + s * t;
   }
-  for (int k = 1; k <= n; ++k) {
-    const double akp = A(k, p);
-    const double akq = A(k, q);
-    A(k, p) = c * akp - s * akq;
-    A(k, q) = c * akq + s * akp;
+  double* ap = A.Column(p) + 1;
+  double* aq = A.Column(q) + 1;
+  for (int k = 0; k < n; ++k) {
+    const double akp = ap[k];
+    const double akq = aq[k];
+    ap[k] = c * akp - s * akq;
+    aq[k] = c * akq + s * akp;
   }
   for (int k = 1; k <= n; ++k) {
     A(p, k) = A(k, p);

@@ -206,10 +206,9 @@ JACOBI_STEP void UpdateMaxima(Work& w, int n, int p, int q) {
   }
 }
 
-// The largest column maximum, the first column winning ties (the order of the full scan), with
-// the maxima of the last rotation's columns taken from `last`. A bound that comes out on top is
-// replaced by its column's true largest, and the search runs again.
-JACOBI_STEP double Largest(Work& w, int n, const Plane& last, int& p, int& q) {
+// Column maxima with those of the last rotation's columns taken from `last` (they are stored
+// only once read, so that the vector reads here never wait on the two single stores).
+JACOBI_STEP Leader ColumnLeader(const Work& w, int n, const Plane& last) {
   const Vec lp = Splat(last.p);
   const Vec lq = Splat(last.q);
   const Vec mp = Splat(last.mp);
@@ -217,10 +216,17 @@ JACOBI_STEP double Largest(Work& w, int n, const Plane& last, int& p, int& q) {
   Leader leader;
   Vec col = Lanes();
   for (int j = 0; j <= n; j += kLanes) {
-    const Vec x = (col == lp) ? mp : ((col == lq) ? mq : Load(w.mx + j));
-    leader.Offer(x, col);
+    leader.Offer((col == lp) ? mp : ((col == lq) ? mq : Load(w.mx + j)), col);
     col += static_cast<double>(kLanes);
   }
+  return leader;
+}
+
+// The largest column maximum, the first column winning ties (the order of the full scan). A
+// bound that comes out on top is replaced by its column's true largest, and the search runs
+// again.
+JACOBI_STEP double Largest(Work& w, int n, const Plane& last, int& p, int& q) {
+  Leader leader = ColumnLeader(w, n, last);
   if (last.q != 0) {
     if (last.mp >= 0.0) {
       w.mx[last.p] = last.mp;
@@ -240,12 +246,7 @@ JACOBI_STEP double Largest(Work& w, int n, const Plane& last, int& p, int& q) {
       return best;
     }
     Rescan(w, c);
-    leader = Leader();
-    col = Lanes();
-    for (int j = 0; j <= n; j += kLanes) {
-      leader.Offer(Load(w.mx + j), col);
-      col += static_cast<double>(kLanes);
-    }
+    leader = ColumnLeader(w, n, Plane());
   }
 }
 
