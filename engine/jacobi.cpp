@@ -236,9 +236,7 @@ void JacobiDiag(SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
   // takes the plain search, which never leaves the matrix whatever it compares.
   if (n == 1 || !AllFinite(A, n)) {
     JacobiDiagFullScan(A, V, n);
-  } else if (__builtin_cpu_supports("avx2")) {
-    JacobiDiagVector(A, V, n);
-  } else {
+  } else if (!JacobiDiagVector(A, V, n, 8) && !JacobiDiagVector(A, V, n, 4)) {
     JacobiDiagColumnMax(A, V, n);
   }
 }

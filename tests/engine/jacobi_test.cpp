@@ -1,4 +1,5 @@
 #include "engine/jacobi.h"
+#include "engine/jacobi_vector.h"
 
 #include <gtest/gtest.h>
 
@@ -98,10 +99,18 @@ TEST(JacobiDiag, SizeOneAndZero) {
   EXPECT_EQ(w(1, 1), 9.0);
 }
 
+// Each vector width where the processor has it; elsewhere the full scan itself.
+void EightLanes(SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
+  if (!JacobiDiagVector(A, V, n, 8)) JacobiDiagFullScan(A, V, n);
+}
+void FourLanes(SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
+  if (!JacobiDiagVector(A, V, n, 4)) JacobiDiagFullScan(A, V, n);
+}
+
 // The faster searches must pick the very pivots of the full scan: same rotations, same bits.
 TEST(JacobiDiag, SameBitsAsFullScan) {
-  for (auto diagonalise : {JacobiDiag, JacobiDiagColumnMax}) {
-    for (int n : {2, 3, 8, 28, 56, 70}) {
+  for (auto diagonalise : {JacobiDiag, JacobiDiagColumnMax, EightLanes, FourLanes}) {
+    for (int n : {2, 3, 8, 9, 28, 56, 63, 70}) {
       for (unsigned seed : {1u, 2u, 3u}) {
         SpinBlockMatrix a = TiedSymmetric(n, seed * 97 + n);
         SpinBlockMatrix b = a;
