@@ -2,6 +2,8 @@
 
 #include <immintrin.h>
 
+#include <cstdint>
+
 #include "engine/jacobi_rules.h"
 
 // The rotations of JacobiDiagFullScan and its pivot search, several elements at a time: eight
@@ -78,6 +80,7 @@ struct Ops {
   LANE_OP Vec Add(Vec a, Vec b) { return _mm512_add_pd(a, b); }
   LANE_OP Vec Sub(Vec a, Vec b) { return _mm512_sub_pd(a, b); }
   LANE_OP Vec Mul(Vec a, Vec b) { return _mm512_mul_pd(a, b); }
+  LANE_OP Vec Max(Vec a, Vec b) { return _mm512_max_pd(a, b); }
   LANE_OP Vec Abs(Vec x) { return _mm512_abs_pd(x); }
   LANE_OP Mask Gt(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_GT_OQ); }
   LANE_OP Mask Lt(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_LT_OQ); }
@@ -127,6 +130,7 @@ struct Ops {
   LANE_OP Vec Add(Vec a, Vec b) { return _mm256_add_pd(a, b); }
   LANE_OP Vec Sub(Vec a, Vec b) { return _mm256_sub_pd(a, b); }
   LANE_OP Vec Mul(Vec a, Vec b) { return _mm256_mul_pd(a, b); }
+  LANE_OP Vec Max(Vec a, Vec b) { return _mm256_max_pd(a, b); }
   LANE_OP Vec Abs(Vec x) {
     return _mm256_and_pd(x, _mm256_castsi256_pd(_mm256_set1_epi64x(0x7fffffffffffffffLL)));
   }
