@@ -86,9 +86,9 @@ struct Ops {
   LANE_OP Mask Lt(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_LT_OQ); }
   LANE_OP Mask Le(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_LE_OQ); }
   LANE_OP Mask Eq(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_EQ_OQ); }
-  LANE_OP Mask And(Mask a, Mask b) { return static_cast<Mask>(a & b); }
-  LANE_OP Mask Or(Mask a, Mask b) { return static_cast<Mask>(a | b); }
-  LANE_OP Mask AndNot(Mask a, Mask b) { return static_cast<Mask>(a & ~b); }
+  LANE_OP Mask And(Mask a, Mask b) { return _kand_mask8(a, b); }
+  LANE_OP Mask Or(Mask a, Mask b) { return _kor_mask8(a, b); }
+  LANE_OP Mask AndNot(Mask a, Mask b) { return _kandn_mask8(b, a); }
   LANE_OP Vec Select(Mask m, Vec a, Vec b) { return _mm512_mask_blend_pd(m, b, a); }
   LANE_OP unsigned Bits(Mask m) { return m; }
   LANE_OP double HorizontalMax(Vec x) {
