@@ -3,6 +3,7 @@
 #include <immintrin.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "engine/jacobi_rules.h"
 
