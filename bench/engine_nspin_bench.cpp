@@ -1,7 +1,7 @@
 // Eight coupled spins: the quantum-mechanical analysis plus broadening onto a 2000-point window,
 // as on every step of a dragged handle: type 34 at its defaults and the hardest fully coupled
 // sets (near-degenerate shifts converge slowest). Two cases also run with the plain full scan of
-// the upper triangle (same lines, for comparison).
+// the upper triangle and with four lanes instead of eight (same lines, for comparison).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include "drawlib/ini/libr_ini.h"
 #include "engine/broadening.h"
 #include "engine/engine_globals.h"
+#include "engine/jacobi_vector.h"
 #include "engine/nspin_core.h"
 #include "engine/sim_catalogue.h"
 
@@ -119,20 +120,32 @@ void Run(benchmark::State& state, float (*setUp)(), BlockDiagonaliser diagonalis
   state.counters["lines"] = gNumLines;
 }
 
+// The analysis with four lanes (AVX2), as on processors without AVX-512; where the processor
+// lacks AVX2 too, the full scan.
+void FourLanes(SpinBlockMatrix& A, SpinBlockMatrix& V, int n) {
+  if (n < 2 || !JacobiDiagVector(A, V, n, 4)) JacobiDiagFullScan(A, V, n);
+}
+
 void BM_Type34Defaults(benchmark::State& s) { Run(s, SetUpType34, JacobiDiag); }
+void BM_Type34DefaultsFourLanes(benchmark::State& s) { Run(s, SetUpType34, FourLanes); }
 void BM_Type34DefaultsFullScan(benchmark::State& s) { Run(s, SetUpType34, JacobiDiagFullScan); }
 void BM_FullyCoupledEight(benchmark::State& s) { Run(s, SetUpFullyCoupled, JacobiDiag); }
 void BM_FullyCoupledEightFullScan(benchmark::State& s) {
   Run(s, SetUpFullyCoupled, JacobiDiagFullScan);
 }
 void BM_NearDegenerateEight(benchmark::State& s) { Run(s, SetUpNearDegenerate, JacobiDiag); }
+void BM_NearDegenerateEightFourLanes(benchmark::State& s) {
+  Run(s, SetUpNearDegenerate, FourLanes);
+}
 void BM_RandomEight(benchmark::State& s) { Run(s, SetUpRandomSet, JacobiDiag); }
 void BM_WithinOneHzEight(benchmark::State& s) { Run(s, SetUpWithinOneHz, JacobiDiag); }
 BENCHMARK(BM_Type34Defaults)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Type34DefaultsFourLanes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Type34DefaultsFullScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullyCoupledEight)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullyCoupledEightFullScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NearDegenerateEight)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NearDegenerateEightFourLanes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RandomEight)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WithinOneHzEight)->Unit(benchmark::kMillisecond);
 
