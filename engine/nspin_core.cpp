@@ -50,6 +50,8 @@ struct Workspace {
   std::vector<double> w;
   std::vector<double> amplitude;
   std::vector<double> upT;
+  std::vector<int> terms;
+  std::vector<int> termCount;
 };
 
 // True when exactly two bits of `x` are set.
@@ -88,27 +90,21 @@ void BuildBlock(const Basis& basis, int b, std::span<const float> shiftHz,
   }
 }
 
-// amplitude[q] = sum over u of upT[u * size + q] * w[u] for q = 0..size-1, each sum taken in
-// the order of u from zero; the sums run side by side, as many as the vector unit holds (chosen
-// at run time), with the same results.
+// amplitude[q] = sum over u of upT[u * stride + q] * w[u] for q = 0..stride-1 (a multiple of
+// eight; the rows are padded with zeros), each sum taken in the order of u from zero; eight sums
+// run side by side (the vector clone chosen at run time), with the same results.
+constexpr int kSide = 8;
 __attribute__((target_clones("avx512f", "avx2", "default"))) void Amplitudes(
-    const double* __restrict upT, const double* __restrict w, int size,
+    const double* __restrict upT, int stride, const double* __restrict w, int size,
     double* __restrict amplitude) {
-  constexpr int kSide = 8;
-  int q0 = 0;
-  for (; q0 + kSide <= size; q0 += kSide) {
+  for (int q0 = 0; q0 < stride; q0 += kSide) {
     double sum[kSide] = {};
     for (int u = 0; u < size; ++u) {
       const double wu = w[u];
-      const double* row = upT + static_cast<size_t>(size) * u + q0;
+      const double* row = upT + static_cast<size_t>(stride) * u + q0;
       for (int i = 0; i < kSide; ++i) sum[i] += row[i] * wu;
     }
     for (int i = 0; i < kSide; ++i) amplitude[q0 + i] = sum[i];
-  }
-  for (; q0 < size; ++q0) {
-    double sum = 0.0;
-    for (int u = 0; u < size; ++u) sum += upT[static_cast<size_t>(size) * u + q0] * w[u];
-    amplitude[q0] = sum;
   }
 }
 
@@ -147,7 +143,8 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
       for (int l = 1; l <= m; ++l) vectors.push_back(V(l, p));
   }
 
-  // W(u, p): the lower eigenstate p carried by the lowering operator onto upper basis state u.
+  // w(u) for each lower eigenstate p: that state carried by the lowering operator onto upper
+  // basis state u.
   std::vector<double>& w = work.w;
   std::vector<double>& amplitude = work.amplitude;
   for (int b = 1; b <= n; ++b) {
@@ -155,27 +152,39 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
     const int upSize = basis.blockSize[b + 1];
     const double* lowVec = vectors.data() + vectorStart[b];
     const double* upVec = vectors.data() + vectorStart[b + 1];
-    w.assign(static_cast<size_t>(lowSize) * upSize, 0.0);
-    for (int u = 1; u <= upSize; ++u) {
-      const int cu = basis.code[basis.blockStart[b + 1] + u - 1];
-      for (int k = 1; k <= n; ++k) {
-        if (!((cu >> (k - 1)) & 1)) continue;
-        const int l = basis.position[cu ^ (1 << (k - 1))];
-        for (int p = 1; p <= lowSize; ++p)
-          w[(u - 1) + static_cast<size_t>(upSize) * (p - 1)] +=
-              lowVec[(l - 1) + static_cast<size_t>(lowSize) * (p - 1)];
-      }
+    // Upper state u comes from lower states terms[u * n + t], t < termCount[u] (from 0), by
+    // raising one spin, in the order of the spins.
+    std::vector<int>& terms = work.terms;
+    std::vector<int>& termCount = work.termCount;
+    terms.resize(static_cast<size_t>(upSize) * n);
+    termCount.resize(upSize);
+    for (int u = 0; u < upSize; ++u) {
+      const int cu = basis.code[basis.blockStart[b + 1] + u];
+      int count = 0;
+      for (int k = 1; k <= n; ++k)
+        if ((cu >> (k - 1)) & 1)
+          terms[static_cast<size_t>(n) * u + count++] = basis.position[cu ^ (1 << (k - 1))] - 1;
+      termCount[u] = count;
     }
-    amplitude.resize(upSize);
-    // The upper eigenvectors by rows: upT[u * upSize + q] = vectors(u, q).
+    w.resize(upSize);
+    // The upper eigenvectors by rows, padded with zeros to whole groups of eight:
+    // upT[u * stride + q] = vectors(u, q).
+    const int stride = (upSize + kSide - 1) / kSide * kSide;
+    amplitude.resize(stride);
     std::vector<double>& upT = work.upT;
-    upT.resize(static_cast<size_t>(upSize) * upSize);
+    upT.assign(static_cast<size_t>(stride) * upSize, 0.0);
     for (int q = 0; q < upSize; ++q)
       for (int u = 0; u < upSize; ++u)
-        upT[static_cast<size_t>(upSize) * u + q] = upVec[static_cast<size_t>(upSize) * q + u];
+        upT[static_cast<size_t>(stride) * u + q] = upVec[static_cast<size_t>(upSize) * q + u];
     for (int p = 1; p <= lowSize; ++p) {
-      const double* wp = w.data() + static_cast<size_t>(upSize) * (p - 1);
-      Amplitudes(upT.data(), wp, upSize, amplitude.data());
+      const double* lowP = lowVec + static_cast<size_t>(lowSize) * (p - 1);
+      for (int u = 0; u < upSize; ++u) {
+        double sum = 0.0;
+        const int* from = terms.data() + static_cast<size_t>(n) * u;
+        for (int t = 0; t < termCount[u]; ++t) sum += lowP[from[t]];
+        w[u] = sum;
+      }
+      Amplitudes(upT.data(), stride, w.data(), upSize, amplitude.data());
       const double ep = energy[basis.blockStart[b] + p - 1];
       for (int q = 1; q <= upSize; ++q) {
         const double a = amplitude[q - 1];
