@@ -3,6 +3,7 @@
 #include <immintrin.h>
 
 #include <cstdint>
+#include <vector>
 #include <utility>
 
 #include "engine/jacobi_rules.h"
@@ -19,24 +20,6 @@ namespace {
 constexpr int kStride = 72;
 constexpr int kColumns = 72;
 
-struct alignas(64) Work {
-  double a[kColumns * kStride];
-  double v[kColumns * kStride];
-  // Column maxima: mx[j] the largest |A(i, j)| over the rows i < j and rw[j] its first row.
-  // When a rotation shrinks the element that held a column's largest, the column keeps the old
-  // value as an upper bound with row -1 and is scanned again only when that bound comes out on
-  // top. Columns 0, 1 and those after n hold -1, below every magnitude.
-  alignas(64) double mx[kStride];
-  alignas(64) double rw[kStride];
-  double* A(int c) { return a + kStride * c; }
-  double* V(int c) { return v + kStride * c; }
-};
-
-Work& WorkFor() {
-  thread_local Work w;
-  return w;
-}
-
 struct Plane {
   int p = 0;  // 0: no rotation
   int q = 0;
@@ -49,6 +32,27 @@ struct Plane {
   double mq = -1.0;
   double rq = 0.0;
 };
+
+struct alignas(64) Work {
+  double a[kColumns * kStride];
+  double v[kColumns * kStride];
+  // Column maxima: mx[j] the largest |A(i, j)| over the rows i < j and rw[j] its first row.
+  // When a rotation shrinks the element that held a column's largest, the column keeps the old
+  // value as an upper bound with row -1 and is scanned again only when that bound comes out on
+  // top. Columns 0, 1 and those after n hold -1, below every magnitude.
+  alignas(64) double mx[kStride];
+  alignas(64) double rw[kStride];
+  // The rotations of the current diagonalisation, applied to the eigenvectors at its end.
+  std::vector<Plane> log;
+  double* A(int c) { return a + kStride * c; }
+  double* V(int c) { return v + kStride * c; }
+};
+
+Work& WorkFor() {
+  thread_local Work w;
+  return w;
+}
+
 
 #define LANE_OP static inline __attribute__((always_inline))
 
