@@ -3,7 +3,6 @@
 #include <immintrin.h>
 
 #include <cstdint>
-#include <vector>
 #include <utility>
 
 #include "engine/jacobi_rules.h"
@@ -33,6 +32,15 @@ struct Plane {
   double rq = 0.0;
 };
 
+// A rotation done: its plane and angle.
+struct Turn {
+  int p;
+  int q;
+  double c;
+  double s;
+};
+constexpr int kMostRotations = 3 * 70 * 70 / 2;  // the limit of the largest block
+
 struct alignas(64) Work {
   double a[kColumns * kStride];
   double v[kColumns * kStride];
@@ -43,7 +51,7 @@ struct alignas(64) Work {
   alignas(64) double mx[kStride];
   alignas(64) double rw[kStride];
   // The rotations of the current diagonalisation, applied to the eigenvectors at its end.
-  std::vector<Plane> log;
+  Turn turns[kMostRotations];
   double* A(int c) { return a + kStride * c; }
   double* V(int c) { return v + kStride * c; }
 };
