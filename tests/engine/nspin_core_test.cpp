@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <random>
 #include <string>
 #include <utility>
@@ -259,6 +261,90 @@ TEST(NSpinAnalyse, PivotSearchDoesNotChangeTheLineList) {
       ASSERT_GT(fast.count, 0);
       EXPECT_EQ(f1, f2) << "seed " << c.seed;
       EXPECT_EQ(i1, i2) << "seed " << c.seed;
+    }
+  }
+}
+
+// A digest of a line list: count, overflow flag and the bits of every position and intensity.
+uint64_t LineListDigest(const std::vector<float>& freq, const std::vector<float>& intensity,
+                        const NSpinResult& r) {
+  uint64_t h = 1469598103934665603ULL;
+  const auto mix = [&h](uint32_t v) {
+    for (int b = 0; b < 4; ++b) {
+      h ^= (v >> (8 * b)) & 0xff;
+      h *= 1099511628211ULL;
+    }
+  };
+  mix(static_cast<uint32_t>(r.count));
+  mix(r.overflow ? 1 : 0);
+  for (int k = 1; k <= r.count; ++k) {
+    uint32_t f;
+    uint32_t i;
+    std::memcpy(&f, &freq[static_cast<size_t>(k)], sizeof f);
+    std::memcpy(&i, &intensity[static_cast<size_t>(k)], sizeof i);
+    mix(f);
+    mix(i);
+  }
+  return h;
+}
+
+// The line lists, to the last bit, that the analysis gave before its vector kernels and its
+// transition products were written (digests recorded then): type 34 at its defaults, random
+// couplings with near-degenerate shifts, with all shifts within 1 Hz, seven spins with equal
+// couplings, and a list cut short by its room. Every diagonaliser must give them.
+TEST(NSpinAnalyse, LineListsAsRecorded) {
+  enum Kind { kType34, kNearDegenerate, kWithinOneHz, kEqualCouplings, kSpread };
+  struct Case {
+    Kind kind;
+    int n;
+    uint32_t seed;
+    size_t room;
+    int count;
+    bool overflow;
+    uint64_t digest;
+  } cases[] = {
+      {kType34, 8, 0, 6001, 1216, false, 0xf09025d9cf19857aULL},
+      {kNearDegenerate, 8, 1, 6001, 186, false, 0xe3166d3682169dffULL},
+      {kWithinOneHz, 8, 3, 6001, 284, false, 0x53074d1001fc3b29ULL},
+      {kEqualCouplings, 7, 5, 6001, 448, false, 0x52c7081511628bf9ULL},
+      {kSpread, 8, 2, 101, 100, true, 0x6066e89da864ec0eULL},
+  };
+  for (const Case& c : cases) {
+    std::array<float, 9> shift{};
+    std::array<float, 81> j{};
+    const auto couple = [&j](int a, int b, float J) {
+      j[static_cast<size_t>(a + 9 * b)] = J;
+      j[static_cast<size_t>(b + 9 * a)] = J * 0.5f;
+    };
+    if (c.kind == kType34) {
+      shift = {0, 85, 120, 160, 185, 205, 215, 235, 260};
+      const float J[28] = {-12, 6, 0, 0, 0, 2, 0, 0, 0, 14, 0, 0, 3, 0,
+                           0,   3, 0, 0, 0, 5, 0, 0, 2, 0,  0, 0, 0, 12};
+      int k = 0;
+      for (int a = 1; a <= 8; ++a)
+        for (int b = a + 1; b <= 8; ++b) couple(a, b, J[k++]);
+    } else {
+      uint32_t seed = c.seed;
+      const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<float>(seed >> 8) / static_cast<float>(1u << 24);
+      };
+      for (int a = 1; a <= c.n; ++a)
+        shift[static_cast<size_t>(a)] = c.kind == kNearDegenerate ? 150 + 0.001f * a
+                                        : c.kind == kWithinOneHz  ? 200 + next()
+                                                                  : 100 + 300 * next();
+      for (int a = 1; a <= c.n; ++a)
+        for (int b = a + 1; b <= c.n; ++b)
+          couple(a, b, c.kind == kEqualCouplings ? 7.0f : 40 * next() - 20);
+    }
+    for (BlockDiagonaliser diagonalise : {JacobiDiag, FourLanes, JacobiDiagColumnMax}) {
+      std::vector<float> freq(c.room);
+      std::vector<float> intensity(c.room);
+      const NSpinResult r =
+          NSpinAnalyse(shift, j, c.n, 0.01f, -1000, 1000, freq, intensity, diagonalise);
+      EXPECT_EQ(r.count, c.count) << c.kind;
+      EXPECT_EQ(r.overflow, c.overflow) << c.kind;
+      EXPECT_EQ(LineListDigest(freq, intensity, r), c.digest) << c.kind;
     }
   }
 }
