@@ -2,6 +2,7 @@
 
 #include <immintrin.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -65,9 +66,10 @@ Work& WorkFor() {
 #define LANE_OP static inline __attribute__((always_inline))
 
 // GCC 12's AVX-512 intrinsics pass an undefined vector as the unused merge source, which its
-// flow analysis reports as possibly uninitialised once inlined.
+// flow analysis reports as (possibly) uninitialised once inlined.
 #ifndef __clang__
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #endif
 
 // Each width's functions take its instruction set's target options (GCC and clang spell it
