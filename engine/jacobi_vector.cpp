@@ -2,7 +2,6 @@
 
 #include <immintrin.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -112,12 +111,6 @@ struct Ops {
     x = _mm512_max_pd(x, _mm512_permute_pd(x, 0x55));
     return _mm512_cvtsd_f64(x);
   }
-  LANE_OP double HorizontalMin(Vec x) {
-    x = _mm512_min_pd(x, _mm512_shuffle_f64x2(x, x, 0x4E));
-    x = _mm512_min_pd(x, _mm512_shuffle_f64x2(x, x, 0xB1));
-    x = _mm512_min_pd(x, _mm512_permute_pd(x, 0x55));
-    return _mm512_cvtsd_f64(x);
-  }
 };
 
 #include "engine/jacobi_kernel.inc"
@@ -161,11 +154,6 @@ struct Ops {
   LANE_OP double HorizontalMax(Vec x) {
     x = _mm256_max_pd(x, _mm256_permute2f128_pd(x, x, 1));
     x = _mm256_max_pd(x, _mm256_permute_pd(x, 5));
-    return _mm256_cvtsd_f64(x);
-  }
-  LANE_OP double HorizontalMin(Vec x) {
-    x = _mm256_min_pd(x, _mm256_permute2f128_pd(x, x, 1));
-    x = _mm256_min_pd(x, _mm256_permute_pd(x, 5));
     return _mm256_cvtsd_f64(x);
   }
 };

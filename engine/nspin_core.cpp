@@ -18,8 +18,17 @@ struct Basis {
   int blockStart[kMaxSpins + 2] = {};  // first ordered index of block b (from 1)
   std::vector<int> code;               // ordered index -> state code
   std::vector<int> position;           // state code -> place within its block, from 1
+  // The states of the block below that state i (ordered index) comes from by turning one alpha
+  // spin into beta, in the order of the spins: places from 0 at from[i * n + t], t < fromCount[i].
+  std::vector<int> from;
+  std::vector<int> fromCount;
 
-  explicit Basis(int spins) : n(spins), code((1 << spins) + 1), position(1 << spins) {
+  explicit Basis(int spins)
+      : n(spins),
+        code((1 << spins) + 1),
+        position(1 << spins),
+        from(static_cast<size_t>((1 << spins) + 1) * spins),
+        fromCount((1 << spins) + 1) {
     blockSize[1] = 1;
     blockStart[1] = 1;
     for (int b = 1; b <= n; ++b) {
@@ -32,6 +41,13 @@ struct Basis {
       const int b = 1 + std::popcount(static_cast<unsigned>(s));
       position[s] = next[b] - blockStart[b] + 1;
       code[next[b]++] = s;
+    }
+    for (int i = 1; i <= (1 << n); ++i) {
+      int count = 0;
+      for (int k = 1; k <= n; ++k)
+        if ((code[i] >> (k - 1)) & 1)
+          from[static_cast<size_t>(n) * i + count++] = position[code[i] ^ (1 << (k - 1))] - 1;
+      fromCount[i] = count;
     }
   }
 };
@@ -50,8 +66,6 @@ struct Workspace {
   std::vector<double> w;
   std::vector<double> amplitude;
   std::vector<double> upT;
-  std::vector<int> terms;
-  std::vector<int> termCount;
 };
 
 // True when exactly two bits of `x` are set.
@@ -152,20 +166,6 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
     const int upSize = basis.blockSize[b + 1];
     const double* lowVec = vectors.data() + vectorStart[b];
     const double* upVec = vectors.data() + vectorStart[b + 1];
-    // Upper state u comes from lower states terms[u * n + t], t < termCount[u] (from 0), by
-    // raising one spin, in the order of the spins.
-    std::vector<int>& terms = work.terms;
-    std::vector<int>& termCount = work.termCount;
-    terms.resize(static_cast<size_t>(upSize) * n);
-    termCount.resize(upSize);
-    for (int u = 0; u < upSize; ++u) {
-      const int cu = basis.code[basis.blockStart[b + 1] + u];
-      int count = 0;
-      for (int k = 1; k <= n; ++k)
-        if ((cu >> (k - 1)) & 1)
-          terms[static_cast<size_t>(n) * u + count++] = basis.position[cu ^ (1 << (k - 1))] - 1;
-      termCount[u] = count;
-    }
     w.resize(upSize);
     // The upper eigenvectors by rows, padded with zeros to whole groups of eight:
     // upT[u * stride + q] = vectors(u, q).
@@ -179,9 +179,10 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
     for (int p = 1; p <= lowSize; ++p) {
       const double* lowP = lowVec + static_cast<size_t>(lowSize) * (p - 1);
       for (int u = 0; u < upSize; ++u) {
+        const int i = basis.blockStart[b + 1] + u;
+        const int* from = basis.from.data() + static_cast<size_t>(n) * i;
         double sum = 0.0;
-        const int* from = terms.data() + static_cast<size_t>(n) * u;
-        for (int t = 0; t < termCount[u]; ++t) sum += lowP[from[t]];
+        for (int t = 0; t < basis.fromCount[i]; ++t) sum += lowP[from[t]];
         w[u] = sum;
       }
       Amplitudes(upT.data(), stride, w.data(), upSize, amplitude.data());
