@@ -102,7 +102,6 @@ struct Ops {
   LANE_OP Mask Eq(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_EQ_OQ); }
   LANE_OP Mask And(Mask a, Mask b) { return _kand_mask8(a, b); }
   LANE_OP Mask Or(Mask a, Mask b) { return _kor_mask8(a, b); }
-  LANE_OP Mask AndNot(Mask a, Mask b) { return _kandn_mask8(b, a); }
   LANE_OP Vec Select(Mask m, Vec a, Vec b) { return _mm512_mask_blend_pd(m, b, a); }
   LANE_OP unsigned Bits(Mask m) { return m; }
   LANE_OP double HorizontalMax(Vec x) {
@@ -148,7 +147,6 @@ struct Ops {
   LANE_OP Mask Eq(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_EQ_OQ); }
   LANE_OP Mask And(Mask a, Mask b) { return _mm256_and_pd(a, b); }
   LANE_OP Mask Or(Mask a, Mask b) { return _mm256_or_pd(a, b); }
-  LANE_OP Mask AndNot(Mask a, Mask b) { return _mm256_andnot_pd(b, a); }
   LANE_OP Vec Select(Mask m, Vec a, Vec b) { return _mm256_blendv_pd(b, a, m); }
   LANE_OP unsigned Bits(Mask m) { return static_cast<unsigned>(_mm256_movemask_pd(m)); }
   LANE_OP double HorizontalMax(Vec x) {

@@ -17,7 +17,6 @@ struct Basis {
   int blockSize[kMaxSpins + 2] = {};   // block b = 1..n+1 holds the states with b-1 beta spins
   int blockStart[kMaxSpins + 2] = {};  // first ordered index of block b (from 1)
   std::vector<int> code;               // ordered index -> state code
-  std::vector<int> position;           // state code -> place within its block, from 1
   // The states of the block below that state i (ordered index) comes from by turning one alpha
   // spin into beta, in the order of the spins: places from 0 at from[i * n + t], t < fromCount[i].
   std::vector<int> from;
@@ -26,7 +25,6 @@ struct Basis {
   explicit Basis(int spins)
       : n(spins),
         code((1 << spins) + 1),
-        position(1 << spins),
         from(static_cast<size_t>((1 << spins) + 1) * spins),
         fromCount((1 << spins) + 1) {
     blockSize[1] = 1;
@@ -35,18 +33,20 @@ struct Basis {
       blockSize[b + 1] = blockSize[b] * (n + 1 - b) / b;
       blockStart[b + 1] = blockStart[b] + blockSize[b];
     }
+    // State code -> place within its block, from 0 (needed only to build `from`).
+    std::vector<int> place(static_cast<size_t>(1) << n);
     int next[kMaxSpins + 2];
     for (int b = 1; b <= n + 1; ++b) next[b] = blockStart[b];
     for (int s = 0; s < (1 << n); ++s) {
       const int b = 1 + std::popcount(static_cast<unsigned>(s));
-      position[s] = next[b] - blockStart[b] + 1;
+      place[s] = next[b] - blockStart[b];
       code[next[b]++] = s;
     }
     for (int i = 1; i <= (1 << n); ++i) {
       int count = 0;
       for (int k = 1; k <= n; ++k)
         if ((code[i] >> (k - 1)) & 1)
-          from[static_cast<size_t>(n) * i + count++] = position[code[i] ^ (1 << (k - 1))] - 1;
+          from[static_cast<size_t>(n) * i + count++] = place[code[i] ^ (1 << (k - 1))];
       fromCount[i] = count;
     }
   }
