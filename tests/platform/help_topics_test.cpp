@@ -14,12 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// data/help of the source tree that holds this file (tests/platform/).
-std::string HelpFolder() {
-  return (fs::path(__FILE__).parent_path() / ".." / ".." / "data" / "help")
-      .lexically_normal()
-      .string();
-}
+// data/help of the source tree.
+std::string HelpFolder() { return KAVO_HELP_TOPICS; }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
