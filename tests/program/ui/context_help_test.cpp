@@ -187,9 +187,7 @@ class ContextHelpTest : public GroupsTest {
 template <typename D>
 void WhenUp(std::function<void(D*)> action) {
   QTimer::singleShot(0, [action] {
-    D* dialog = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* d = dynamic_cast<D*>(w); d && d->isVisible()) dialog = d;
+    auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     action(dialog);
   });
