@@ -153,23 +153,19 @@ class ContextHelpTest : public GroupsTest {
 
   // Releases the right button over the widget as a user would: through its window, so that the
   // window finds the widget under the mouse. Returns the numbers of the popups shown; a menu
-  // that pops up instead (an edit menu) is closed and reported as -1.
+  // that pops up (an edit menu) is closed and reported as -1.
   std::vector<int32_t> RightClick(QWidget* w) {
     const size_t before = help.popups.size();
-    bool menu = false;
-    QTimer::singleShot(50, [&menu] {
-      if (QWidget* popup = QApplication::activePopupWidget()) {
-        menu = true;
-        popup->close();
-      }
-    });
     QWidget* top = w->window();
     const QPoint at = w->mapTo(top, FreePoint(w));
     QTest::mouseClick(top->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
     QApplication::processEvents();
     std::vector<int32_t> shown;
     for (size_t i = before; i < help.popups.size(); ++i) shown.push_back(help.popups[i].id);
-    if (menu) shown.push_back(-1);
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+      shown.push_back(-1);
+      menu->close();
+    }
     return shown;
   }
   std::vector<int32_t> Expected(int32_t id) const {
