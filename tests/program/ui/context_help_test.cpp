@@ -137,6 +137,8 @@ class ContextHelpTest : public GroupsTest {
     RegisterMainWindowServices(&window->form());
     DocumentServicesRegister();
     ASSERT_TRUE(window->form().Form_Load({}));
+    // Room for every control whatever the scale (the offscreen screen is small).
+    window->resize(1400, 1000);
     QApplication::processEvents();
     boxes.Clear();
   }
