@@ -216,3 +216,9 @@ void DataEntryForm::check1_MouseUp(int16_t, int16_t button) { Form_MouseUp(butto
 void DataEntryForm::ParName_MouseUp(int16_t, int16_t button) { Form_MouseUp(button); }
 
 void DataEntryForm::txtCurrPV_MouseUp(int16_t button) { Form_MouseUp(button); }
+
+bool DataEntryForm::Command3D1_MouseUp(int16_t k, int16_t button) {
+  if (k != 2 && k != 3) return false;
+  if (button == kRightButton) owner_.ControlHelpPopup(kDataEntryButtonHelp);
+  return true;
+}

@@ -36,6 +36,7 @@ class DataEntryView {
 };
 
 inline constexpr int32_t kDataEntryHelp = 82;  // the dialog, its Help button, edit and check boxes
+inline constexpr int32_t kDataEntryButtonHelp = 250;  // the Help and Apply buttons
 
 class DataEntryForm {
  public:
@@ -73,6 +74,8 @@ class DataEntryForm {
   void check1_MouseUp(int16_t i, int16_t button);
   void ParName_MouseUp(int16_t i, int16_t button);
   void txtCurrPV_MouseUp(int16_t button);
+  // Buttons 2 and 3 (Help, Apply) have help of their own; false for the others.
+  bool Command3D1_MouseUp(int16_t k, int16_t button);
 
   // --- State the view shows and tests read ---
   const ParameterDialogLayout& Layout() const { return layout_; }

@@ -103,6 +103,8 @@ class KavoForm : public MainWindowServices {
   void MessageDisplay(const std::string& text, int16_t line, const std::string& field) override;
   // Right-button release on a control: its help popup.
   void ControlMouseUp(Ctl id, int index, int16_t button);
+  // The help context number a right click on the control shows (0: none).
+  int32_t ControlHelpContext(Ctl id, int index);
 
   // --- Picture scaling, increments, clock ---
   void PicCalcScaling();

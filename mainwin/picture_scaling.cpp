@@ -121,16 +121,23 @@ void KavoForm::picKavo_Paint() {
   CalcSpectrum(0);
 }
 
-void KavoForm::ControlMouseUp(Ctl id, int index, int16_t button) {
-  if (button != 2) return;
+int32_t KavoForm::ControlHelpContext(Ctl id, int index) {
   switch (id) {
-    case Ctl::fraPar: ControlHelpPopup(HelpContextIds::kParFrame); break;
-    case Ctl::grpInc: ControlHelpPopup(HelpContextIds::kIncrement); break;
-    case Ctl::lblFreq: ControlHelpPopup(HelpContextIds::kFrequency); break;
-    case Ctl::Image1: ControlHelpPopup(HelpContextIds::kDragHandles); break;
+    // Fixed numbers of their handlers.
+    case Ctl::fraPar: return HelpContextIds::kParFrame;
+    case Ctl::grpInc: return HelpContextIds::kIncrement;
+    case Ctl::lblFreq: return HelpContextIds::kFrequency;
+    case Ctl::Image1: return HelpContextIds::kDragHandles;
+    case Ctl::btnDiffTogg: return HelpContextIds::kDifference;
+    // The arrays' handlers take element 0's number.
     case Ctl::CmndPlus: case Ctl::CmndNeg: case Ctl::CmndSign: case Ctl::ParVal:
-      ControlHelpPopup(ctl_.Get(id, 0).HelpContextID);
-      break;
-    default: ControlHelpPopup(ctl_.Get(id, index).HelpContextID); break;
+      return ctl_.Get(id, 0).HelpContextID;
+    case Ctl::optType:
+      return index >= 0 && index < kTypeButtonCount ? ctl_.Get(id, index).HelpContextID : 0;
+    default: return ctl_.Get(id, index).HelpContextID;
   }
+}
+
+void KavoForm::ControlMouseUp(Ctl id, int index, int16_t button) {
+  if (button == 2) ControlHelpPopup(ControlHelpContext(id, index));
 }

@@ -270,6 +270,8 @@ bool frmDataEntry::RightButtonUp(QObject* watched) {
     form_.txtCurrPV_MouseUp(2);
     return true;
   }
+  for (int16_t k = 0; k < 4; ++k)
+    if (watched == Command3D1_[static_cast<size_t>(k)]) return form_.Command3D1_MouseUp(k, 2);
   for (int16_t i = 0; i < kSimParCount; ++i) {
     if (watched == check1_[static_cast<size_t>(i)]) {
       form_.check1_MouseUp(i, 2);

@@ -175,6 +175,11 @@ QWidget* frmKavo::CreateControl(Ctl id, int index) {
   widgets_[{id, index}] = w;
   widgetKeys_[w] = {id, index};
   w->installEventFilter(this);
+  if (auto* list = qobject_cast<QListWidget*>(w)) {
+    // The list's clicks reach its viewport.
+    widgetKeys_[list->viewport()] = {id, index};
+    list->viewport()->installEventFilter(this);
+  }
   Connect(id, index, w);
   if (id == Ctl::grp1) w->raise();
   return w;
@@ -474,11 +479,17 @@ bool frmKavo::eventFilter(QObject* watched, QEvent* event) {
   const Ctl id = it->second.first;
   const int16_t index = static_cast<int16_t>(it->second.second);
   switch (event->type()) {
+    case QEvent::ContextMenu:
+      return true;  // a right click shows the control's help, never an edit menu
     case QEvent::MouseButtonRelease:
-      // A drag handle reports its own release (Image1_MouseUp shows its help).
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && id != Ctl::Image1) {
+      // The drag handles and the corner grip report their own releases (Image1_MouseUp shows
+      // the handles' help). A control with help keeps its release from its frame, whose help
+      // would follow; one without lets the frame answer.
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && id != Ctl::Image1 &&
+          id != Ctl::grp1 && form_.ControlHelpContext(id, index) > 0) {
         if (id == Ctl::optType) form_.optType_MouseUp(index, 2);
         else form_.ControlMouseUp(id, index, 2);
+        return true;
       }
       break;
     case QEvent::KeyPress:

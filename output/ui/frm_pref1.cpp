@@ -23,6 +23,7 @@
 #include "engine/engine_globals.h"
 #include "output/layout_model.h"
 #include "output/output_host.h"
+#include "output/ui/layout_help.h"
 #include "output/ui/twips_layout.h"
 #include "output/ui/zef1_prev.h"
 #include "platform/runtime_numbers.h"
@@ -183,6 +184,7 @@ void frmPref1::Form_Load() {
   const bool exchange = gSimType != 0 && gSimType != 17 && gSimType != 27 && gSimType != 28 &&
                         gSimType != 32 && gNumSpinMarks >= 2 && (gTypeMode & 2);
   chkPageDesign[13]->setEnabled(exchange);
+  AttachLayoutHelp(*this);
   DoEvents();
   layoutReady_ = true;
 }

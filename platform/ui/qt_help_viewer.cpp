@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QToolTip>
 #include <QUrl>
@@ -43,8 +44,23 @@ void QtHelpViewer::OpenLink(const QUrl& link) {
   if (isNumber) ShowTopic(folder_, contextId);
 }
 
+QString HelpPopupText(const QString& topic) {
+  // A popup cannot follow links: the lines that only lead elsewhere ("See also ...",
+  // "Contents") go, other links stay as their text, and the heading is the first bold line.
+  QString text = topic;
+  const auto options = QRegularExpression::DotMatchesEverythingOption;
+  const QString links = QStringLiteral("(<a [^>]*>[^<]*</a>(\\s*(,|and|\\.)\\s*)*)+");
+  text.remove(QRegularExpression("\\s*See also\\b[^<]*" + links + "(?=</p>)", options));
+  text.remove(QRegularExpression("<p>\\s*" + links + "</p>"));
+  text.remove(QRegularExpression(QStringLiteral("<p>\\s*</p>")));
+  text.replace(QRegularExpression(QStringLiteral("<a [^>]*>([^<]*)</a>")), QStringLiteral("\\1"));
+  text.replace(QRegularExpression(QStringLiteral("<h1>(.*?)</h1>"), options),
+               QStringLiteral("<p><b>\\1</b></p>"));
+  return text;
+}
+
 void QtHelpViewer::ShowPopup(const std::string& helpFolder, int32_t contextId) {
-  QToolTip::showText(QCursor::pos(), HelpTopicText(helpFolder, contextId));
+  QToolTip::showText(QCursor::pos(), HelpPopupText(HelpTopicText(helpFolder, contextId)));
 }
 
 void QtHelpViewer::Quit() {

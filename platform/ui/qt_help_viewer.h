@@ -37,3 +37,6 @@ class QtHelpViewer : public HelpViewer {
 
 // The topic's HTML (read as UTF-8), or HelpTopicMissingText as plain text when it has no file.
 QString HelpTopicText(const std::string& helpFolder, int32_t contextId);
+// What a popup shows of a topic: its text without the lines that only link to other topics, the
+// heading as a bold first line.
+QString HelpPopupText(const QString& topic);

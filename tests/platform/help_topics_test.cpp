@@ -2,7 +2,6 @@
 // every link between topics leads to a topic, and the contents page reaches every topic.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -15,13 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// data/help of the source tree: CTest names this test's folder (tests/platform/) in
-// KAVO_TEST_DATA; run by hand, the folder of this file.
-std::string HelpFolder() {
-  const char* data = std::getenv("KAVO_TEST_DATA");
-  const fs::path here = data ? fs::path(data) : fs::path(__FILE__).parent_path();
-  return (here / ".." / ".." / "data" / "help").lexically_normal().string();
-}
+// data/help of the source tree.
+std::string HelpFolder() { return KAVO_HELP_TOPICS; }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

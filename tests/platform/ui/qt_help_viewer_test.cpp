@@ -82,3 +82,21 @@ TEST_F(QtHelpViewerTest, PopupsShowTheTopicAtTheMouseAndQuitClosesEverything) {
   viewer.ShowTopic(folder.path(), 70);  // the same window comes back
   EXPECT_TRUE(viewer.window()->isVisible());
 }
+
+TEST(HelpPopupText, KeepsTheTextAndDropsWhatOnlyLeadsElsewhere) {
+  struct Case {
+    const char* topic;
+    const char* popup;
+  } cases[] = {
+      {"<h1>Box</h1>\n<p>Draws a frame.</p>\n<p><a href=\"70.html\">Contents</a></p>",
+       "<p><b>Box</b></p>\n<p>Draws a frame.</p>\n"},
+      {"<p>See also <a href=\"210.html\">Box size</a> and\n<a href=\"78.html\">Printing</a>.</p>", ""},
+      {"<p>Redrawn at once. See also <a href=\"78.html\">Printing</a>.</p>",
+       "<p>Redrawn at once.</p>"},
+      {"<p><a href=\"250.html\">Help and Apply</a> keeps the dialog open.</p>",
+       "<p>Help and Apply keeps the dialog open.</p>"},
+      {"Help topic 12 is not available.", "Help topic 12 is not available."},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(HelpPopupText(QString::fromUtf8(c.topic)).toStdString(), c.popup) << c.topic;
+}
