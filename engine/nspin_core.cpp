@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <memory>
 #include <vector>
+
+#include "engine/worker_pool.h"
 
 namespace {
 
@@ -58,15 +61,6 @@ const Basis& BasisFor(int n) {
   if (!bases[n]) bases[n] = std::make_unique<Basis>(n);
   return *bases[n];
 }
-
-// Work arrays kept between analyses: after the first analysis of a size nothing is allocated.
-struct Workspace {
-  std::vector<double> energy;
-  std::vector<double> vectors;  // eigenvectors of every block, one after the other, by column
-  std::vector<double> w;
-  std::vector<double> amplitude;
-  std::vector<double> upT;
-};
 
 // True when exactly two bits of `x` are set.
 bool TwoBits(unsigned x) {
@@ -122,6 +116,159 @@ __attribute__((target_clones("avx512f", "avx2", "default"))) void Amplitudes(
   }
 }
 
+// Scratch of one thread taking part in an analysis.
+struct SlotScratch {
+  SpinBlockMatrix H;
+  SpinBlockMatrix V;
+  // The upper eigenvectors by rows, padded with zeros to whole groups of eight.
+  double upT[SpinBlockMatrix::kDim * (SpinBlockMatrix::kDim + kSide)];
+  double w[SpinBlockMatrix::kDim];
+  double amplitude[SpinBlockMatrix::kDim + kSide];
+};
+
+// Work arrays kept between analyses: after the first analysis of a size (and thread count)
+// nothing is allocated.
+struct Workspace {
+  std::vector<double> energy;
+  std::vector<double> vectors;  // eigenvectors of every block, one after the other, by column
+  // With threads: the lines each block pair accepts, before they join the line list in order.
+  std::vector<float> pairFreq;
+  std::vector<float> pairIntensity;
+  std::vector<std::unique_ptr<SlotScratch>> slots;
+};
+
+// From this many spins on, the blocks are diagonalised on several threads: below it their work
+// is shorter than waking the workers.
+constexpr int kThreadedSpins = 6;
+// Threads that still shorten the analysis of eight spins (the largest block alone then sets the
+// time).
+constexpr int kMostThreads = 4;
+
+struct Analysis {
+  const Basis& basis;
+  std::span<const float> shiftHz;
+  std::span<const float> jMatrix;
+  BlockDiagonaliser diagonalise;
+  float minIntensity;
+  float low;
+  float high;
+  Workspace& work;
+  size_t vectorStart[kMaxSpins + 2] = {};
+  // With threads: what each task does (a block b > 0, or the pair of blocks -b and -b + 1), each
+  // pair's place in the pair lines and the count it accepted, and the blocks finished.
+  int task[2 * kMaxSpins + 1] = {};
+  size_t pairStart[kMaxSpins + 1] = {};
+  int pairCount[kMaxSpins + 1] = {};
+  std::atomic<bool> blockDone[kMaxSpins + 2] = {};
+};
+
+// Builds and diagonalises block b, its energies and eigenvectors into their places.
+void SolveBlock(Analysis& a, int b, SlotScratch& scratch) {
+  const Basis& basis = a.basis;
+  const int m = basis.blockSize[b];
+  BuildBlock(basis, b, a.shiftHz, a.jMatrix, scratch.H);
+  a.diagonalise(scratch.H, scratch.V, m);
+  double* energy = a.work.energy.data() + basis.blockStart[b];
+  for (int i = 1; i <= m; ++i) energy[i - 1] = scratch.H(i, i);
+  double* out = a.work.vectors.data() + a.vectorStart[b];
+  for (int p = 1; p <= m; ++p)
+    for (int l = 1; l <= m; ++l) *out++ = scratch.V(l, p);
+}
+
+// The lines of the transitions from block b to block b + 1, in the order of the lower
+// eigenstate, then of the upper one, into freq and intensity from index `at`. Returns the number
+// written, or room + 1 when one more line was accepted than there is room for (the lines
+// before it written).
+int PairLines(const Analysis& a, int b, SlotScratch& scratch, float* freq, float* intensity,
+              size_t at, int room) {
+  const Basis& basis = a.basis;
+  const int n = basis.n;
+  const int lowSize = basis.blockSize[b];
+  const int upSize = basis.blockSize[b + 1];
+  const double* lowVec = a.work.vectors.data() + a.vectorStart[b];
+  const double* upVec = a.work.vectors.data() + a.vectorStart[b + 1];
+  const double* energy = a.work.energy.data();
+  // upT[u * stride + q] = vectors(u, q).
+  const int stride = (upSize + kSide - 1) / kSide * kSide;
+  double* upT = scratch.upT;
+  std::fill(upT, upT + static_cast<size_t>(stride) * upSize, 0.0);
+  for (int q = 0; q < upSize; ++q)
+    for (int u = 0; u < upSize; ++u)
+      upT[static_cast<size_t>(stride) * u + q] = upVec[static_cast<size_t>(upSize) * q + u];
+  int count = 0;
+  for (int p = 1; p <= lowSize; ++p) {
+    // w(u): lower eigenstate p carried by the lowering operator onto upper basis state u.
+    const double* lowP = lowVec + static_cast<size_t>(lowSize) * (p - 1);
+    for (int u = 0; u < upSize; ++u) {
+      const int i = basis.blockStart[b + 1] + u;
+      const int* from = basis.from.data() + static_cast<size_t>(n) * i;
+      double sum = 0.0;
+      for (int t = 0; t < basis.fromCount[i]; ++t) sum += lowP[from[t]];
+      scratch.w[u] = sum;
+    }
+    Amplitudes(upT, stride, scratch.w, upSize, scratch.amplitude);
+    const double ep = energy[basis.blockStart[b] + p - 1];
+    for (int q = 1; q <= upSize; ++q) {
+      const double amp = scratch.amplitude[q - 1];
+      const float I = static_cast<float>(amp * amp);
+      const float F = static_cast<float>(ep - energy[basis.blockStart[b + 1] + q - 1]);
+      if (!(I >= a.minIntensity && F >= a.low && F <= a.high)) continue;
+      if (count >= room) return room + 1;
+      freq[at + count] = F;
+      intensity[at + count] = I;
+      ++count;
+    }
+  }
+  return count;
+}
+
+// One task of a threaded analysis: a block, or the lines of a pair once both its blocks are
+// done (they are earlier tasks, so already running).
+void RunTask(void* context, int index, int slot) {
+  Analysis& a = *static_cast<Analysis*>(context);
+  SlotScratch& scratch = *a.work.slots[static_cast<size_t>(slot)];
+  const int what = a.task[index];
+  if (what > 0) {
+    SolveBlock(a, what, scratch);
+    a.blockDone[what].store(true, std::memory_order_release);
+    a.blockDone[what].notify_all();
+    return;
+  }
+  const int b = -what;
+  for (int d : {b, b + 1}) a.blockDone[d].wait(false, std::memory_order_acquire);
+  const size_t room = static_cast<size_t>(a.basis.blockSize[b]) * a.basis.blockSize[b + 1];
+  a.pairCount[b] = PairLines(a, b, scratch, a.work.pairFreq.data(), a.work.pairIntensity.data(),
+                             a.pairStart[b], static_cast<int>(room));
+}
+
+// The tasks of a threaded analysis in the order they are taken: the blocks from the largest
+// down (the largest, on the calling thread, sets the time), then the pairs from those of the
+// smallest blocks up (the first ready).
+int PlanTasks(Analysis& a) {
+  const Basis& basis = a.basis;
+  const int n = basis.n;
+  int count = 0;
+  for (int b = 1; b <= n + 1; ++b) a.task[count++] = b;
+  std::stable_sort(a.task, a.task + count, [&basis](int x, int y) {
+    return basis.blockSize[x] > basis.blockSize[y];
+  });
+  const int blocks = count;
+  for (int b = 1; b <= n; ++b) a.task[count++] = -b;
+  const auto larger = [&basis](int pair) {
+    return std::max(basis.blockSize[-pair], basis.blockSize[-pair + 1]);
+  };
+  std::stable_sort(a.task + blocks, a.task + count,
+                   [&larger](int x, int y) { return larger(x) < larger(y); });
+  size_t start = 0;
+  for (int b = 1; b <= n; ++b) {
+    a.pairStart[b] = start;
+    start += static_cast<size_t>(basis.blockSize[b]) * basis.blockSize[b + 1];
+  }
+  a.work.pairFreq.resize(start);
+  a.work.pairIntensity.resize(start);
+  return count;
+}
+
 }  // namespace
 
 NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> jMatrix, int n,
@@ -134,72 +281,52 @@ NSpinResult NSpinAnalyse(std::span<const float> shiftHz, std::span<const float> 
   const size_t room = std::min(freq.size(), intensity.size());
   const int limit = room == 0 ? 0 : static_cast<int>(std::min<size_t>(kNSpinMaxLines, room - 1));
 
-  const Basis& basis = BasisFor(n);
   thread_local Workspace work;
-  std::vector<double>& energy = work.energy;
-  energy.resize((1 << n) + 1);
-  std::vector<double>& vectors = work.vectors;
-  size_t vectorStart[kMaxSpins + 2] = {};
+  Analysis a{BasisFor(n), shiftHz, jMatrix, diagonalise, minIntensity, low, high, work};
+  const Basis& basis = a.basis;
+  work.energy.resize((1 << n) + 1);
   size_t total = 0;
-  for (int b = 1; b <= n + 1; ++b)
-    total += static_cast<size_t>(basis.blockSize[b]) * basis.blockSize[b];
-  vectors.clear();
-  vectors.reserve(total);
-  SpinBlockMatrix H;
-  SpinBlockMatrix V;
   for (int b = 1; b <= n + 1; ++b) {
-    const int m = basis.blockSize[b];
-    BuildBlock(basis, b, shiftHz, jMatrix, H);
-    diagonalise(H, V, m);
-    vectorStart[b] = vectors.size();
-    for (int i = 1; i <= m; ++i) energy[basis.blockStart[b] + i - 1] = H(i, i);
-    for (int p = 1; p <= m; ++p)
-      for (int l = 1; l <= m; ++l) vectors.push_back(V(l, p));
+    a.vectorStart[b] = total;
+    total += static_cast<size_t>(basis.blockSize[b]) * basis.blockSize[b];
+  }
+  work.vectors.resize(total);
+
+  const int threads = n >= kThreadedSpins ? std::min(EngineThreads(), kMostThreads) : 1;
+  if (work.slots.size() < static_cast<size_t>(threads)) work.slots.resize(threads);
+  for (int slot = 0; slot < threads; ++slot)
+    if (!work.slots[slot]) work.slots[slot] = std::make_unique<SlotScratch>();
+
+  if (threads == 1) {
+    // On the calling thread: block by block, then the lines pair by pair straight into the list.
+    SlotScratch& scratch = *work.slots[0];
+    for (int b = 1; b <= n + 1; ++b) SolveBlock(a, b, scratch);
+    for (int b = 1; b <= n; ++b) {
+      const int left = limit - result.count;
+      const int got = PairLines(a, b, scratch, freq.data(), intensity.data(),
+                                static_cast<size_t>(result.count) + 1, left);
+      result.count += std::min(got, left);
+      if (got > left) {
+        result.overflow = true;
+        return result;
+      }
+    }
+    return result;
   }
 
-  // w(u) for each lower eigenstate p: that state carried by the lowering operator onto upper
-  // basis state u.
-  std::vector<double>& w = work.w;
-  std::vector<double>& amplitude = work.amplitude;
+  RunTasks(PlanTasks(a), threads, RunTask, &a);
+  // The pairs' lines join the list in the order of the pairs, up to the limit.
   for (int b = 1; b <= n; ++b) {
-    const int lowSize = basis.blockSize[b];
-    const int upSize = basis.blockSize[b + 1];
-    const double* lowVec = vectors.data() + vectorStart[b];
-    const double* upVec = vectors.data() + vectorStart[b + 1];
-    w.resize(upSize);
-    // The upper eigenvectors by rows, padded with zeros to whole groups of eight:
-    // upT[u * stride + q] = vectors(u, q).
-    const int stride = (upSize + kSide - 1) / kSide * kSide;
-    amplitude.resize(stride);
-    std::vector<double>& upT = work.upT;
-    upT.assign(static_cast<size_t>(stride) * upSize, 0.0);
-    for (int q = 0; q < upSize; ++q)
-      for (int u = 0; u < upSize; ++u)
-        upT[static_cast<size_t>(stride) * u + q] = upVec[static_cast<size_t>(upSize) * q + u];
-    for (int p = 1; p <= lowSize; ++p) {
-      const double* lowP = lowVec + static_cast<size_t>(lowSize) * (p - 1);
-      for (int u = 0; u < upSize; ++u) {
-        const int i = basis.blockStart[b + 1] + u;
-        const int* from = basis.from.data() + static_cast<size_t>(n) * i;
-        double sum = 0.0;
-        for (int t = 0; t < basis.fromCount[i]; ++t) sum += lowP[from[t]];
-        w[u] = sum;
-      }
-      Amplitudes(upT.data(), stride, w.data(), upSize, amplitude.data());
-      const double ep = energy[basis.blockStart[b] + p - 1];
-      for (int q = 1; q <= upSize; ++q) {
-        const double a = amplitude[q - 1];
-        const float I = static_cast<float>(a * a);
-        const float F = static_cast<float>(ep - energy[basis.blockStart[b + 1] + q - 1]);
-        if (!(I >= minIntensity && F >= low && F <= high)) continue;
-        if (result.count >= limit) {
-          result.overflow = true;
-          return result;
-        }
-        ++result.count;
-        freq[result.count] = F;
-        intensity[result.count] = I;
-      }
+    const int take = std::min(a.pairCount[b], limit - result.count);
+    const size_t at = static_cast<size_t>(result.count) + 1;
+    for (int k = 0; k < take; ++k) {
+      freq[at + k] = work.pairFreq[a.pairStart[b] + k];
+      intensity[at + k] = work.pairIntensity[a.pairStart[b] + k];
+    }
+    result.count += take;
+    if (take < a.pairCount[b]) {
+      result.overflow = true;
+      break;
     }
   }
   return result;
