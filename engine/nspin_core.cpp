@@ -249,16 +249,19 @@ int PlanTasks(Analysis& a) {
   const int n = basis.n;
   int count = 0;
   for (int b = 1; b <= n + 1; ++b) a.task[count++] = b;
-  std::stable_sort(a.task, a.task + count, [&basis](int x, int y) {
-    return basis.blockSize[x] > basis.blockSize[y];
+  std::sort(a.task, a.task + count, [&basis](int x, int y) {
+    const int sx = basis.blockSize[x];
+    const int sy = basis.blockSize[y];
+    return sx != sy ? sx > sy : x < y;
   });
   const int blocks = count;
   for (int b = 1; b <= n; ++b) a.task[count++] = -b;
   const auto larger = [&basis](int pair) {
     return std::max(basis.blockSize[-pair], basis.blockSize[-pair + 1]);
   };
-  std::stable_sort(a.task + blocks, a.task + count,
-                   [&larger](int x, int y) { return larger(x) < larger(y); });
+  std::sort(a.task + blocks, a.task + count, [&larger](int x, int y) {
+    return larger(x) != larger(y) ? larger(x) < larger(y) : x > y;
+  });
   size_t start = 0;
   for (int b = 1; b <= n; ++b) {
     a.pairStart[b] = start;
