@@ -55,7 +55,7 @@ class Pool {
     if (count > 1 && threads > 1) {
       const std::unique_lock<std::mutex> run(run_, std::try_to_lock);
       if (run.owns_lock()) {
-        if (!started_) StartWorkers(Threads() - 1);
+        AddWorkers(std::min(threads, Threads()) - 1);
         const int use = std::min(threads, static_cast<int>(workers_.size()) + 1);
         if (use > 1) {
           RunShared(count, use, task, context);
@@ -69,15 +69,18 @@ class Pool {
  private:
   Pool() = default;
 
-  // Under run_.
-  void StartWorkers(int count) {
-    started_ = true;
-    workers_.reserve(static_cast<size_t>(std::max(count, 0)));
+  // Under run_: up to `count` workers, unless the system refuses a thread (the calculations then
+  // go on with those there are).
+  void AddWorkers(int count) {
+    if (failed_ || static_cast<int>(workers_.size()) >= count) return;
+    workers_.reserve(static_cast<size_t>(Threads()));
     try {
-      for (int slot = 1; slot <= count; ++slot)
+      while (static_cast<int>(workers_.size()) < count) {
+        const int slot = static_cast<int>(workers_.size()) + 1;
         workers_.emplace_back([this, slot] { Work(slot); });
+      }
     } catch (const std::system_error&) {
-      // The system refused a thread: the calculations go on with those already started.
+      failed_ = true;
     }
   }
 
@@ -91,7 +94,7 @@ class Pool {
     for (std::thread& t : workers_) t.join();
     workers_.clear();
     stop_ = false;
-    started_ = false;
+    failed_ = false;
   }
 
   // Under run_: the calling thread and use - 1 workers take the tasks.
@@ -138,9 +141,9 @@ class Pool {
     }
   }
 
-  std::mutex run_;  // one call on the workers at a time; guards workers_ and started_
+  std::mutex run_;  // one call on the workers at a time; guards workers_ and failed_
   std::vector<std::thread> workers_;
-  bool started_ = false;
+  bool failed_ = false;
   std::atomic<int> requested_{0};
 
   std::mutex m_;  // guards what follows, except next_

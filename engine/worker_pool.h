@@ -4,8 +4,9 @@
 
 // The number of threads a calculation may use, the calling one included: `count` (0: the
 // default, KAVO_ENGINE_THREADS from the environment when set, else the number of cores), never
-// more than the number of cores and at least 1. The workers are started by the first calculation
-// that needs them; a change waits for a running calculation and has them started anew.
+// more than the number of cores and at least 1. Workers are started by the first calculation
+// that asks for them, as many as it asks for, and then kept; a change waits for a running
+// calculation and stops them, to be started anew.
 void SetEngineThreads(int count);
 int EngineThreads();
 
@@ -14,7 +15,7 @@ int EngineThreads();
 // their indexes, so a task may wait for one of lower index (that one is already running).
 // `slot` tells the threads of one call apart, 0 to threads - 1 (0: the calling thread), for
 // scratch storage of their own. When another thread is running tasks on the pool, or there are
-// no workers, the calling thread runs them all itself, in order. Once the workers run, nothing is
-// allocated.
+// no workers, the calling thread runs them all itself, in order. Once the workers asked for run,
+// nothing is allocated.
 using PoolTask = void (*)(void* context, int index, int slot);
 void RunTasks(int count, int threads, PoolTask task, void* context);
