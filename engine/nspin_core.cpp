@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/vector_clones.h"
 #include "engine/worker_pool.h"
 
 namespace {
@@ -102,7 +103,7 @@ void BuildBlock(const Basis& basis, int b, std::span<const float> shiftHz,
 // eight; the rows are padded with zeros), each sum taken in the order of u from zero; eight sums
 // run side by side (the vector clone chosen at run time), with the same results.
 constexpr int kSide = 8;
-__attribute__((target_clones("avx512f", "avx2", "default"))) void Amplitudes(
+KAVO_VECTOR_CLONES void Amplitudes(
     const double* __restrict upT, int stride, const double* __restrict w, int size,
     double* __restrict amplitude) {
   for (int q0 = 0; q0 < stride; q0 += kSide) {

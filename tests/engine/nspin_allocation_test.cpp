@@ -15,7 +15,12 @@ namespace {
 std::atomic<long> gAllocations{0};
 }  // namespace
 
-// Every allocation of this test program is counted (it goes on to malloc as usual).
+// Every allocation of this test program is counted (it goes on to malloc as usual). GCC takes
+// the free() of the replacing deletes for a mismatch with the standard operator new once they are
+// inlined; these are the matching pair.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(std::size_t size) {
   gAllocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
