@@ -155,12 +155,12 @@ struct Analysis {
   float high;
   Workspace& work;
   size_t vectorStart[kMaxSpins + 2] = {};
-  // With threads: what each task does (a block b > 0, or the pair of blocks -b and -b + 1), each
-  // pair's place in the pair lines and the count it accepted, and the blocks finished.
-  int task[2 * kMaxSpins + 1] = {};
+  // With threads: the blocks in the order they are taken, each pair's place in the pair lines
+  // and the count it accepted, and how many of each pair's two blocks are done.
+  int task[kMaxSpins + 1] = {};
   size_t pairStart[kMaxSpins + 1] = {};
   int pairCount[kMaxSpins + 1] = {};
-  std::atomic<bool> blockDone[kMaxSpins + 2] = {};
+  std::atomic<int> pairBlocksDone[kMaxSpins + 1] = {};
 };
 
 // Builds and diagonalises block b, its energies and eigenvectors into their places.
@@ -223,28 +223,26 @@ int PairLines(const Analysis& a, int b, SlotScratch& scratch, float* freq, float
   return count;
 }
 
-// One task of a threaded analysis: a block, or the lines of a pair once both its blocks are
-// done (they are earlier tasks, so already running).
+// One task of a threaded analysis: a block, then the lines of each pair whose other block is
+// done already (so no thread waits for another).
 void RunTask(void* context, int index, int slot) {
   Analysis& a = *static_cast<Analysis*>(context);
   SlotScratch& scratch = *a.work.slots[static_cast<size_t>(slot)];
-  const int what = a.task[index];
-  if (what > 0) {
-    SolveBlock(a, what, scratch);
-    a.blockDone[what].store(true, std::memory_order_release);
-    a.blockDone[what].notify_all();
-    return;
+  const int b = a.task[index];
+  SolveBlock(a, b, scratch);
+  for (int pair : {b - 1, b}) {
+    if (pair < 1 || pair > a.basis.n) continue;
+    // The thread finishing the second block sees the first one's results.
+    if (a.pairBlocksDone[pair].fetch_add(1, std::memory_order_acq_rel) != 1) continue;
+    const size_t room = static_cast<size_t>(a.basis.blockSize[pair]) * a.basis.blockSize[pair + 1];
+    a.pairCount[pair] =
+        PairLines(a, pair, scratch, a.work.pairFreq.data(), a.work.pairIntensity.data(),
+                  a.pairStart[pair], static_cast<int>(room));
   }
-  const int b = -what;
-  for (int d : {b, b + 1}) a.blockDone[d].wait(false, std::memory_order_acquire);
-  const size_t room = static_cast<size_t>(a.basis.blockSize[b]) * a.basis.blockSize[b + 1];
-  a.pairCount[b] = PairLines(a, b, scratch, a.work.pairFreq.data(), a.work.pairIntensity.data(),
-                             a.pairStart[b], static_cast<int>(room));
 }
 
 // The tasks of a threaded analysis in the order they are taken: the blocks from the largest
-// down (the largest, on the calling thread, sets the time), then the pairs from those of the
-// smallest blocks up (the first ready).
+// down (the largest, on the calling thread, sets the time).
 int PlanTasks(Analysis& a) {
   const Basis& basis = a.basis;
   const int n = basis.n;
@@ -254,14 +252,6 @@ int PlanTasks(Analysis& a) {
     const int sx = basis.blockSize[x];
     const int sy = basis.blockSize[y];
     return sx != sy ? sx > sy : x < y;
-  });
-  const int blocks = count;
-  for (int b = 1; b <= n; ++b) a.task[count++] = -b;
-  const auto larger = [&basis](int pair) {
-    return std::max(basis.blockSize[-pair], basis.blockSize[-pair + 1]);
-  };
-  std::sort(a.task + blocks, a.task + count, [&larger](int x, int y) {
-    return larger(x) != larger(y) ? larger(x) < larger(y) : x > y;
   });
   size_t start = 0;
   for (int b = 1; b <= n; ++b) {

@@ -12,8 +12,7 @@ int EngineThreads();
 
 // Runs task(context, index, slot) for every index 0..count-1 on at most `threads` threads, the
 // calling one included, and returns when all have ended. The tasks are taken in the order of
-// their indexes, so a task may wait for one of lower index (that one is already running).
-// `slot` tells the threads of one call apart, 0 to threads - 1 (0: the calling thread), for
+// their indexes, the first by the calling thread. `slot` tells the threads of one call apart, 0 to threads - 1 (0: the calling thread), for
 // scratch storage of their own. When another thread is running tasks on the pool, or there are
 // no workers, the calling thread runs them all itself, in order. Once the workers asked for run,
 // nothing is allocated.
