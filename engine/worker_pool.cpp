@@ -75,10 +75,7 @@ class Pool {
     if (failed_ || static_cast<int>(workers_.size()) >= count) return;
     workers_.reserve(static_cast<size_t>(Threads()));
     try {
-      while (static_cast<int>(workers_.size()) < count) {
-        const int slot = static_cast<int>(workers_.size()) + 1;
-        workers_.emplace_back([this, slot] { Work(slot); });
-      }
+      while (static_cast<int>(workers_.size()) < count) workers_.emplace_back([this] { Work(); });
     } catch (const std::system_error&) {
       failed_ = true;
     }
@@ -104,12 +101,18 @@ class Pool {
       task_ = task;
       context_ = context;
       count_ = count;
-      next_.store(0, std::memory_order_relaxed);
+      // The first task stays with the calling thread (the largest, when the caller puts it
+      // first), whatever worker wakes first.
+      next_.store(1, std::memory_order_relaxed);
       slots_ = use;
+      joined_ = 0;
       open_ = true;
       ++generation_;
     }
-    wake_.notify_all();
+    // One worker is woken here, and each that joins wakes the next: a busy machine then lets
+    // the calling thread go on with its task rather than handing its core to every worker.
+    wake_.notify_one();
+    task(context, 0, 0);
     TakeTasks(0);
     // Every task is taken; wait for the workers still running theirs. A worker that has not
     // joined by now finds the call closed and stays asleep.
@@ -126,15 +129,21 @@ class Pool {
     }
   }
 
-  void Work(int slot) {
+  // A worker takes the slot of its place among those joining the call.
+  void Work() {
     std::unique_lock<std::mutex> lock(m_);
     unsigned seen = generation_;
     for (;;) {
-      wake_.wait(lock, [&] { return stop_ || (open_ && generation_ != seen && slot < slots_); });
+      wake_.wait(lock, [&] {
+        return stop_ || (open_ && generation_ != seen && joined_ < slots_ - 1);
+      });
       if (stop_) return;
       seen = generation_;
+      const int slot = ++joined_;
       ++busy_;
+      const bool more = joined_ < slots_ - 1;
       lock.unlock();
+      if (more) wake_.notify_one();
       TakeTasks(slot);
       lock.lock();
       if (--busy_ == 0) done_.notify_one();
@@ -152,8 +161,9 @@ class Pool {
   bool stop_ = false;
   bool open_ = false;  // a call is taking workers
   unsigned generation_ = 0;
-  int slots_ = 0;  // slots below this take part in the current call
-  int busy_ = 0;   // workers inside the current call
+  int slots_ = 0;   // threads of the current call, the calling one included
+  int joined_ = 0;  // workers that joined the current call
+  int busy_ = 0;    // workers still inside it
   PoolTask task_ = nullptr;
   void* context_ = nullptr;
   int count_ = 0;
