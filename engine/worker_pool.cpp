@@ -1,5 +1,8 @@
 #include "engine/worker_pool.h"
 
+#include <pthread.h>
+#include <sched.h>
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -131,6 +134,10 @@ class Pool {
 
   // A worker takes the slot of its place among those joining the call.
   void Work() {
+    // A woken worker must not take the core of the thread that woke it (which goes on with
+    // the largest task): batch threads do not preempt on waking.
+    const sched_param param{};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &param);
     std::unique_lock<std::mutex> lock(m_);
     unsigned seen = generation_;
     for (;;) {
