@@ -49,9 +49,9 @@ class Pool {
 
   int Threads() const {
     int count = requested_.load(std::memory_order_relaxed);
-    if (count == 0) count = ThreadsFromEnvironment();
-    if (count == 0) count = Cores();
-    return std::clamp(count, 1, Cores());
+    if (count == 0) count = fromEnvironment_;
+    if (count == 0) count = cores_;
+    return std::clamp(count, 1, cores_);
   }
 
   void Run(int count, int threads, PoolTask task, void* context) {
@@ -156,6 +156,10 @@ class Pool {
       if (--busy_ == 0) done_.notify_one();
     }
   }
+
+  // Read once, when the pool is first used.
+  const int cores_ = Cores();
+  const int fromEnvironment_ = ThreadsFromEnvironment();
 
   std::mutex run_;  // one call on the workers at a time; guards workers_ and failed_
   std::vector<std::thread> workers_;

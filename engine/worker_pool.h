@@ -3,8 +3,8 @@
 #pragma once
 
 // The number of threads a calculation may use, the calling one included: `count` (0: the
-// default, KAVO_ENGINE_THREADS from the environment when set, else the number of cores), never
-// more than the number of cores and at least 1. Workers are started by the first calculation
+// default, KAVO_ENGINE_THREADS from the environment when set, else the number of cores; both
+// read when the engine first asks), never more than the number of cores and at least 1. Workers are started by the first calculation
 // that asks for them, as many as it asks for, and then kept; a change waits for a running
 // calculation and stops them, to be started anew.
 void SetEngineThreads(int count);
