@@ -1,7 +1,8 @@
-// Eight coupled spins: the quantum-mechanical analysis plus broadening onto a 2000-point window,
-// as on every step of a dragged handle: type 34 at its defaults and the hardest fully coupled
-// sets (near-degenerate shifts converge slowest). Two cases also run with the plain full scan of
-// the upper triangle and with four lanes instead of eight (same lines, for comparison).
+// Coupled spins: the quantum-mechanical analysis plus broadening onto a 2000-point window, as on
+// every step of a dragged handle: type 34 at its defaults and the hardest fully coupled sets of
+// eight (near-degenerate shifts converge slowest), and random sets of 2 to 7 spins, each on one
+// thread and on several (argument "threads"). Two cases also run with the plain full scan of the
+// upper triangle and with four lanes instead of eight (same lines, for comparison).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "engine/jacobi_vector.h"
 #include "engine/nspin_core.h"
 #include "engine/sim_catalogue.h"
+#include "engine/worker_pool.h"
 
 namespace {
 
@@ -70,17 +72,17 @@ float SetUpFullyCoupled() {
   return 1.0f;
 }
 
-// Eight shifts from `shift(i)` and 28 couplings drawn evenly from -20 to +20 Hz (fixed seed).
+// n shifts from `shift(i)` and every coupling drawn evenly from -20 to +20 Hz (fixed seed).
 template <class Shift>
-float SetUpRandomCouplings(unsigned seed, Shift shift) {
+float SetUpRandomCouplings(unsigned seed, Shift shift, int n = 8) {
   ResetEngineState();
   // The limits come from the built-in defaults: the settings file named here does not exist.
   IniRegisterFile((std::filesystem::temp_directory_path() / "kavo_bench_absent.ini").string());
   std::mt19937 rng(seed);
   std::uniform_real_distribution<float> coupling(-20.0f, 20.0f);
-  for (int a = 1; a <= 8; ++a) gShiftHz[a] = shift(a, rng);
-  for (int a = 1; a <= 8; ++a)
-    for (int b = a + 1; b <= 8; ++b) SetCoupling(a, b, coupling(rng));
+  for (int a = 1; a <= n; ++a) gShiftHz[a] = shift(a, rng);
+  for (int a = 1; a <= n; ++a)
+    for (int b = a + 1; b <= n; ++b) SetCoupling(a, b, coupling(rng));
   gVertMult = 1;
   SetGrid(0, 500);
   return 1.0f;
@@ -105,10 +107,22 @@ float SetUpWithinOneHz() {
   });
 }
 
-void Run(benchmark::State& state, float (*setUp)(), BlockDiagonaliser diagonalise) {
+// n spins with shifts drawn from 100 to 400 Hz.
+float SetUpSpins(int n) {
+  return SetUpRandomCouplings(
+      4, [](int, std::mt19937& rng) {
+        return std::uniform_real_distribution<float>(100.0f, 400.0f)(rng);
+      },
+      n);
+}
+
+// The calculation and broadening of n spins on as many threads as the argument "threads" asks.
+template <class SetUp>
+void RunOn(benchmark::State& state, int n, SetUp setUp, BlockDiagonaliser diagonalise) {
   const float width = setUp();
+  SetEngineThreads(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    const NSpinResult r = NSpinAnalyse(gShiftHz, gJMatrix, 8, 0.01f, gHorOffHz,
+    const NSpinResult r = NSpinAnalyse(gShiftHz, gJMatrix, n, 0.01f, gHorOffHz,
                                        gHorOffHz + gSpectHz, gLineFreq, gLineInt, diagonalise);
     gNumLines = static_cast<int16_t>(r.count);
     if (gNumLines < 35)
@@ -118,6 +132,11 @@ void Run(benchmark::State& state, float (*setUp)(), BlockDiagonaliser diagonalis
     benchmark::DoNotOptimize(gSpectrum.data());
   }
   state.counters["lines"] = gNumLines;
+  SetEngineThreads(0);
+}
+
+void Run(benchmark::State& state, float (*setUp)(), BlockDiagonaliser diagonalise) {
+  RunOn(state, 8, setUp, diagonalise);
 }
 
 // The analysis with four lanes (AVX2), as on processors without AVX-512; where the processor
@@ -139,14 +158,31 @@ void BM_NearDegenerateEightFourLanes(benchmark::State& s) {
 }
 void BM_RandomEight(benchmark::State& s) { Run(s, SetUpRandomSet, JacobiDiag); }
 void BM_WithinOneHzEight(benchmark::State& s) { Run(s, SetUpWithinOneHz, JacobiDiag); }
-BENCHMARK(BM_Type34Defaults)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Type34DefaultsFourLanes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Type34DefaultsFullScan)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullyCoupledEight)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullyCoupledEightFullScan)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NearDegenerateEight)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NearDegenerateEightFourLanes)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RandomEight)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WithinOneHzEight)->Unit(benchmark::kMillisecond);
+void BM_Spins(benchmark::State& s) {
+  const int n = static_cast<int>(s.range(1));
+  RunOn(s, n, [n] { return SetUpSpins(n); }, JacobiDiag);
+}
+
+// One thread, as before the blocks were shared out, then two, four and eight.
+void Threads(benchmark::internal::Benchmark* b) {
+  b->ArgName("threads")->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
+}
+void OneThread(benchmark::internal::Benchmark* b) {
+  b->ArgName("threads")->Arg(1)->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_Type34Defaults)->Apply(Threads);
+BENCHMARK(BM_Type34DefaultsFourLanes)->Apply(OneThread);
+BENCHMARK(BM_Type34DefaultsFullScan)->Apply(OneThread);
+BENCHMARK(BM_FullyCoupledEight)->Apply(Threads);
+BENCHMARK(BM_FullyCoupledEightFullScan)->Apply(OneThread);
+BENCHMARK(BM_NearDegenerateEight)->Apply(Threads);
+BENCHMARK(BM_NearDegenerateEightFourLanes)->Apply(OneThread);
+BENCHMARK(BM_RandomEight)->Apply(Threads);
+BENCHMARK(BM_WithinOneHzEight)->Apply(Threads);
+// Two to seven spins (shifts 100 to 400 Hz, all couplings), on one thread and on four.
+BENCHMARK(BM_Spins)
+    ->ArgNames({"threads", "spins"})
+    ->ArgsProduct({{1, 4}, {2, 3, 4, 5, 6, 7}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

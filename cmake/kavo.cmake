@@ -49,3 +49,16 @@ function(kavo_subsystem_tests name)
     endif()
   endif()
 endfunction()
+
+# -DKAVO_SANITIZE_THREAD=ON: a build of its own under ThreadSanitizer, for the code that shares
+# work between threads (not together with the other sanitizers; no benchmarks, whose timings
+# would mean nothing).
+option(KAVO_SANITIZE_THREAD "Build with ThreadSanitizer" OFF)
+if(KAVO_SANITIZE_THREAD)
+  if(KAVO_SANITIZE OR KAVO_FUZZ)
+    message(FATAL_ERROR "KAVO_SANITIZE_THREAD cannot be combined with KAVO_SANITIZE or KAVO_FUZZ")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+  set(KAVO_BUILD_BENCH OFF)
+endif()

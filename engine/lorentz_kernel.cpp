@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/vector_clones.h"
+
 void LorentzKernel::Build(float c, float hzPerPt, int points) {
   size_ = std::max(points, 0) + 1;
   invC_ = 1 / static_cast<double>(c);
@@ -53,7 +55,7 @@ namespace {
 
 // out[i] += h x table[i] for i = 0..n-1, chosen at run time for the widest vector unit. The
 // additions are element by element (no contraction), so the wider clone gives the same sums.
-__attribute__((target_clones("avx512f", "avx2", "default"))) void AddScaled(
+KAVO_VECTOR_CLONES void AddScaled(
     double* __restrict out, const float* __restrict table, int n, float h) {
   for (int i = 0; i < n; ++i) out[i] += static_cast<double>(h * table[i]);
 }
