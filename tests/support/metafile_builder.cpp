@@ -166,16 +166,19 @@ EmfBuilder& EmfBuilder::PolyPolygon16(const std::vector<std::vector<BuilderPoint
   return RawRecord(91, b.str());
 }
 
-EmfBuilder& EmfBuilder::ExtTextOutW(int x, int y, const std::u16string& text) {
+EmfBuilder& EmfBuilder::ExtTextOutW(int x, int y, const std::u16string& text,
+                                    const std::vector<int32_t>& dx, uint32_t options,
+                                    BuilderPoint clipTopLeft, BuilderPoint clipBottomRight) {
   ::Bytes b;
   b.U32(0).U32(0).U32(0).U32(0).U32(1).U32(0).U32(0);  // bounds, graphics mode, scales
   const uint32_t stringAt = 76;
-  const uint32_t dxAt = stringAt + uint32_t((text.size() * 2 + 3) / 4 * 4);
-  b.U32(uint32_t(x)).U32(uint32_t(y)).U32(uint32_t(text.size())).U32(stringAt).U32(0);
-  b.U32(0).U32(0).U32(0).U32(0).U32(dxAt);
+  const uint32_t dxAt = dx.empty() ? 0 : stringAt + uint32_t((text.size() * 2 + 3) / 4 * 4);
+  b.U32(uint32_t(x)).U32(uint32_t(y)).U32(uint32_t(text.size())).U32(stringAt).U32(options);
+  b.U32(uint32_t(clipTopLeft.x)).U32(uint32_t(clipTopLeft.y));
+  b.U32(uint32_t(clipBottomRight.x)).U32(uint32_t(clipBottomRight.y)).U32(dxAt);
   for (char16_t c : text) b.U16(c);
   std::string body = PadTo(b.str(), 4);
-  for (size_t i = 0; i < text.size(); ++i) body += ::Bytes().U32(0).str();
+  for (int32_t d : dx) body += ::Bytes().U32(uint32_t(d)).str();
   return RawRecord(84, body);
 }
 

@@ -111,7 +111,11 @@ class EmfBuilder {
   EmfBuilder& SetBkColor(uint32_t color) { return Record(25, {color}); }
   EmfBuilder& SetBkMode(int mode) { return Record(18, {mode}); }
   EmfBuilder& SetTextAlign(int align) { return Record(22, {align}); }
-  EmfBuilder& ExtTextOutW(int x, int y, const std::u16string& text);
+  // Wide text, with each character's advance when dx is given, and text options with their
+  // rectangle.
+  EmfBuilder& ExtTextOutW(int x, int y, const std::u16string& text,
+                          const std::vector<int32_t>& dx = {}, uint32_t options = 0,
+                          BuilderPoint clipTopLeft = {0, 0}, BuilderPoint clipBottomRight = {0, 0});
 
   // Header (bounds in pixels, frame in hundredths of a millimetre, a 96-dpi reference device),
   // the records, the end record.
