@@ -53,23 +53,22 @@ std::string CodePageToUtf8(const std::string& bytes, int codePage) {
   char* from = in.data();
   size_t left = in.size();
   char buffer[256];
-  while (true) {
+  while (left > 0) {
     char* to = buffer;
     size_t room = sizeof buffer;
-    const size_t done = left ? iconv(cd, &from, &left, &to, &room)
-                             : iconv(cd, nullptr, nullptr, &to, &room);  // what it holds back
+    const size_t done = iconv(cd, &from, &left, &to, &room);
     out.append(buffer, size_t(to - buffer));
-    if (done != size_t(-1) && left == 0) {
-      if (to == buffer) break;
-      continue;
-    }
-    if (done == size_t(-1) && errno == E2BIG) continue;
-    if (left == 0) break;
+    if (done != size_t(-1) || errno == E2BIG) continue;
     // A code the page does not assign, or an incomplete sequence: one byte skipped.
     AppendUtf8(out, 0xFFFD);
     ++from;
     --left;
   }
+  // What the converter holds back (a letter that combining marks might still follow).
+  char* to = buffer;
+  size_t room = sizeof buffer;
+  iconv(cd, nullptr, nullptr, &to, &room);
+  out.append(buffer, size_t(to - buffer));
   iconv_close(cd);
   return out;
 }

@@ -39,17 +39,17 @@ WmfBuilder& WmfBuilder::CreatePen(int style, int width, uint32_t color) {
   return RawRecord(0x02FA, Bytes().U16(uint16_t(style)).U16(uint16_t(width)).U16(0).U32(color).str());
 }
 
-WmfBuilder& WmfBuilder::CreateBrush(int style, uint32_t color) {
+WmfBuilder& WmfBuilder::CreateBrush(int style, uint32_t color, int hatch) {
   ++objects_;
-  return RawRecord(0x02FC, Bytes().U16(uint16_t(style)).U32(color).U16(0).str());
+  return RawRecord(0x02FC, Bytes().U16(uint16_t(style)).U32(color).U16(uint16_t(hatch)).str());
 }
 
 WmfBuilder& WmfBuilder::CreateFont(int height, int escapement, int weight, bool italic,
-                                   bool underline, const std::string& face) {
+                                   bool underline, const std::string& face, uint8_t charset) {
   ++objects_;
   Bytes b;
   b.U16(uint16_t(height)).U16(0).U16(uint16_t(escapement)).U16(uint16_t(escapement));
-  b.U16(uint16_t(weight)).U8(italic).U8(underline).U8(0).U8(0).U8(0).U8(0).U8(0).U8(0);
+  b.U16(uint16_t(weight)).U8(italic).U8(underline).U8(0).U8(charset).U8(0).U8(0).U8(0).U8(0);
   return RawRecord(0x02FB, b.Text(face).U8(0).str());
 }
 
@@ -145,7 +145,7 @@ EmfBuilder& EmfBuilder::CreateFont(int index, int height, int escapement, int we
 }
 
 EmfBuilder& EmfBuilder::Poly(uint32_t type, const std::vector<BuilderPoint>& points) {
-  const bool small = type == 86 || type == 87;
+  const bool small = type >= 85 && type <= 89;
   ::Bytes b;
   b.U32(0).U32(0).U32(0).U32(0).U32(uint32_t(points.size()));
   for (const BuilderPoint& p : points) {
