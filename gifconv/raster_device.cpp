@@ -152,8 +152,8 @@ void GdRasterDevice::SetBrush(bool hollow, uint32_t color) {
 void GdRasterDevice::FillRings(const std::vector<std::vector<ClipPoint>>& rings, bool winding) {
   if (brush_.kind == GdiBrushKind::kHollow) return;
   if (brush_.kind == GdiBrushKind::kPattern &&
-      (brush_.patternWidth <= 0 || brush_.patternHeight <= 0 ||
-       brush_.pattern.size() < size_t(brush_.patternWidth) * size_t(brush_.patternHeight)))
+      (!brush_.pattern || brush_.patternWidth <= 0 || brush_.patternHeight <= 0 ||
+       brush_.pattern->size() < size_t(brush_.patternWidth) * size_t(brush_.patternHeight)))
     return;
   const int solid = GdColorOf(brush_.color), back = GdColorOf(brush_.bkColor);
   FillSpans(rings, winding, 0, 0, gdImageSX(image_), gdImageSY(image_), [&](int y, int x0, int x1) {
@@ -168,7 +168,7 @@ void GdRasterDevice::FillRings(const std::vector<std::vector<ClipPoint>>& rings,
         case GdiBrushKind::kPattern: {
           const size_t px = size_t(x % brush_.patternWidth), py = size_t(y % brush_.patternHeight);
           gdImageSetPixel(image_, x, y,
-                          GdColorOf(brush_.pattern[py * size_t(brush_.patternWidth) + px]));
+                          GdColorOf((*brush_.pattern)[py * size_t(brush_.patternWidth) + px]));
           break;
         }
         case GdiBrushKind::kHollow: break;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ struct GdiBrush {
   uint32_t bkColor = 0xFFFFFF;
   bool bkOpaque = false;
   int32_t patternWidth = 0, patternHeight = 0;
-  std::vector<uint32_t> pattern;
+  std::shared_ptr<const std::vector<uint32_t>> pattern;  // shared, never changed
   bool operator==(const GdiBrush&) const = default;
 };
 

@@ -13,8 +13,7 @@ namespace {
 
 using namespace emf;
 
-constexpr uint32_t kBrushSolid = 0, kBrushNull = 1, kBrushHatched = 2, kBrushPattern = 3,
-                   kBrushDibPattern = 5, kBrushDibPatternPt = 6;
+constexpr uint32_t kBrushSolid = 0, kBrushNull = 1, kBrushHatched = 2;
 constexpr size_t kFaceNameChars = 32;
 constexpr size_t kLogFontWSize = 92;
 constexpr uint32_t kTextOptionPdy = 0x2000;
@@ -93,14 +92,14 @@ bool ReadText(ByteReader& r, bool wide, MetaCommand& c) {
 
 // A bitmap of a record: its header and bits at the given offsets and sizes.
 bool ReadBitmap(ByteReader& r, std::span<const uint8_t> record, size_t fieldsAt,
-                MetaCommand& c) {
+                MetaCommand& c, uint64_t& budget) {
   const uint32_t headerAt = r.U32(fieldsAt), headerSize = r.U32(fieldsAt + 4);
   const uint32_t bitsAt = r.U32(fieldsAt + 8), bitsSize = r.U32(fieldsAt + 12);
   if (!r.ok() || headerSize == 0) return true;  // no bitmap: the record fills with the brush
   if (!r.Has(headerAt, headerSize) || !r.Has(bitsAt, bitsSize)) return false;
   RecordBitmap bitmap;
   if (!ReadRecordBitmap(record.subspan(headerAt, headerSize), record.subspan(bitsAt, bitsSize),
-                        bitmap))
+                        bitmap, budget))
     return true;  // a bitmap that cannot be read is not drawn
   c.pixelWidth = bitmap.width;
   c.pixelHeight = bitmap.height;
@@ -119,7 +118,8 @@ void ReadPen(ByteReader& r, uint32_t style, MetaCommand& c) {
 enum class Decoded { kDrawn, kKnown, kSkipped, kBad };
 
 // Decodes one record (offsets from its start).
-Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaCommand>& out) {
+Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaCommand>& out,
+               uint64_t& budget) {
   ByteReader r(record);
   MetaCommand c;
   auto box = [&](size_t at) {
@@ -183,11 +183,12 @@ Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaC
     case kCreateDibPatternBrush: {
       c = MakeCommand(MetaOp::kCreateBrush, r.I32(8));
       MetaCommand pixels;
-      if (!ReadBitmap(r, record, 16, pixels)) return Decoded::kBad;
+      if (!ReadBitmap(r, record, 16, pixels, budget)) return Decoded::kBad;
       c.brush.patternWidth = pixels.pixelWidth;
       c.brush.patternHeight = pixels.pixelHeight;
-      c.brush.pattern = std::move(pixels.pixels);
-      c.brush.hollow = c.brush.pattern.empty();
+      c.brush.hollow = pixels.pixels.empty();
+      if (!c.brush.hollow)
+        c.brush.pattern = std::make_shared<const std::vector<uint32_t>>(std::move(pixels.pixels));
       break;
     }
     case kCreateFontW:
@@ -320,7 +321,7 @@ Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaC
       if (type == kStretchBlt && r.Has(100, 8)) c.rect2 = Point32(r, 100);
       // The mask of a masked copy is not read: its common case copies the source.
       if (type == kMaskBlt) c.rop = (c.rop & 0xFFFFFF) | 0xCC0000;
-      if (!ReadBitmap(r, record, 84, c)) return Decoded::kBad;
+      if (!ReadBitmap(r, record, 84, c, budget)) return Decoded::kBad;
       break;
     case kStretchDiBits:
     case kSetDiBitsToDevice: {
@@ -335,7 +336,7 @@ Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaC
         c.rop = 0xCC0020;
         c.p2 = c.rect2;
       }
-      if (!ReadBitmap(r, record, 48, c)) return Decoded::kBad;
+      if (!ReadBitmap(r, record, 48, c, budget)) return Decoded::kBad;
       if (!r.ok()) return Decoded::kBad;
       if (c.pixels.empty()) return Decoded::kSkipped;
       // Source rows count from the bitmap's bottom.
@@ -381,6 +382,7 @@ std::optional<MetafilePicture> ReadEnhancedMetafile(std::span<const uint8_t> byt
     return std::nullopt;
 
   MetafilePicture picture;
+  uint64_t budget = kMaxPictureBitmapPixels;
   picture.enhanced = true;
   const int32_t deviceX = r.I32(72), deviceY = r.I32(76);
   const int32_t mmX = r.I32(80), mmY = r.I32(84);
@@ -401,7 +403,7 @@ std::optional<MetafilePicture> ReadEnhancedMetafile(std::span<const uint8_t> byt
     const uint32_t size = r.U32(at + 4);
     if (size < 8 || size % 4 != 0 || size > total - at) return std::nullopt;
     if (type == kEof) break;
-    const Decoded d = Decode(type, bytes.subspan(at, size), picture.commands);
+    const Decoded d = Decode(type, bytes.subspan(at, size), picture.commands, budget);
     if (d == Decoded::kBad) return std::nullopt;
     if (d == Decoded::kSkipped) ++picture.skippedRecords;
     at += size;

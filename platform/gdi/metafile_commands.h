@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,7 @@ struct MetaBrush {
   int32_t hatch = 0;
   // Pattern brushes: the pattern's colours row by row from the top.
   int32_t patternWidth = 0, patternHeight = 0;
-  std::vector<uint32_t> pattern;
+  std::shared_ptr<const std::vector<uint32_t>> pattern;  // shared, never changed
   bool operator==(const MetaBrush&) const = default;
 };
 

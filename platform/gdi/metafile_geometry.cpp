@@ -5,9 +5,8 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr int kMaxCurveSteps = 256;
-constexpr size_t kMaxDashes = 1 << 20;
+constexpr size_t kMaxDashes = 1 << 16;
 
 double Distance(DPoint a, DPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
@@ -50,36 +49,95 @@ double RadialAngle(double left, double top, double right, double bottom, DPoint 
   return std::isfinite(a) ? a : 0;
 }
 
+namespace {
+
+// The part [t0, t1] of the segment a-b inside the box (Liang-Barsky); false when none is.
+bool Inside(DPoint a, DPoint b, const DBox& box, double& t0, double& t1) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {a.x - box.left, box.right - a.x, a.y - box.top, box.bottom - a.y};
+  t0 = 0, t1 = 1;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+  }
+  return t0 < t1;
+}
+
+}  // namespace
+
 std::vector<std::vector<DPoint>> Dashes(const std::vector<DPoint>& line,
-                                        const std::vector<double>& pattern) {
+                                        const std::vector<double>& pattern, const DBox* view) {
   std::vector<std::vector<DPoint>> dashes;
-  if (pattern.empty() || line.size() < 2) return dashes;
+  if (pattern.empty() || pattern.size() % 2 || line.size() < 2) return dashes;
   double period = 0;
   for (double p : pattern) period += p;
   if (!(period > 0) || !std::isfinite(period)) return {line};
   size_t part = 0;            // which entry of the pattern is running
   double left = pattern[0];   // of it
-  bool on = true;
-  dashes.push_back({line[0]});
+  bool open = false;          // a dash is being drawn
+  // Moves along the pattern without drawing.
+  auto skip = [&](double d) {
+    d = std::fmod(d, period);
+    while (d > 0) {
+      if (d < left) {
+        left -= d;
+        return;
+      }
+      d -= left;
+      part = (part + 1) % pattern.size();
+      left = pattern[part];
+    }
+  };
   for (size_t i = 0; i + 1 < line.size(); ++i) {
     const DPoint a = line[i], b = line[i + 1];
     const double length = Distance(a, b);
-    if (!std::isfinite(length)) return {};
-    double done = 0;
-    while (length - done > left) {
-      done += left;
-      const DPoint at{a.x + (b.x - a.x) * done / length, a.y + (b.y - a.y) * done / length};
-      if (on) dashes.back().push_back(at);
-      on = !on;
-      if (on) {
+    if (!std::isfinite(length)) return dashes;
+    if (length == 0) continue;
+    double t0 = 0, t1 = 1;
+    if (view && !Inside(a, b, *view, t0, t1)) {
+      open = false;
+      skip(length);
+      continue;
+    }
+    if (t0 > 0) {
+      open = false;
+      skip(t0 * length);
+    }
+    auto at = [&](double d) {
+      return DPoint{a.x + (b.x - a.x) * d / length, a.y + (b.y - a.y) * d / length};
+    };
+    double done = t0 * length;
+    const double end = t1 * length;
+    while (true) {
+      const bool on = part % 2 == 0;
+      if (on && !open) {
         if (dashes.size() >= kMaxDashes) return dashes;
-        dashes.push_back({at});
+        dashes.push_back({at(done)});
+        open = true;
+      }
+      if (end - done <= left) {
+        left -= end - done;
+        if (on) dashes.back().push_back(at(end));
+        break;
+      }
+      done += left;
+      if (on) {
+        dashes.back().push_back(at(done));
+        open = false;
       }
       part = (part + 1) % pattern.size();
       left = pattern[part];
     }
-    left -= length - done;
-    if (on) dashes.back().push_back(b);
+    if (t1 < 1) {
+      open = false;
+      skip((1 - t1) * length);
+    }
   }
   std::erase_if(dashes, [](const std::vector<DPoint>& d) { return d.size() < 2; });
   return dashes;

@@ -20,7 +20,13 @@ std::vector<DPoint> EllipseArc(double left, double top, double right, double bot
 // The parameter angle of the ellipse's radial through a point (0 for the centre itself).
 double RadialAngle(double left, double top, double right, double bottom, DPoint p);
 
-// The dashes of a line: `pattern` holds dash and gap lengths in turn (all > 0); the pattern
-// runs on along the whole line, across its corners.
+struct DBox {
+  double left, top, right, bottom;
+};
+
+// The dashes of a line: `pattern` holds dash and gap lengths in turn (an even number, all
+// > 0); the pattern runs on along the whole line, across its corners. With a view, only the
+// dashes within it are made (the pattern still runs on outside it).
 std::vector<std::vector<DPoint>> Dashes(const std::vector<DPoint>& line,
-                                        const std::vector<double>& pattern);
+                                        const std::vector<double>& pattern,
+                                        const DBox* view = nullptr);

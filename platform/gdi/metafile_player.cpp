@@ -121,7 +121,7 @@ void Player::ApplyBrush() {
   } else if (b.hatched) {
     brush.kind = GdiBrushKind::kHatch;
     brush.hatch = b.hatch;
-  } else if (b.patternWidth > 0 && b.patternHeight > 0) {
+  } else if (b.pattern && b.patternWidth > 0 && b.patternHeight > 0) {
     brush.kind = GdiBrushKind::kPattern;
     brush.patternWidth = b.patternWidth;
     brush.patternHeight = b.patternHeight;
@@ -175,8 +175,7 @@ void Player::RestoreDc(int32_t level) {
   const int64_t depth = int64_t(s_.saved.size());
   const int64_t keep = level < 0 ? depth + level : int64_t(level) - 1;
   if (level == 0 || keep < 0 || keep >= depth) return;
-  const bool clipChanges = dc().clip.size() != s_.saved[size_t(keep)].clip.size() ||
-                           !dc().clip.empty();
+  const bool clipChanges = dc().clip != s_.saved[size_t(keep)].clip;
   dc() = s_.saved[size_t(keep)];
   s_.saved.resize(size_t(keep));
   if (clipChanges) RebuildClip();
@@ -242,7 +241,7 @@ void Player::Play(const MetaCommand& c) {
       const DPoint p = MapD(c.p1);
       dc().positionX = p.x;
       dc().positionY = p.y;
-      if (dc().pathOpen) dc().path.push_back({{p}, false});
+      if (s_.path.open) s_.path.figures.push_back({{p}, false});
       break;
     }
     case MetaOp::kLineTo:

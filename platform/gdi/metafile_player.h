@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -35,6 +36,12 @@ struct ClipStep {
   GdiClipMode mode = kClipCopy;
 };
 
+// The steps of a clip, the last one first; shared by saved states, never changed.
+struct ClipNode {
+  ClipStep step;
+  std::shared_ptr<const ClipNode> before;
+};
+
 // A figure of a path, in device units.
 struct PathFigure {
   std::vector<DPoint> points;
@@ -54,11 +61,15 @@ struct MetafileDcState {
   int32_t polyFillMode = kFillAlternate;
   double positionX = 0, positionY = 0;  // current position in device units
   int32_t arcDirection = kArcCounterClockwise;
-  std::vector<ClipStep> clip;  // empty: no clip
-  // The path: open while its bracket is, then complete until used.
-  std::vector<PathFigure> path;
-  bool pathOpen = false;
-  bool pathWidened = false;  // the figures are the outline of a stroke: filled by winding
+  std::shared_ptr<const ClipNode> clip;  // none: no clip
+};
+
+// The path: open while its bracket is, then complete until used. It is not part of the saved
+// states.
+struct MetafilePath {
+  std::vector<PathFigure> figures;
+  bool open = false;
+  bool widened = false;  // the figures are the outline of a stroke: filled by winding
 };
 
 // An object of the table: pens, brushes and fonts are drawn with; other kinds (palettes,
@@ -67,6 +78,7 @@ using MetaObject = std::variant<std::monostate, MetaPen, MetaBrush, MetaFont>;
 
 struct MetafilePlaybackState {
   MetafileDcState dc;
+  MetafilePath path;
   std::vector<std::optional<MetaObject>> objects;
   std::vector<MetafileDcState> saved;
   void Reset() { *this = MetafilePlaybackState(); }

@@ -14,14 +14,17 @@ constexpr uint32_t kRopPatCopy = 0xF0, kRopBlackness = 0x00, kRopWhiteness = 0xF
 }  // namespace
 
 void Player::AddClip(ClipStep step) {
-  if (step.mode == kClipCopy) dc().clip.clear();
   dev_.CombineClip(step.rings, step.winding, step.mode);
-  dc().clip.push_back(std::move(step));
+  auto before = step.mode == kClipCopy ? nullptr : dc().clip;
+  dc().clip = std::make_shared<const ClipNode>(ClipNode{std::move(step), std::move(before)});
 }
 
 void Player::RebuildClip() {
   dev_.ResetClip();
-  for (const ClipStep& step : dc().clip) dev_.CombineClip(step.rings, step.winding, step.mode);
+  std::vector<const ClipStep*> steps;
+  for (const ClipNode* n = dc().clip.get(); n; n = n->before.get()) steps.push_back(&n->step);
+  for (auto s = steps.rbegin(); s != steps.rend(); ++s)
+    dev_.CombineClip((*s)->rings, (*s)->winding, (*s)->mode);
 }
 
 void Player::Clip(const MetaCommand& c) {
@@ -41,7 +44,7 @@ void Player::Clip(const MetaCommand& c) {
       if (c.points.empty()) {
         // No region: copying it removes the clip; the other modes leave it.
         if (mode == kClipCopy) {
-          dc().clip.clear();
+          dc().clip.reset();
           dev_.ResetClip();
         }
         break;
@@ -61,12 +64,19 @@ void Player::Clip(const MetaCommand& c) {
       break;
     }
     case MetaOp::kOffsetClipRegion: {
-      if (dc().clip.empty()) break;
+      if (!dc().clip) break;
       const DPoint a = MapD(0, 0), b = MapD(c.p1);
       const int32_t dx = Clamp(b.x - a.x), dy = Clamp(b.y - a.y);
-      for (ClipStep& step : dc().clip)
-        for (GdiRing& ring : step.rings)
+      // The steps again, moved, the first one first.
+      std::vector<ClipStep> steps;
+      for (const ClipNode* n = dc().clip.get(); n; n = n->before.get()) steps.push_back(n->step);
+      std::shared_ptr<const ClipNode> moved;
+      for (auto s = steps.rbegin(); s != steps.rend(); ++s) {
+        for (GdiRing& ring : s->rings)
           for (GdiPoint& p : ring) p = {Clamp(double(p.x) + dx), Clamp(double(p.y) + dy)};
+        moved = std::make_shared<const ClipNode>(ClipNode{std::move(*s), moved});
+      }
+      dc().clip = std::move(moved);
       RebuildClip();
       break;
     }

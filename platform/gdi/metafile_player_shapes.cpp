@@ -75,6 +75,11 @@ void Player::Stroke(const std::vector<PathFigure>& figures) {
   if (pen.null || pen.style == kPenNull) return;
   ApplyPen();
   const std::vector<double> pattern = DashPattern();
+  // Dashes are made only where they can show, when the device's size is known.
+  const GdiSize size = dev_.PixelSize();
+  const double margin = 4.0 + std::max(1, dev_.CurrentPenWidth());
+  const DBox view{-margin, -margin, size.cx + margin, size.cy + margin};
+  const DBox* within = size.cx > 0 && size.cy > 0 ? &view : nullptr;
   for (const PathFigure& f : figures) {
     std::vector<DPoint> line = f.points;
     if (f.closed && line.size() > 2) line.push_back(line.front());
@@ -83,7 +88,8 @@ void Player::Stroke(const std::vector<PathFigure>& figures) {
       dev_.Polyline(Round(line));
       continue;
     }
-    for (const std::vector<DPoint>& dash : Dashes(line, pattern)) dev_.Polyline(Round(dash));
+    for (const std::vector<DPoint>& dash : Dashes(line, pattern, within))
+      dev_.Polyline(Round(dash));
   }
 }
 
@@ -98,8 +104,8 @@ void Player::Fill(const std::vector<PathFigure>& figures) {
 }
 
 void Player::Draw(const std::vector<PathFigure>& figures, bool fill) {
-  if (dc().pathOpen) {
-    dc().path.insert(dc().path.end(), figures.begin(), figures.end());
+  if (s_.path.open) {
+    s_.path.figures.insert(s_.path.figures.end(), figures.begin(), figures.end());
     return;
   }
   drew_ = true;
@@ -112,8 +118,8 @@ void Player::DrawFrom(const std::vector<DPoint>& points) {
   const DPoint start{dc().positionX, dc().positionY};
   dc().positionX = points.back().x;
   dc().positionY = points.back().y;
-  if (dc().pathOpen) {
-    std::vector<PathFigure>& path = dc().path;
+  if (s_.path.open) {
+    std::vector<PathFigure>& path = s_.path.figures;
     if (path.empty() || path.back().closed) path.push_back({{start}, false});
     path.back().points.insert(path.back().points.end(), points.begin(), points.end());
     return;
@@ -137,7 +143,7 @@ std::vector<DPoint> Player::Beziers(DPoint start, const std::vector<GdiPoint>& p
 }
 
 void Player::Lines(const MetaCommand& c) {
-  const bool path = dc().pathOpen;
+  const bool path = s_.path.open;
   auto figure = [&](size_t from, size_t n, bool closed) {
     PathFigure f{{}, closed};
     for (size_t i = from; i < from + n && i < c.points.size(); ++i) f.points.push_back(MapD(c.points[i]));
@@ -253,7 +259,7 @@ void Player::PolyDraw(const MetaCommand& c) {
 }
 
 void Player::Shape(const MetaCommand& c) {
-  if (!dc().pathOpen && SimplePen() && Upright()) {
+  if (!s_.path.open && SimplePen() && Upright()) {
     ApplyPen();
     ApplyBrush();
     int32_t l, t, r, b;
@@ -335,34 +341,35 @@ void Player::Arc(const MetaCommand& c) {
 
 void Player::PathCommand(const MetaCommand& c) {
   MetafileDcState& d = dc();
+  MetafilePath& path = s_.path;
   auto used = [&] {
-    d.path.clear();
-    d.pathWidened = false;
+    path.figures.clear();
+    path.widened = false;
   };
   // Filled figures are closed; a widened path is filled by winding, so that its overlapping
   // pieces stay one.
   auto fill = [&] {
-    std::vector<PathFigure> figures = d.path;
+    std::vector<PathFigure> figures = path.figures;
     for (PathFigure& f : figures) f.closed = true;
     const int32_t mode = d.polyFillMode;
-    if (d.pathWidened) d.polyFillMode = kFillWinding;
+    if (path.widened) d.polyFillMode = kFillWinding;
     Fill(figures);
     d.polyFillMode = mode;
   };
   switch (c.op) {
     case MetaOp::kBeginPath:
       used();
-      d.pathOpen = true;
+      path.open = true;
       break;
-    case MetaOp::kEndPath: d.pathOpen = false; break;
+    case MetaOp::kEndPath: path.open = false; break;
     case MetaOp::kAbortPath:
       used();
-      d.pathOpen = false;
+      path.open = false;
       break;
     case MetaOp::kCloseFigure:
-      if (d.pathOpen && !d.path.empty()) {
-        d.path.back().closed = true;
-        const DPoint start = d.path.back().points.front();
+      if (path.open && !path.figures.empty()) {
+        path.figures.back().closed = true;
+        const DPoint start = path.figures.back().points.front();
         d.positionX = start.x;
         d.positionY = start.y;
       }
@@ -370,11 +377,11 @@ void Player::PathCommand(const MetaCommand& c) {
     case MetaOp::kFillPath:
     case MetaOp::kStrokePath:
     case MetaOp::kStrokeAndFillPath:
-      if (d.pathOpen) break;
-      drew_ = drew_ || !d.path.empty();
+      if (path.open) break;
+      drew_ = drew_ || !path.figures.empty();
       if (c.op != MetaOp::kStrokePath) fill();
       if (c.op != MetaOp::kFillPath) {
-        if (d.pathWidened) {
+        if (path.widened) {
           // The outline's pieces in the pen's colour.
           const MetaBrush brush = d.brush;
           d.brush = MetaBrush();
@@ -382,17 +389,17 @@ void Player::PathCommand(const MetaCommand& c) {
           fill();
           d.brush = brush;
         } else {
-          Stroke(d.path);
+          Stroke(path.figures);
         }
       }
       used();
       break;
     case MetaOp::kFlattenPath: break;  // curves are kept flattened
     case MetaOp::kWidenPath: {
-      if (d.pathOpen || d.pen.null) break;
+      if (path.open || d.pen.null) break;
       const double width = d.pen.width <= 0 ? 1 : std::max(1.0, d.pen.width * UnitX());
       std::vector<PathFigure> pieces;
-      for (const PathFigure& f : d.path) {
+      for (const PathFigure& f : path.figures) {
         std::vector<DPoint> line = f.points;
         if (f.closed && line.size() > 2) line.push_back(line.front());
         for (size_t i = 0; i + 1 < line.size(); ++i) {
@@ -400,16 +407,16 @@ void Player::PathCommand(const MetaCommand& c) {
           if (!quad.empty()) pieces.push_back({quad, true});
         }
       }
-      d.path = std::move(pieces);
-      d.pathWidened = true;
+      path.figures = std::move(pieces);
+      path.widened = true;
       break;
     }
     case MetaOp::kSelectClipPath: {
-      if (d.pathOpen) break;
+      if (path.open) break;
       ClipStep step;
-      std::vector<PathFigure> figures = d.path;
+      std::vector<PathFigure> figures = path.figures;
       step.rings = Rings(figures);
-      step.winding = d.pathWidened || d.polyFillMode == kFillWinding;
+      step.winding = path.widened || d.polyFillMode == kFillWinding;
       step.mode = c.value >= kClipAnd && c.value <= kClipCopy ? GdiClipMode(c.value) : kClipCopy;
       used();
       AddClip(std::move(step));

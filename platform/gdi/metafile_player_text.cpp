@@ -106,7 +106,7 @@ void Player::Text(const MetaCommand& c) {
   const bool clipped = (c.textOptions & kTextOptionClipped) && r > l && b > t;
   if (clipped)
     dev_.CombineClip({{{l, t}, {r, t}, {r, b}, {l, b}}}, false,
-                     dc().clip.empty() ? kClipCopy : kClipAnd);
+                     dc().clip ? kClipAnd : kClipCopy);
   const DecodedText text = Decode(c, dc().font);
   // Advances in device pixels, rounded where they add up, so that no error piles up.
   std::vector<int32_t> advances;

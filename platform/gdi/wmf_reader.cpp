@@ -41,10 +41,11 @@ std::string FaceName(ByteReader& r, size_t at) {
 }
 
 // A packed bitmap that fills the parameters from `at` on.
-bool ReadPackedBitmap(std::span<const uint8_t> params, size_t at, MetaCommand& c) {
+bool ReadPackedBitmap(std::span<const uint8_t> params, size_t at, MetaCommand& c,
+                      uint64_t& budget) {
   if (at > params.size()) return false;
   RecordBitmap bitmap;
-  if (!ReadRecordBitmap(params.subspan(at), {}, bitmap)) return true;  // not drawn
+  if (!ReadRecordBitmap(params.subspan(at), {}, bitmap, budget)) return true;  // not drawn
   c.pixelWidth = bitmap.width;
   c.pixelHeight = bitmap.height;
   c.pixels = std::move(bitmap.pixels);
@@ -54,7 +55,8 @@ bool ReadPackedBitmap(std::span<const uint8_t> params, size_t at, MetaCommand& c
 enum class Decoded { kDrawn, kKnown, kSkipped, kBad };
 
 // Decodes one record's parameters.
-Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<MetaCommand>& out) {
+Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<MetaCommand>& out,
+               uint64_t& budget) {
   ByteReader r(params);
   MetaCommand c;
   // Bitmap records whose parameter count says whether a bitmap follows.
@@ -98,11 +100,12 @@ Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<M
       c = MakeCommand(MetaOp::kCreateBrush);
       c.value = kLowestFreeSlot;
       MetaCommand pixels;
-      if (!ReadPackedBitmap(params, 4, pixels)) return Decoded::kBad;
+      if (!ReadPackedBitmap(params, 4, pixels, budget)) return Decoded::kBad;
       c.brush.patternWidth = pixels.pixelWidth;
       c.brush.patternHeight = pixels.pixelHeight;
-      c.brush.pattern = std::move(pixels.pixels);
-      c.brush.hollow = c.brush.pattern.empty();
+      c.brush.hollow = pixels.pixels.empty();
+      if (!c.brush.hollow)
+        c.brush.pattern = std::make_shared<const std::vector<uint32_t>>(std::move(pixels.pixels));
       break;
     }
     case kCreateFontIndirect:
@@ -202,7 +205,7 @@ Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<M
       c.p2 = YX(r, at);
       c.p1 = YX(r, at + 4);
       if (!stretch) c.rect2 = c.p2;
-      if (withBitmap && !ReadPackedBitmap(params, at + 8, c)) return Decoded::kBad;
+      if (withBitmap && !ReadPackedBitmap(params, at + 8, c, budget)) return Decoded::kBad;
       break;
     }
     case kStretchDib: {
@@ -212,7 +215,7 @@ Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<M
       c.rect1 = YX(r, 10);
       c.p2 = YX(r, 14);
       c.p1 = YX(r, 18);
-      if (!ReadPackedBitmap(params, 22, c)) return Decoded::kBad;
+      if (!ReadPackedBitmap(params, 22, c, budget)) return Decoded::kBad;
       if (c.pixels.empty()) return Decoded::kSkipped;
       c.rect1.y = c.pixelHeight - c.rect1.y - c.rect2.y;  // rows from the bottom
       break;
@@ -224,7 +227,7 @@ Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<M
       c.rect2 = YX(r, 10);
       c.p2 = c.rect2;
       c.p1 = YX(r, 14);
-      if (!ReadPackedBitmap(params, 18, c)) return Decoded::kBad;
+      if (!ReadPackedBitmap(params, 18, c, budget)) return Decoded::kBad;
       if (c.pixels.empty()) return Decoded::kSkipped;
       c.rect1.y = c.pixelHeight - c.rect1.y - c.rect2.y;
       break;
@@ -309,6 +312,7 @@ std::optional<MetafilePicture> ReadWindowsMetafile(std::span<const uint8_t> byte
     return std::nullopt;
 
   MetafilePicture picture;
+  uint64_t budget = kMaxPictureBitmapPixels;
   size_t at = kMetaHeaderSize;
   const size_t end = size_t(sizeBytes);
   while (at < end) {
@@ -318,7 +322,7 @@ std::optional<MetafilePicture> ReadWindowsMetafile(std::span<const uint8_t> byte
     if (recordBytes < 6 || recordBytes > end - at) return std::nullopt;
     if (function == kEof) break;
     const Decoded d = Decode(function, bytes.subspan(at + 6, size_t(recordBytes) - 6),
-                             picture.commands);
+                             picture.commands, budget);
     if (d == Decoded::kBad) return std::nullopt;
     if (d == Decoded::kSkipped) ++picture.skippedRecords;
     at += size_t(recordBytes);
