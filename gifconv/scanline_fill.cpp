@@ -37,8 +37,8 @@ void FillSpans(const std::vector<std::vector<ClipPoint>>& rings, bool winding, i
   }
   if (edges.empty() || right <= left) return;
   // Rows whose centre lies within the rings' height, inside the allowed rows.
-  const int firstRow = int(std::max<double>(top, std::ceil(minY - 0.5)));
-  const int lastRow = int(std::min<double>(bottom - 1, std::ceil(maxY - 0.5) - 1));
+  const int firstRow = int(std::clamp<double>(std::ceil(minY - 0.5), top, bottom));
+  const int lastRow = int(std::clamp<double>(std::ceil(maxY - 0.5) - 1, top - 1, bottom - 1));
   std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.y0 < b.y0; });
   std::vector<const Edge*> active;
   std::vector<Crossing> crossings;

@@ -73,6 +73,12 @@ std::string CodePageToUtf8(const std::string& bytes, int codePage) {
   return out;
 }
 
+std::string Latin1ToUtf8(const std::string& bytes) {
+  std::string out;
+  for (unsigned char c : bytes) AppendUtf8(out, c);
+  return out;
+}
+
 std::string Utf16ToUtf8(const std::u16string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {

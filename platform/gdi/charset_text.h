@@ -15,5 +15,9 @@ std::optional<int> CodePageOfCharset(uint8_t charset);
 // 8-bit text of a code page as UTF-8; codes the page does not assign become U+FFFD.
 std::string CodePageToUtf8(const std::string& bytes, int codePage);
 
+// Byte codes as the code points U+0000 to U+00FF, in UTF-8 (symbol fonts map these onto their
+// glyphs).
+std::string Latin1ToUtf8(const std::string& bytes);
+
 // UTF-16 as UTF-8; unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(const std::u16string& text);

@@ -7,6 +7,7 @@
 #include "platform/byte_reader.h"
 #include "platform/gdi/metafile_bitmaps.h"
 #include "platform/gdi/metafile_records.h"
+#include "platform/gdi/record_decoding.h"
 #include "platform/cp1252.h"
 
 namespace {
@@ -114,8 +115,6 @@ void ReadPen(ByteReader& r, uint32_t style, MetaCommand& c) {
   c.pen.join = int32_t(style >> 12 & 0x0F);
   (void)r;
 }
-
-enum class Decoded { kDrawn, kKnown, kSkipped, kBad };
 
 // Decodes one record (offsets from its start).
 Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaCommand>& out,
@@ -359,9 +358,7 @@ Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaC
       return Decoded::kKnown;
     default: return Decoded::kSkipped;  // not drawn: skipped by its size
   }
-  if (!r.ok()) return Decoded::kBad;
-  out.push_back(std::move(c));
-  return Decoded::kDrawn;
+  return KeepCommand(r.ok(), std::move(c), out);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ double Distance(DPoint a, DPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
 void AppendBezier(std::vector<DPoint>& out, DPoint p0, DPoint p1, DPoint p2, DPoint p3) {
   const double length = Distance(p0, p1) + Distance(p1, p2) + Distance(p2, p3);
-  const int steps = std::isfinite(length) ? std::clamp(int(length / 3), 4, kMaxCurveSteps) : 1;
+  const int steps = std::isfinite(length) ? int(std::clamp(length / 3, 4.0, double(kMaxCurveSteps))) : 1;
   for (int i = 1; i <= steps; ++i) {
     const double t = double(i) / steps, u = 1 - t;
     const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
@@ -29,9 +29,8 @@ std::vector<DPoint> EllipseArc(double left, double top, double right, double bot
   const double rx = std::abs(right - left) / 2, ry = std::abs(bottom - top) / 2;
   const double sweep = t1 - t0;
   const double length = std::abs(sweep) * std::max(rx, ry);
-  const int steps = std::isfinite(length)
-                        ? std::clamp(int(length / 3), 8, kMaxCurveSteps * 4)
-                        : 1;
+  const int steps =
+      std::isfinite(length) ? int(std::clamp(length / 3, 8.0, kMaxCurveSteps * 4.0)) : 1;
   std::vector<DPoint> points;
   points.reserve(size_t(steps) + 1);
   for (int i = 0; i <= steps; ++i) {

@@ -22,20 +22,6 @@ bool IsSymbolFont(const MetaFont& font) {
   return font.charset == kCharsetSymbol || font.face == "Symbol";
 }
 
-// Byte codes as the code points U+0000..U+00FF, which symbol fonts map onto their glyphs.
-std::string Latin1ToUtf8(const std::string& bytes) {
-  std::string out;
-  for (unsigned char c : bytes) {
-    if (c < 0x80) {
-      out += char(c);
-    } else {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 // The record's text in the form the device draws: Windows-1252 bytes for the device's own
 // text (symbol fonts: their byte codes), else UTF-8.
 struct DecodedText {

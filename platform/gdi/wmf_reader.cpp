@@ -3,6 +3,7 @@
 #include "platform/byte_reader.h"
 #include "platform/gdi/metafile_bitmaps.h"
 #include "platform/gdi/metafile_records.h"
+#include "platform/gdi/record_decoding.h"
 #include "platform/gdi/packed_dib.h"
 
 namespace {
@@ -51,8 +52,6 @@ bool ReadPackedBitmap(std::span<const uint8_t> params, size_t at, MetaCommand& c
   c.pixels = std::move(bitmap.pixels);
   return true;
 }
-
-enum class Decoded { kDrawn, kKnown, kSkipped, kBad };
 
 // Decodes one record's parameters.
 Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<MetaCommand>& out,
@@ -276,9 +275,7 @@ Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<M
       return Decoded::kKnown;
     default: return Decoded::kSkipped;  // not drawn: skipped by its size
   }
-  if (!r.ok()) return Decoded::kBad;
-  out.push_back(std::move(c));
-  return Decoded::kDrawn;
+  return KeepCommand(r.ok(), std::move(c), out);
 }
 
 }  // namespace

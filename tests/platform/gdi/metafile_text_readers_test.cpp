@@ -3,11 +3,9 @@
 // too, and our own player places them where the drawing put them.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 
+#include "platform/atomic_file.h"
 #include "platform/gdi/emf_reader.h"
 #include "platform/gdi/emf_writer.h"
 #include "platform/gdi/metafile_player.h"
@@ -15,28 +13,11 @@
 #include "platform/gdi/wmf_reader.h"
 #include "platform/gdi/wmf_writer.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/shell_output.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string Shell(const std::string& command) {
-  std::string out;
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return out;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-  ::pclose(pipe);
-  return out;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 void Save(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -104,10 +85,10 @@ TEST(MetafileTextPlacement, IndependentReadersShowEveryLabel) {
   DrawLabels(emf);
   Save(folder.File("labels.wmf"), wmf.Finish());
   Save(folder.File("labels.emf"), emf.Finish());
-  const std::string fromWmf = Shell("wmf2svg -o " + folder.File("w.svg") + " " +
+  const std::string fromWmf = ShellOutput("wmf2svg -o " + folder.File("w.svg") + " " +
                                     folder.File("labels.wmf") + " && cat " + folder.File("w.svg"));
-  Shell("emf2svg-conv -i " + folder.File("labels.emf") + " -o " + folder.File("e.svg"));
-  const std::string fromEmf = Slurp(folder.File("e.svg"));
+  ShellOutput("emf2svg-conv -i " + folder.File("labels.emf") + " -o " + folder.File("e.svg"));
+  const std::string fromEmf = ReadFileBytes(folder.File("e.svg")).value_or("");
   for (const std::string* svg : {&fromWmf, &fromEmf}) {
     SCOPED_TRACE(svg == &fromWmf ? "wmf2svg" : "emf2svg-conv");
     // A text element's content, plain or as character data.
