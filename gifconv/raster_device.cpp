@@ -138,6 +138,8 @@ ClipBox GdRasterDevice::Margin(int32_t width) const {
 
 void GdRasterDevice::SetPen(int32_t width, uint32_t color) {
   penNull_ = false;
+  penEnd_ = kPenEndRound;
+  penJoin_ = kPenJoinRound;
   // A pen wider than the raster covers it whole; gd's thick lines cost width per pixel.
   penWidth_ = std::clamp(width, 1, gdImageSX(image_) + gdImageSY(image_) + 2);
   penColor_ = color;
@@ -248,8 +250,86 @@ void GdRasterDevice::Segment(ClipPoint a, ClipPoint b, int32_t width, uint32_t c
   gdImageSetThickness(image_, 1);
 }
 
+void GdRasterDevice::FillSolid(const std::vector<ClipPoint>& ring, uint32_t color) {
+  const int c = GdColorOf(color);
+  FillSpans({ring}, true, 0, 0, gdImageSX(image_), gdImageSY(image_), [&](int y, int x0, int x1) {
+    for (int x = x0; x < x1; ++x)
+      if (Visible(x, y)) gdImageSetPixel(image_, x, y, c);
+  });
+}
+
+void GdRasterDevice::WideOutline(const std::vector<ClipPoint>& input, bool closed) {
+  std::vector<ClipPoint> ring;
+  for (const ClipPoint& p : input)
+    if (ring.empty() || p.x != ring.back().x || p.y != ring.back().y) ring.push_back(p);
+  if (closed && ring.size() > 2 && ring.front().x == ring.back().x && ring.front().y == ring.back().y)
+    ring.pop_back();
+  const double half = penWidth_ / 2.0;
+  auto disc = [&](ClipPoint p) {
+    FillSolid(EllipsePoints(p.x - half, p.y - half, p.x + half, p.y + half, kCornerPoints * 2),
+              penColor_);
+  };
+  if (ring.size() == 1) {
+    if (penEnd_ == kPenEndRound) disc(ring[0]);
+    return;
+  }
+  // Unit normals of each segment, half the width long.
+  const size_t segments = closed && ring.size() > 2 ? ring.size() : ring.size() - 1;
+  auto normal = [&](size_t i) {
+    const ClipPoint a = ring[i], b = ring[(i + 1) % ring.size()];
+    const double len = std::hypot(b.x - a.x, b.y - a.y);
+    return ClipPoint{-(b.y - a.y) / len * half, (b.x - a.x) / len * half};
+  };
+  for (size_t i = 0; i < segments; ++i) {
+    ClipPoint a = ring[i], b = ring[(i + 1) % ring.size()];
+    const ClipPoint n = normal(i);
+    if (!closed && penEnd_ == kPenEndSquare) {
+      // Square ends reach half the width beyond the line's first and last point.
+      const ClipPoint along{n.y, -n.x};
+      if (i == 0) a = {a.x - along.x, a.y - along.y};
+      if (i + 1 == segments) b = {b.x + along.x, b.y + along.y};
+    }
+    FillSolid({{a.x + n.x, a.y + n.y}, {b.x + n.x, b.y + n.y}, {b.x - n.x, b.y - n.y},
+               {a.x - n.x, a.y - n.y}},
+              penColor_);
+  }
+  // The corners between segments; open lines also get their round ends.
+  for (size_t i = 0; i < ring.size(); ++i) {
+    const bool end = !closed && (i == 0 || i + 1 == ring.size());
+    if (end) {
+      if (penEnd_ == kPenEndRound) disc(ring[i]);
+      continue;
+    }
+    if (ring.size() < 3 && !closed) continue;
+    const ClipPoint p = ring[i];
+    if (penJoin_ == kPenJoinRound) {
+      disc(p);
+      continue;
+    }
+    const ClipPoint n0 = normal((i + ring.size() - 1) % ring.size()), n1 = normal(i);
+    // Both sides get the bevel; the inner one lies under the segments anyway.
+    for (double side : {1.0, -1.0}) {
+      const ClipPoint e0{p.x + side * n0.x, p.y + side * n0.y};
+      const ClipPoint e1{p.x + side * n1.x, p.y + side * n1.y};
+      std::vector<ClipPoint> corner{p, e0, e1};
+      if (penJoin_ == kPenJoinMiter) {
+        // The miter point where the two outer edges meet, within ten half widths.
+        const double cross = n0.x * n1.y - n0.y * n1.x;
+        const ClipPoint sum{n0.x + n1.x, n0.y + n1.y};
+        const double dot = (n0.x * n1.x + n0.y * n1.y) / (half * half);
+        const double scale = 2 / (1 + dot);
+        const ClipPoint tip{p.x + side * sum.x * scale / 2, p.y + side * sum.y * scale / 2};
+        if (cross != 0 && 1 + dot > 0 && std::hypot(tip.x - p.x, tip.y - p.y) <= 10 * half)
+          corner = {p, e0, tip, e1};
+      }
+      FillSolid(corner, penColor_);
+    }
+  }
+}
+
 void GdRasterDevice::Outline(const std::vector<ClipPoint>& ring, bool closed) {
   if (penNull_ || ring.empty()) return;
+  if (penWidth_ >= 3) return WideOutline(ring, closed);
   if (ring.size() == 1) return Segment(ring[0], ring[0], penWidth_, penColor_);
   for (size_t i = 0; i + 1 < ring.size(); ++i) Segment(ring[i], ring[i + 1], penWidth_, penColor_);
   if (closed && ring.size() > 2) Segment(ring.back(), ring.front(), penWidth_, penColor_);
@@ -264,8 +344,7 @@ void GdRasterDevice::Shape(const std::vector<ClipPoint>& ring) {
 
 void GdRasterDevice::LineTo(int32_t x, int32_t y) {
   if (!penNull_ && (x != current_.x || y != current_.y))
-    Segment({double(current_.x), double(current_.y)}, {double(x), double(y)}, penWidth_,
-            penColor_);
+    Outline({{double(current_.x), double(current_.y)}, {double(x), double(y)}}, false);
   current_ = {x, y};
 }
 

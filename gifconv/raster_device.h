@@ -19,6 +19,10 @@ class GdRasterDevice : public Device {
   void SetNullPen() override { penNull_ = true; }
   void SetBrush(bool hollow, uint32_t color) override;
   void SetBrushStyle(const GdiBrush& brush) override { brush_ = brush; }
+  void SetPenEnds(GdiPenEnd end, GdiPenJoin join) override {
+    penEnd_ = end;
+    penJoin_ = join;
+  }
   void PolyPolygon(const std::vector<GdiRing>& rings, bool winding) override;
   void ResetClip() override { clip_.clear(); }
   void CombineClip(const std::vector<GdiRing>& rings, bool winding, GdiClipMode mode) override;
@@ -58,6 +62,9 @@ class GdRasterDevice : public Device {
   void FillRings(const std::vector<std::vector<ClipPoint>>& rings, bool winding);
   void Segment(ClipPoint a, ClipPoint b, int32_t width, uint32_t color);
   void Outline(const std::vector<ClipPoint>& ring, bool closed);
+  // A line of the wide pen as filled pieces: the segments, their ends and corners.
+  void WideOutline(const std::vector<ClipPoint>& ring, bool closed);
+  void FillSolid(const std::vector<ClipPoint>& ring, uint32_t color);
   void Fill(const std::vector<ClipPoint>& ring);
   // A closed outline with the pen, filled with the brush.
   void Shape(const std::vector<ClipPoint>& ring);
@@ -74,6 +81,8 @@ class GdRasterDevice : public Device {
   int32_t penWidth_ = 1;
   uint32_t penColor_ = 0;
   bool penNull_ = false;
+  GdiPenEnd penEnd_ = kPenEndRound;
+  GdiPenJoin penJoin_ = kPenJoinRound;
   GdiBrush brush_;
   std::vector<uint8_t> clip_;  // 1 where drawing shows; empty: no clip
   GdiFont font_;

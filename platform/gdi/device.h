@@ -57,6 +57,10 @@ struct GdiBrush {
   bool operator==(const GdiBrush&) const = default;
 };
 
+// The ends and corners of wide lines.
+enum GdiPenEnd : int32_t { kPenEndRound = 0, kPenEndSquare = 1, kPenEndFlat = 2 };
+enum GdiPenJoin : int32_t { kPenJoinRound = 0, kPenJoinBevel = 1, kPenJoinMiter = 2 };
+
 // How a clip combines with the one in place (the region combination modes).
 enum GdiClipMode : int32_t {
   kClipAnd = 1, kClipOr = 2, kClipXor = 3, kClipDiff = 4, kClipCopy = 5,
@@ -107,6 +111,8 @@ class Device {
   // Size of the drawing surface in pixels; 0 x 0 when not known (printers, metafiles).
   virtual GdiSize PixelSize() const { return {}; }
 
+  // The ends and corners of the pen's wide lines (round, as SetPen leaves them, until set).
+  virtual void SetPenEnds(GdiPenEnd end, GdiPenJoin join) { (void)end, (void)join; }
   // Brushes of every kind; devices without patterns fill hatch and pattern brushes solid.
   virtual void SetBrushStyle(const GdiBrush& brush) {
     SetBrush(brush.kind == GdiBrushKind::kHollow, brush.color);

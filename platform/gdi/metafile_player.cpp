@@ -108,6 +108,14 @@ void Player::ApplyPen() {
   if (pen.null || pen.style == kPenNull) return dev_.SetNullPen();
   const int32_t width = pen.width <= 0 ? 1 : std::max(1, Clamp(pen.width * UnitX()));
   dev_.SetPen(width, pen.color);
+  // Extended geometric pens choose their ends and corners; the others keep them round.
+  if (pen.geometric && (pen.endCap != kEndRound || pen.join != kJoinRound))
+    dev_.SetPenEnds(pen.endCap == kEndSquare ? kPenEndSquare
+                    : pen.endCap == kEndFlat ? kPenEndFlat
+                                             : kPenEndRound,
+                    pen.join == kJoinBevel ? kPenJoinBevel
+                    : pen.join == kJoinMiter ? kPenJoinMiter
+                                             : kPenJoinRound);
 }
 
 void Player::ApplyBrush() {

@@ -237,6 +237,34 @@ TEST_F(PlayerPixels, PenStylesHaveTheirGaps) {
   }
 }
 
+TEST_F(PlayerPixels, ExtendedPensHaveTheirEndsAndCorners) {
+  // An 11-pixel geometric pen: a line from (20, 50) to (80, 50) and a corner at (60, 20).
+  struct Case {
+    const char* name;
+    uint32_t style;
+    bool beyondEnd, endCorner, miterTip, nearCorner;
+  };
+  const Case cases[] = {
+      {"round ends and corners", 0x10000, true, false, false, true},
+      {"square ends, bevelled corners", 0x10000 | 0x100 | 0x1000, true, true, false, false},
+      {"flat ends, mitred corners", 0x10000 | 0x200 | 0x2000, false, false, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EmfBuilder b;
+    b.Record(95, {2, 0, 0, 0, 0, c.style, 11, 0, kBlack, 0, 0}).Select(2);
+    b.MoveTo(20, 50).LineTo(80, 50);
+    b.Poly(4, {{20, 20}, {60, 20}, {60, 40}});
+    const DecodedGif g = Emf(b);
+    ASSERT_GT(g.width, 0);
+    EXPECT_EQ(g.At(50, 54), kBlack) << "the width";
+    EXPECT_EQ(g.At(17, 50) == kBlack, c.beyondEnd);
+    EXPECT_EQ(g.At(15, 45) == kBlack, c.endCorner);
+    EXPECT_EQ(g.At(64, 16) == kBlack, c.miterTip);
+    EXPECT_EQ(g.At(63, 17) == kBlack, c.nearCorner);
+  }
+}
+
 TEST_F(PlayerPixels, ArcsFollowTheirDirection) {
   // Box 10..90 around (50, 50); from the radial at 3 o'clock to the one at 9 o'clock.
   struct Case {
