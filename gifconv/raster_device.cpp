@@ -251,6 +251,12 @@ void GdRasterDevice::Segment(ClipPoint a, ClipPoint b, int32_t width, uint32_t c
 }
 
 void GdRasterDevice::FillSolid(const std::vector<ClipPoint>& ring, uint32_t color) {
+  double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
+  for (const ClipPoint& p : ring) {
+    left = std::min(left, p.x), right = std::max(right, p.x);
+    top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+  }
+  if (right < 0 || bottom < 0 || left > gdImageSX(image_) || top > gdImageSY(image_)) return;
   const int c = GdColorOf(color);
   FillSpans({ring}, true, 0, 0, gdImageSX(image_), gdImageSY(image_), [&](int y, int x0, int x1) {
     for (int x = x0; x < x1; ++x)
@@ -302,17 +308,20 @@ void GdRasterDevice::WideOutline(const std::vector<ClipPoint>& input, bool close
     }
     if (ring.size() < 3 && !closed) continue;
     const ClipPoint p = ring[i];
-    if (penJoin_ == kPenJoinRound) {
+    const ClipPoint n0 = normal((i + ring.size() - 1) % ring.size()), n1 = normal(i);
+    // A round corner: a disc, unless the line turns so little that a bevel is within half a
+    // pixel of it (flattened curves turn a little at every point).
+    const double turn = std::acos(std::clamp((n0.x * n1.x + n0.y * n1.y) / (half * half), -1.0, 1.0));
+    if (penJoin_ == kPenJoinRound && half * turn * turn / 8 > 0.5) {
       disc(p);
       continue;
     }
-    const ClipPoint n0 = normal((i + ring.size() - 1) % ring.size()), n1 = normal(i);
     // Both sides get the bevel; the inner one lies under the segments anyway.
     for (double side : {1.0, -1.0}) {
       const ClipPoint e0{p.x + side * n0.x, p.y + side * n0.y};
       const ClipPoint e1{p.x + side * n1.x, p.y + side * n1.y};
       std::vector<ClipPoint> corner{p, e0, e1};
-      if (penJoin_ == kPenJoinMiter) {
+      if (penJoin_ == kPenJoinMiter && turn > 0) {
         // The miter point where the two outer edges meet, within ten half widths.
         const double cross = n0.x * n1.y - n0.y * n1.x;
         const ClipPoint sum{n0.x + n1.x, n0.y + n1.y};
