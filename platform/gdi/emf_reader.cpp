@@ -308,6 +308,21 @@ Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaC
       }
       break;
     }
+    case kFillRgn:
+    case kPaintRgn: {
+      // The region's data after the brush (fill) or right after its size (paint).
+      const size_t dataAt = type == kFillRgn ? 32 : 28;
+      c = MakeCommand(MetaOp::kFillRegion, type == kFillRgn ? r.I32(28) : kCurrentBrush);
+      const uint32_t count = r.U32(dataAt + 8);
+      const size_t rectsAt = dataAt + 32;
+      if (!r.ok() || count > r.size() / 16 || !r.Has(rectsAt, size_t(count) * 16))
+        return Decoded::kBad;
+      for (size_t i = 0; i < count; ++i) {
+        c.points.push_back(Point32(r, rectsAt + 16 * i));
+        c.points.push_back(Point32(r, rectsAt + 16 * i + 8));
+      }
+      break;
+    }
     case kBitBlt:
     case kStretchBlt:
     case kMaskBlt:

@@ -30,7 +30,12 @@ enum class MetaOp : uint8_t {
   // Pixels onto the destination p1 (origin) with the extent corner (cx, cy), or a brush fill
   // of that rectangle when there are no pixels.
   kBitmap,
+  // A region (rectangles in points, pairs, logical units) filled with the brush of the object
+  // `value` names, or with the brush in place when `value` is kCurrentBrush.
+  kFillRegion,
 };
+
+inline constexpr int32_t kCurrentBrush = -1;
 
 // Pen styles, end caps and joins as the records store them.
 enum MetaPenStyle : int32_t {

@@ -160,14 +160,15 @@ void Player::Create(const MetaCommand& c, MetaObject object) {
   s_.objects[slot] = std::move(object);
 }
 
+std::optional<MetaObject> Player::Lookup(int32_t value) const {
+  const uint32_t index = uint32_t(value);
+  if (index & kStockObjectFlag) return StockObject(index & ~kStockObjectFlag);
+  if (index < s_.objects.size()) return s_.objects[index];
+  return std::nullopt;
+}
+
 void Player::Select(const MetaCommand& c) {
-  std::optional<MetaObject> object;
-  const uint32_t index = uint32_t(c.value);
-  if (index & kStockObjectFlag) {
-    object = StockObject(index & ~kStockObjectFlag);
-  } else if (index < s_.objects.size()) {
-    object = s_.objects[index];
-  }
+  const std::optional<MetaObject> object = Lookup(c.value);
   if (!object) return;
   if (auto* pen = std::get_if<MetaPen>(&*object)) dc().pen = *pen;
   else if (auto* brush = std::get_if<MetaBrush>(&*object)) dc().brush = *brush;
@@ -287,6 +288,28 @@ void Player::Play(const MetaCommand& c) {
     case MetaOp::kSelectClipRegion:
     case MetaOp::kOffsetClipRegion: Clip(c); break;
     case MetaOp::kBitmap: Bitmap(c); break;
+    case MetaOp::kFillRegion: {
+      // The region's rectangles with the named brush (or the one in place).
+      const MetaBrush inPlace = dc().brush;
+      if (c.value != kCurrentBrush) {
+        const std::optional<MetaObject> object = Lookup(c.value);
+        const MetaBrush* named = object ? std::get_if<MetaBrush>(&*object) : nullptr;
+        if (!named) break;  // no such brush: nothing is filled
+        dc().brush = *named;
+      }
+      std::vector<PathFigure> rects;
+      for (size_t i = 0; i + 1 < c.points.size(); i += 2) {
+        const GdiPoint a = c.points[i], b = c.points[i + 1];
+        rects.push_back({{MapD(a.x, a.y), MapD(b.x, a.y), MapD(b.x, b.y), MapD(a.x, b.y)}, true});
+      }
+      const int32_t mode = dc().polyFillMode;
+      dc().polyFillMode = kFillWinding;
+      drew_ = drew_ || !rects.empty();
+      Fill(rects);
+      dc().polyFillMode = mode;
+      dc().brush = inPlace;
+      break;
+    }
     case MetaOp::kSetPixel: {
       const GdiPoint p = Map(c.p1);
       dev_.SetPixel(p.x, p.y, c.color);

@@ -46,6 +46,7 @@ class Player {
   void ApplyBrush();
   void ApplyFont();
   void Create(const MetaCommand& c, MetaObject object);
+  std::optional<MetaObject> Lookup(int32_t index) const;
   void Select(const MetaCommand& c);
   void Delete(int32_t index);
   void RestoreDc(int32_t level);

@@ -48,6 +48,6 @@ enum EmfRecord : uint32_t {
   kExtSelectClipRgn = 75, kBitBlt = 76, kStretchBlt = 77, kMaskBlt = 78,
   kSetDiBitsToDevice = 80, kStretchDiBits = 81, kPolyBezier16 = 85, kPolyBezierTo16 = 88,
   kPolylineTo16 = 89, kPolyPolyline16 = 90, kPolyDraw16 = 92, kSetIcmMode = 98,
-  kSetLayout = 115,
+  kSetLayout = 115, kFillRgn = 71, kPaintRgn = 74,
 };
 }  // namespace emf

@@ -484,6 +484,24 @@ TEST_F(PlayerPixels, BitmapsAreStretchedOntoTheirDestination) {
   }
 }
 
+TEST_F(PlayerPixels, RegionsAreFilledWithTheirBrush) {
+  // Two rectangles: one filled with a named brush, one painted with the brush in place.
+  auto region = [](uint32_t left, uint32_t top, uint32_t right, uint32_t bottom) {
+    return Bytes().U32(32).U32(1).U32(1).U32(16).U32(left).U32(top).U32(right).U32(bottom)
+        .U32(left).U32(top).U32(right).U32(bottom).str();
+  };
+  EmfBuilder b;
+  b.CreateBrush(1, 0, kRed).CreateBrush(2, 0, kBlue).Select(2);
+  b.RawRecord(71, Bytes().U32(0).U32(0).U32(0).U32(0).U32(48).U32(1).str() + region(10, 10, 40, 40));
+  b.RawRecord(74, Bytes().U32(0).U32(0).U32(0).U32(0).U32(48).str() + region(60, 60, 90, 90));
+  b.RawRecord(71, Bytes().U32(0).U32(0).U32(0).U32(0).U32(48).U32(7).str() + region(0, 60, 20, 90));
+  const DecodedGif g = Emf(b);
+  EXPECT_EQ(g.At(25, 25), kRed);
+  EXPECT_EQ(g.At(75, 75), kBlue);
+  EXPECT_EQ(g.At(10, 75), kWhite) << "slot 7 holds no brush";
+  EXPECT_EQ(g.At(50, 50), kWhite);
+}
+
 TEST_F(PlayerPixels, AFileWithNothingDrawableIsNotWritten) {
   // An EMF+ record (in a comment) and an unknown record, nothing else: no GIF.
   const std::string plusOnly = EmfBuilder().RawRecord(70, Bytes().U32(16).U32(0x2B464D45)
