@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "fuzz/corvid_fuzz_paths.h"
+#include "fuzz/fontconfig_leaks.h"
 #include "gifconv/corvid32.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fuzz/corvid_fuzz_paths.h"
+#include "fuzz/fontconfig_leaks.h"
 #include "gifconv/corvid32.h"
 #include "platform/atomic_file.h"
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/cp1252.h"
+#include "platform/gdi/charset_text.h"
 
 namespace {
 
@@ -29,16 +30,7 @@ std::string GdFontPattern(const GdiFont& font) {
 
 std::string GdTextOf(const GdiFont& font, const std::string& text) {
   if (!IsSymbolFace(font.face)) return Cp1252ToUtf8(text);
-  std::string out;
-  for (unsigned char c : text) {
-    if (c < 0x80) {
-      out += char(c);
-    } else {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
+  return Latin1ToUtf8(text);
 }
 
 double GdPointSize(int32_t pixels) { return std::abs(double(pixels)) * 72.0 / 96.0; }

@@ -40,14 +40,18 @@ int32_t PlayToGif(const MetafilePicture& picture, bool enhanced, const char* gif
   GdRasterDevice device(Encoder().raster);
   device.FillRect(0, 0, w, h, BackgroundColorFromFlags(flags, color));
   MetafilePlaybackState& state = Encoder().player;
+  bool drew;
   if (enhanced) {
-    PlayMetafile(picture, state, device, FrameOntoRect(picture, 0, 0, w, h));
+    drew = PlayMetafile(picture, state, device, FrameOntoRect(picture, 0, 0, w, h));
   } else {
     state.dc.mapping.mode = kMapAnisotropic;
     state.dc.mapping.viewportExt = {w, h};
     state.dc.mapping.viewportOrg = {0, 0};
-    PlayMetafile(picture, state, device);
+    drew = PlayMetafile(picture, state, device);
   }
+  // A picture whose every drawing record was one the player does not know is not converted
+  // into a blank GIF.
+  if (!drew && picture.skippedRecords > 0) return CORVID_BAD_METAFILE;
   return RasterToGif(gifPath, flags, color);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,39 @@ struct GdiFont {
   bool italic = false;
   bool underline = false;
   std::string face = "Arial";
+  uint8_t charset = 0;     // 0 Western, 2 Symbol, 161 Greek, ... (metafile playback)
   bool operator==(const GdiFont&) const = default;
 };
+
+// Brushes beyond solid and hollow: the six hatch patterns (8 x 8 pixels, in the brush colour,
+// the gaps in the background colour when the background mode is opaque) and pattern bitmaps
+// (colours row by row from the top, repeated from the device origin).
+enum class GdiBrushKind : uint8_t { kSolid, kHollow, kHatch, kPattern };
+enum GdiHatch : int32_t {
+  kHatchHorizontal = 0, kHatchVertical = 1, kHatchForwardDiagonal = 2, kHatchBackDiagonal = 3,
+  kHatchCross = 4, kHatchDiagonalCross = 5,
+};
+struct GdiBrush {
+  GdiBrushKind kind = GdiBrushKind::kSolid;
+  uint32_t color = 0xFFFFFF;
+  int32_t hatch = kHatchHorizontal;
+  uint32_t bkColor = 0xFFFFFF;
+  bool bkOpaque = false;
+  int32_t patternWidth = 0, patternHeight = 0;
+  std::shared_ptr<const std::vector<uint32_t>> pattern;  // shared, never changed
+  bool operator==(const GdiBrush&) const = default;
+};
+
+// The ends and corners of wide lines.
+enum GdiPenEnd : int32_t { kPenEndRound = 0, kPenEndSquare = 1, kPenEndFlat = 2 };
+enum GdiPenJoin : int32_t { kPenJoinRound = 0, kPenJoinBevel = 1, kPenJoinMiter = 2 };
+
+// How a clip combines with the one in place (the region combination modes).
+enum GdiClipMode : int32_t {
+  kClipAnd = 1, kClipOr = 2, kClipXor = 3, kClipDiff = 4, kClipCopy = 5,
+};
+
+using GdiRing = std::vector<GdiPoint>;
 
 class Device {
  public:
@@ -78,6 +110,38 @@ class Device {
   virtual uint32_t CurrentPenColor() const = 0;
   // Size of the drawing surface in pixels; 0 x 0 when not known (printers, metafiles).
   virtual GdiSize PixelSize() const { return {}; }
+
+  // The ends and corners of the pen's wide lines (round, as SetPen leaves them, until set).
+  virtual void SetPenEnds(GdiPenEnd end, GdiPenJoin join) { (void)end, (void)join; }
+  // Brushes of every kind; devices without patterns fill hatch and pattern brushes solid.
+  virtual void SetBrushStyle(const GdiBrush& brush) {
+    SetBrush(brush.kind == GdiBrushKind::kHollow, brush.color);
+  }
+  // Several rings filled as one shape, by the alternate (even-odd) or the winding rule, so that
+  // inner rings can be holes; each ring is outlined with the pen.
+  virtual void PolyPolygon(const std::vector<GdiRing>& rings, bool winding) {
+    (void)winding;
+    for (const GdiRing& ring : rings) Polygon(ring);
+  }
+  // Clipping in device pixels: no clip, or the clip combined with the area of the rings.
+  // Devices that cannot clip draw everything.
+  virtual void ResetClip() {}
+  virtual void CombineClip(const std::vector<GdiRing>& rings, bool winding, GdiClipMode mode) {
+    (void)rings, (void)winding, (void)mode;
+  }
+  // Any Unicode text (UTF-8) at a baseline point, each character placed by its advance in
+  // pixels when advances are given. Devices without it draw the Windows-1252 form.
+  virtual void TextOutUnicode(int32_t x, int32_t y, const std::string& utf8,
+                              const std::vector<int32_t>& advances);
+  virtual GdiSize TextExtentUnicode(const std::string& utf8);
+  // Pixels (0x00BBGGRR, rows from the top) stretched onto the rectangle (right and bottom
+  // excluded), combined with what is there by a ternary raster operation's common cases.
+  virtual void StretchPixels(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                             int32_t width, int32_t height, const std::vector<uint32_t>& pixels,
+                             uint32_t rop) {
+    (void)left, (void)top, (void)right, (void)bottom, (void)width, (void)height, (void)pixels,
+        (void)rop;
+  }
 
   // Pixel reads are possible only on bitmaps; GetPixel returns 0 elsewhere.
   virtual bool HasPixelAccess() const { return false; }

@@ -3,80 +3,95 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gdi/metafile_player_impl.h"
+
+namespace metafile_player {
+
 namespace {
 
 constexpr size_t kMaxObjects = 65536;
 constexpr size_t kMaxSavedStates = 4096;
 constexpr int32_t kDefaultFontPixels = 16;
-constexpr double kCoordinateLimit = 1 << 30;
-constexpr double kPi = 3.14159265358979323846;
-
-enum TextAlign : uint16_t {
-  kAlignUpdateCp = 1, kAlignRight = 2, kAlignCenter = 6, kAlignBottom = 8, kAlignBaseline = 24,
-};
+constexpr int32_t kWorldIdentity = 1, kWorldLeftMultiply = 2, kWorldRightMultiply = 3,
+                  kWorldSet = 4;
 
 // The stock objects of enhanced metafiles, selected by number with the high bit set.
 std::optional<MetaObject> StockObject(uint32_t number) {
+  auto brush = [](bool hollow, uint32_t color) {
+    MetaBrush b;
+    b.hollow = hollow;
+    b.color = color;
+    return b;
+  };
+  auto pen = [](bool null, uint32_t color) {
+    MetaPen p;
+    p.null = null;
+    p.color = color;
+    return p;
+  };
   switch (number) {
-    case 0: return MetaBrush{false, 0xFFFFFF};
-    case 1: return MetaBrush{false, 0xC0C0C0};
-    case 2: return MetaBrush{false, 0x808080};
-    case 3: return MetaBrush{false, 0x404040};
-    case 4: return MetaBrush{false, 0x000000};
-    case 5: return MetaBrush{true, 0};
-    case 6: return MetaPen{false, 0, 0xFFFFFF};
-    case 7: return MetaPen{false, 0, 0x000000};
-    case 8: return MetaPen{true, 0, 0};
+    case 0: return brush(false, 0xFFFFFF);
+    case 1: return brush(false, 0xC0C0C0);
+    case 2: return brush(false, 0x808080);
+    case 3: return brush(false, 0x404040);
+    case 4: return brush(false, 0x000000);
+    case 5: return brush(true, 0);
+    case 6: return pen(false, 0xFFFFFF);
+    case 7: return pen(false, 0x000000);
+    case 8: return pen(true, 0);
     case 10: case 11: case 16: return MetaFont{.face = "Courier New"};
     case 12: case 13: case 14: case 17: return MetaFont{};
-    case 18: return MetaBrush{false, 0xFFFFFF};
-    case 19: return MetaPen{false, 0, 0x000000};
+    case 18: return brush(false, 0xFFFFFF);
+    case 19: return pen(false, 0x000000);
     default: return std::nullopt;
   }
 }
 
-int32_t Clamp(double v) {
-  return int32_t(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
+// a then b, as transforms compose.
+WorldTransform Compose(const WorldTransform& a, const WorldTransform& b) {
+  return {a.m11 * b.m11 + a.m12 * b.m21,        a.m11 * b.m12 + a.m12 * b.m22,
+          a.m21 * b.m11 + a.m22 * b.m21,        a.m21 * b.m12 + a.m22 * b.m22,
+          a.dx * b.m11 + a.dy * b.m21 + b.dx,   a.dx * b.m12 + a.dy * b.m22 + b.dy};
 }
 
-class Player {
- public:
-  Player(MetafilePlaybackState& state, Device& device, const PlaybackTarget& target)
-      : s_(state), dev_(device), target_(target) {}
+bool Usable(const WorldTransform& t) {
+  for (double v : {t.m11, t.m12, t.m21, t.m22, t.dx, t.dy})
+    if (!std::isfinite(v) || std::abs(v) > kCoordinateLimit) return false;
+  return t.m11 * t.m22 - t.m12 * t.m21 != 0;
+}
 
-  void Play(const MetaCommand& c);
+}  // namespace
 
- private:
-  MetafileDcState& dc() { return s_.dc; }
-  double X(int32_t x) { return target_.scaleX * dc().mapping.DeviceX(x) + target_.offsetX; }
-  double Y(int32_t y) { return target_.scaleY * dc().mapping.DeviceY(y) + target_.offsetY; }
-  GdiPoint Map(GdiPoint p) { return {Clamp(X(p.x)), Clamp(Y(p.y))}; }
-  double UnitX() { return std::abs(target_.scaleX * dc().mapping.ScaleX()); }
-  double UnitY() { return std::abs(target_.scaleY * dc().mapping.ScaleY()); }
-  std::vector<GdiPoint> Map(const std::vector<GdiPoint>& points, size_t from, size_t n);
-  // Device rectangle of two logical corners, ordered left < right and top < bottom.
-  void MapBox(GdiPoint a, GdiPoint b, int32_t& l, int32_t& t, int32_t& r, int32_t& bt);
+DPoint Player::MapD(double x, double y) const {
+  const WorldTransform& w = dc().world;
+  const MetafileMapping& m = dc().mapping;
+  const double px = w.m11 * x + w.m21 * y + w.dx, py = w.m12 * x + w.m22 * y + w.dy;
+  const double devX = (px - m.windowOrg.x) * m.ScaleX() + m.viewportOrg.x;
+  const double devY = (py - m.windowOrg.y) * m.ScaleY() + m.viewportOrg.y;
+  return {target_.scaleX * devX + target_.offsetX, target_.scaleY * devY + target_.offsetY};
+}
 
-  void ApplyPen();
-  void ApplyBrush();
-  void ApplyFont();
-  void Create(const MetaCommand& c, MetaObject object);
-  void Select(const MetaCommand& c);
-  void Delete(int32_t index);
-  void RestoreDc(int32_t level);
-  void Text(const MetaCommand& c);
-  void FillBox(GdiPoint origin, double alongX, double alongY, double downX, double downY,
-               double left, double top, double right, double bottom, uint32_t color);
+double Player::UnitX() const {
+  const WorldTransform& w = dc().world;
+  return std::abs(target_.scaleX * dc().mapping.ScaleX()) * std::hypot(w.m11, w.m12);
+}
 
-  MetafilePlaybackState& s_;
-  Device& dev_;
-  const PlaybackTarget& target_;
-};
+double Player::UnitY() const {
+  const WorldTransform& w = dc().world;
+  return std::abs(target_.scaleY * dc().mapping.ScaleY()) * std::hypot(w.m21, w.m22);
+}
 
 std::vector<GdiPoint> Player::Map(const std::vector<GdiPoint>& points, size_t from, size_t n) {
   std::vector<GdiPoint> out;
-  out.reserve(n);
+  out.reserve(std::min(n, points.size()));
   for (size_t i = from; i < from + n && i < points.size(); ++i) out.push_back(Map(points[i]));
+  return out;
+}
+
+std::vector<GdiPoint> Player::Round(const std::vector<DPoint>& points) {
+  std::vector<GdiPoint> out;
+  out.reserve(points.size());
+  for (const DPoint& p : points) out.push_back({Clamp(p.x), Clamp(p.y)});
   return out;
 }
 
@@ -90,12 +105,38 @@ void Player::MapBox(GdiPoint a, GdiPoint b, int32_t& l, int32_t& t, int32_t& r, 
 
 void Player::ApplyPen() {
   const MetaPen& pen = dc().pen;
-  if (pen.null) return dev_.SetNullPen();
+  if (pen.null || pen.style == kPenNull) return dev_.SetNullPen();
   const int32_t width = pen.width <= 0 ? 1 : std::max(1, Clamp(pen.width * UnitX()));
   dev_.SetPen(width, pen.color);
+  // Extended geometric pens choose their ends and corners; the others keep them round.
+  if (pen.geometric && (pen.endCap != kEndRound || pen.join != kJoinRound))
+    dev_.SetPenEnds(pen.endCap == kEndSquare ? kPenEndSquare
+                    : pen.endCap == kEndFlat ? kPenEndFlat
+                                             : kPenEndRound,
+                    pen.join == kJoinBevel ? kPenJoinBevel
+                    : pen.join == kJoinMiter ? kPenJoinMiter
+                                             : kPenJoinRound);
 }
 
-void Player::ApplyBrush() { dev_.SetBrush(dc().brush.hollow, dc().brush.color); }
+void Player::ApplyBrush() {
+  const MetaBrush& b = dc().brush;
+  GdiBrush brush;
+  brush.color = b.color;
+  brush.bkColor = dc().bkColor;
+  brush.bkOpaque = dc().bkMode == kBkOpaque;
+  if (b.hollow) {
+    brush.kind = GdiBrushKind::kHollow;
+  } else if (b.hatched) {
+    brush.kind = GdiBrushKind::kHatch;
+    brush.hatch = b.hatch;
+  } else if (b.pattern && b.patternWidth > 0 && b.patternHeight > 0) {
+    brush.kind = GdiBrushKind::kPattern;
+    brush.patternWidth = b.patternWidth;
+    brush.patternHeight = b.patternHeight;
+    brush.pattern = b.pattern;
+  }
+  dev_.SetBrushStyle(brush);
+}
 
 void Player::ApplyFont() {
   MetaFont font = dc().font;
@@ -119,14 +160,15 @@ void Player::Create(const MetaCommand& c, MetaObject object) {
   s_.objects[slot] = std::move(object);
 }
 
+std::optional<MetaObject> Player::Lookup(int32_t value) const {
+  const uint32_t index = uint32_t(value);
+  if (index & kStockObjectFlag) return StockObject(index & ~kStockObjectFlag);
+  if (index < s_.objects.size()) return s_.objects[index];
+  return std::nullopt;
+}
+
 void Player::Select(const MetaCommand& c) {
-  std::optional<MetaObject> object;
-  const uint32_t index = uint32_t(c.value);
-  if (index & kStockObjectFlag) {
-    object = StockObject(index & ~kStockObjectFlag);
-  } else if (index < s_.objects.size()) {
-    object = s_.objects[index];
-  }
+  const std::optional<MetaObject> object = Lookup(c.value);
   if (!object) return;
   if (auto* pen = std::get_if<MetaPen>(&*object)) dc().pen = *pen;
   else if (auto* brush = std::get_if<MetaBrush>(&*object)) dc().brush = *brush;
@@ -142,64 +184,28 @@ void Player::RestoreDc(int32_t level) {
   const int64_t depth = int64_t(s_.saved.size());
   const int64_t keep = level < 0 ? depth + level : int64_t(level) - 1;
   if (level == 0 || keep < 0 || keep >= depth) return;
+  const bool clipChanges = dc().clip != s_.saved[size_t(keep)].clip;
   dc() = s_.saved[size_t(keep)];
   s_.saved.resize(size_t(keep));
+  if (clipChanges) RebuildClip();
 }
 
-void Player::FillBox(GdiPoint origin, double ax, double ay, double dx, double dy, double left,
-                     double top, double right, double bottom, uint32_t color) {
-  if (ay == 0 && dx == 0) {
-    dev_.FillRect(origin.x + Clamp(left), origin.y + Clamp(top), origin.x + Clamp(right),
-                  origin.y + Clamp(bottom), color);
-    return;
+void Player::Transform(const MetaCommand& c) {
+  const WorldTransform t{c.numbers[0], c.numbers[1], c.numbers[2],
+                         c.numbers[3], c.numbers[4], c.numbers[5]};
+  WorldTransform result = dc().world;
+  if (c.op == MetaOp::kSetWorldTransform) {
+    result = t;
+  } else {
+    switch (c.value) {
+      case kWorldIdentity: result = WorldTransform(); break;
+      case kWorldLeftMultiply: result = Compose(t, dc().world); break;
+      case kWorldRightMultiply: result = Compose(dc().world, t); break;
+      case kWorldSet: result = t; break;
+      default: return;
+    }
   }
-  auto corner = [&](double u, double v) {
-    return GdiPoint{Clamp(origin.x + u * ax + v * dx), Clamp(origin.y + u * ay + v * dy)};
-  };
-  dev_.SetNullPen();
-  dev_.SetBrush(false, color);
-  dev_.Polygon({corner(left, top), corner(right, top), corner(right, bottom),
-                corner(left, bottom)});
-  ApplyPen();
-  ApplyBrush();
-}
-
-void Player::Text(const MetaCommand& c) {
-  ApplyFont();
-  if (c.textOptions & kTextOptionOpaque) {
-    int32_t l, t, r, b;
-    MapBox(c.rect1, c.rect2, l, t, r, b);
-    dev_.FillRect(l, t, r, b, dc().bkColor);
-  }
-  if (c.text.empty()) return;
-  const GdiSize extent = dev_.TextExtent(c.text);
-  const int32_t ascent = dev_.FontAscent();
-  const int32_t descent = std::max(0, extent.cy - ascent);
-  const uint16_t align = dc().textAlign;
-  const double angle = dc().font.escapement / 10.0 * kPi / 180.0;
-  const double ax = std::cos(angle), ay = -std::sin(angle);  // along the baseline
-  const double dx = -ay, dy = ax;                              // down from the baseline
-  const double refX = (align & kAlignUpdateCp) ? dc().positionX : X(c.p1.x);
-  const double refY = (align & kAlignUpdateCp) ? dc().positionY : Y(c.p1.y);
-  double along = 0;
-  if ((align & kAlignCenter) == kAlignCenter) along = -extent.cx / 2.0;
-  else if (align & kAlignRight) along = -extent.cx;
-  double down = 0;
-  if ((align & kAlignBaseline) == kAlignBaseline) down = 0;
-  else if (align & kAlignBottom) down = -descent;
-  else down = ascent;
-  const GdiPoint start{Clamp(refX + along * ax + down * dx), Clamp(refY + along * ay + down * dy)};
-  if (dc().bkMode == kBkOpaque)
-    FillBox(start, ax, ay, dx, dy, 0, -ascent, extent.cx, descent, dc().bkColor);
-  dev_.SetTextAlign(kTextAlignBaseline);
-  dev_.TextOut(start.x, start.y, c.text);
-  if (align & kAlignUpdateCp) {
-    const double move = (align & kAlignCenter) == kAlignCenter ? 0
-                        : (align & kAlignRight)                ? -extent.cx
-                                                               : extent.cx;
-    dc().positionX = refX + move * ax;
-    dc().positionY = refY + move * ay;
-  }
+  if (Usable(result)) dc().world = result;
 }
 
 void Player::Play(const MetaCommand& c) {
@@ -210,6 +216,26 @@ void Player::Play(const MetaCommand& c) {
     case MetaOp::kSetWindowExt: m.SetWindowExt({c.p1.x, c.p1.y}); break;
     case MetaOp::kSetViewportOrg: m.viewportOrg = c.p1; break;
     case MetaOp::kSetViewportExt: m.SetViewportExt({c.p1.x, c.p1.y}); break;
+    case MetaOp::kOffsetWindowOrg:
+      m.windowOrg = {Clamp(double(m.windowOrg.x) + c.p1.x), Clamp(double(m.windowOrg.y) + c.p1.y)};
+      break;
+    case MetaOp::kOffsetViewportOrg:
+      m.viewportOrg = {Clamp(double(m.viewportOrg.x) + c.p1.x),
+                       Clamp(double(m.viewportOrg.y) + c.p1.y)};
+      break;
+    case MetaOp::kScaleWindowExt:
+    case MetaOp::kScaleViewportExt: {
+      // x and y extents times numerator over denominator; a zero denominator is refused.
+      if (c.numbers[1] == 0 || c.numbers[3] == 0) break;
+      const GdiSize old = c.op == MetaOp::kScaleWindowExt ? m.windowExt : m.viewportExt;
+      const GdiSize ext{Clamp(old.cx * c.numbers[0] / c.numbers[1]),
+                        Clamp(old.cy * c.numbers[2] / c.numbers[3])};
+      if (c.op == MetaOp::kScaleWindowExt) m.SetWindowExt(ext);
+      else m.SetViewportExt(ext);
+      break;
+    }
+    case MetaOp::kSetWorldTransform:
+    case MetaOp::kModifyWorldTransform: Transform(c); break;
     case MetaOp::kSaveDc:
       if (s_.saved.size() < kMaxSavedStates) s_.saved.push_back(dc());
       break;
@@ -220,53 +246,74 @@ void Player::Play(const MetaCommand& c) {
     case MetaOp::kCreateOther: Create(c, std::monostate()); break;
     case MetaOp::kSelectObject: Select(c); break;
     case MetaOp::kDeleteObject: Delete(c.value); break;
-    case MetaOp::kMoveTo:
-      dc().positionX = X(c.p1.x);
-      dc().positionY = Y(c.p1.y);
-      break;
-    case MetaOp::kLineTo: {
-      ApplyPen();
-      const GdiPoint to = Map(c.p1);
-      dev_.MoveTo(Clamp(dc().positionX), Clamp(dc().positionY));
-      dev_.LineTo(to.x, to.y);
-      dc().positionX = X(c.p1.x);
-      dc().positionY = Y(c.p1.y);
+    case MetaOp::kMoveTo: {
+      const DPoint p = MapD(c.p1);
+      dc().positionX = p.x;
+      dc().positionY = p.y;
+      if (s_.path.open) s_.path.figures.push_back({{p}, false});
       break;
     }
+    case MetaOp::kLineTo:
     case MetaOp::kPolyline:
-      ApplyPen();
-      dev_.Polyline(Map(c.points, 0, c.points.size()));
-      break;
+    case MetaOp::kPolylineTo:
+    case MetaOp::kPolyPolyline:
     case MetaOp::kPolygon:
-      ApplyPen();
-      ApplyBrush();
-      dev_.Polygon(Map(c.points, 0, c.points.size()));
-      break;
-    case MetaOp::kPolyPolygon: {
-      ApplyPen();
-      ApplyBrush();
-      size_t from = 0;
-      for (uint32_t n : c.counts) {
-        dev_.Polygon(Map(c.points, from, n));
-        from += n;
-      }
-      break;
-    }
+    case MetaOp::kPolyPolygon:
+    case MetaOp::kPolyBezier:
+    case MetaOp::kPolyBezierTo: Lines(c); break;
+    case MetaOp::kPolyDraw: PolyDraw(c); break;
     case MetaOp::kRectangle:
     case MetaOp::kRoundRect:
-    case MetaOp::kEllipse: {
-      ApplyPen();
-      ApplyBrush();
-      int32_t l, t, r, b;
-      MapBox(c.p1, c.p2, l, t, r, b);
-      if (c.op == MetaOp::kRectangle) dev_.Rectangle(l, t, r, b);
-      else if (c.op == MetaOp::kEllipse) dev_.Ellipse(l, t, r, b);
-      else dev_.RoundRect(l, t, r, b, Clamp(c.corner.cx * UnitX()), Clamp(c.corner.cy * UnitY()));
+    case MetaOp::kEllipse: Shape(c); break;
+    case MetaOp::kArc:
+    case MetaOp::kArcTo:
+    case MetaOp::kChord:
+    case MetaOp::kPie:
+    case MetaOp::kAngleArc: Arc(c); break;
+    case MetaOp::kSetArcDirection:
+      if (c.value == kArcCounterClockwise || c.value == kArcClockwise) dc().arcDirection = c.value;
+      break;
+    case MetaOp::kBeginPath:
+    case MetaOp::kEndPath:
+    case MetaOp::kCloseFigure:
+    case MetaOp::kAbortPath:
+    case MetaOp::kFillPath:
+    case MetaOp::kStrokePath:
+    case MetaOp::kStrokeAndFillPath:
+    case MetaOp::kFlattenPath:
+    case MetaOp::kWidenPath:
+    case MetaOp::kSelectClipPath: PathCommand(c); break;
+    case MetaOp::kIntersectClipRect:
+    case MetaOp::kExcludeClipRect:
+    case MetaOp::kSelectClipRegion:
+    case MetaOp::kOffsetClipRegion: Clip(c); break;
+    case MetaOp::kBitmap: Bitmap(c); break;
+    case MetaOp::kFillRegion: {
+      // The region's rectangles with the named brush (or the one in place).
+      const MetaBrush inPlace = dc().brush;
+      if (c.value != kCurrentBrush) {
+        const std::optional<MetaObject> object = Lookup(c.value);
+        const MetaBrush* named = object ? std::get_if<MetaBrush>(&*object) : nullptr;
+        if (!named) break;  // no such brush: nothing is filled
+        dc().brush = *named;
+      }
+      std::vector<PathFigure> rects;
+      for (size_t i = 0; i + 1 < c.points.size(); i += 2) {
+        const GdiPoint a = c.points[i], b = c.points[i + 1];
+        rects.push_back({{MapD(a.x, a.y), MapD(b.x, a.y), MapD(b.x, b.y), MapD(a.x, b.y)}, true});
+      }
+      const int32_t mode = dc().polyFillMode;
+      dc().polyFillMode = kFillWinding;
+      drew_ = drew_ || !rects.empty();
+      Fill(rects);
+      dc().polyFillMode = mode;
+      dc().brush = inPlace;
       break;
     }
     case MetaOp::kSetPixel: {
       const GdiPoint p = Map(c.p1);
       dev_.SetPixel(p.x, p.y, c.color);
+      drew_ = true;
       break;
     }
     case MetaOp::kText: Text(c); break;
@@ -282,7 +329,7 @@ void Player::Play(const MetaCommand& c) {
   }
 }
 
-}  // namespace
+}  // namespace metafile_player
 
 PlaybackTarget FrameOntoRect(const MetafilePicture& picture, int32_t left, int32_t top,
                              int32_t right, int32_t bottom) {
@@ -298,8 +345,9 @@ PlaybackTarget FrameOntoRect(const MetafilePicture& picture, int32_t left, int32
   return t;
 }
 
-void PlayMetafile(const MetafilePicture& picture, MetafilePlaybackState& state, Device& device,
+bool PlayMetafile(const MetafilePicture& picture, MetafilePlaybackState& state, Device& device,
                   const PlaybackTarget& target) {
-  Player player(state, device, target);
+  metafile_player::Player player(state, device, target);
   for (const MetaCommand& c : picture.commands) player.Play(c);
+  return player.drew();
 }

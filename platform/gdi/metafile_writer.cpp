@@ -62,16 +62,26 @@ void MetafileWriter::SetTextColor(uint32_t color) {
 }
 
 void MetafileWriter::SetTextAlign(uint16_t align) {
-  if (finished_ || align == textAlign_) return;
+  if (finished_) return;
   textAlign_ = align;
-  PutTextAlign(align);
+  const uint16_t written = align & ~kTextAlignUpdateCP;
+  if (written == writtenAlign_) return;
+  writtenAlign_ = written;
+  PutTextAlign(written);
 }
 
 void MetafileWriter::MoveTo(int32_t x, int32_t y) {
-  if (!finished_) PutMoveTo(x, y);
+  if (finished_) return;
+  PutMoveTo(x, y);
+  current_ = {x, y};
+  currentMoved_ = false;
 }
 void MetafileWriter::LineTo(int32_t x, int32_t y) {
-  if (!finished_) PutLineTo(x, y);
+  if (finished_) return;
+  if (currentMoved_) PutMoveTo(current_.x, current_.y);
+  currentMoved_ = false;
+  PutLineTo(x, y);
+  current_ = {x, y};
 }
 void MetafileWriter::Polyline(const std::vector<GdiPoint>& points) {
   if (!finished_ && points.size() >= 2) PutPoly(points, false);
@@ -121,7 +131,14 @@ void MetafileWriter::FillRect(int32_t left, int32_t top, int32_t right, int32_t 
 }
 
 void MetafileWriter::TextOut(int32_t x, int32_t y, const std::string& text) {
-  if (!finished_ && !text.empty()) PutText(x, y, text);
+  if (finished_ || text.empty()) return;
+  if (textAlign_ != 0xFFFF && (textAlign_ & kTextAlignUpdateCP)) {
+    x = current_.x;
+    y = current_.y;
+    current_ = AdvanceAlongBaseline(current_, TextExtent(text).cx, gdiFont_.escapement);
+    currentMoved_ = true;
+  }
+  PutText(x, y, text);
 }
 
 GdiSize MetafileWriter::TextExtent(const std::string& text) {

@@ -2,7 +2,9 @@
 // the Windows metafile and the enhanced metafile writers share. A pen, brush or font is created
 // in a free slot of the object table, selected, and the one it replaces is then deleted; setting
 // the same pen, brush, font, colour or alignment again writes nothing. Text extents come from a
-// measuring device, given the same font.
+// measuring device, given the same font. Text is written with its own reference point and an
+// alignment without the current-position flag, so that every reader places it; text drawn at
+// the current position is written at that position, which then advances by the text's extent.
 #pragma once
 
 #include <cstdint>
@@ -96,6 +98,11 @@ class MetafileWriter : public Device {
   GdiFont gdiFont_;
   uint32_t textColor_ = 0;
   bool textColorSet_ = false;
-  uint16_t textAlign_ = 0xFFFF;
+  uint16_t textAlign_ = 0xFFFF;     // as the drawing asked for it
+  uint16_t writtenAlign_ = 0xFFFF;  // as written: never with the current-position flag
+  // The current position, kept here because text is written at its own reference point; after
+  // text at the current position, the position readers hold is set again before the next line.
+  GdiPoint current_;
+  bool currentMoved_ = false;
   bool finished_ = false;
 };

@@ -106,6 +106,26 @@ void RecordingDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
   log.push_back("Text " + Num(x) + " " + Num(y) + " " + text);
 }
 
+void RecordingDevice::TextOutUnicode(int32_t x, int32_t y, const std::string& utf8,
+                                     const std::vector<int32_t>& advances) {
+  if (textAlign & kTextAlignUpdateCP) {
+    int32_t width = TextExtentUnicode(utf8).cx;
+    if (!advances.empty()) {
+      width = 0;
+      for (int32_t a : advances) width += a;
+    }
+    x = current.x;
+    y = current.y;
+    current = AdvanceAlongBaseline(current, width, font.escapement);
+  }
+  log.push_back("Text " + Num(x) + " " + Num(y) + " " + utf8);
+  if (!advances.empty()) {
+    std::string line = "Advances";
+    for (int32_t a : advances) line += " " + Num(a);
+    log.push_back(line);
+  }
+}
+
 GdiSize RecordingDevice::TextExtent(const std::string& text) {
   // A fixed cell: half the font height per character, the height as line height.
   const int32_t h = font.height < 0 ? -font.height : font.height;

@@ -30,6 +30,9 @@ class RecordingDevice : public Device {
   void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t color) override;
   void SetTextAlign(uint16_t align) override;
   void TextOut(int32_t x, int32_t y, const std::string& text) override;
+  // Logged as "Text x y" with the UTF-8 text, and "Advances a b c" when given.
+  void TextOutUnicode(int32_t x, int32_t y, const std::string& utf8,
+                      const std::vector<int32_t>& advances) override;
   GdiSize TextExtent(const std::string& text) override;
   int32_t FontAscent() override;
   int32_t CurrentPenWidth() const override { return penWidth; }

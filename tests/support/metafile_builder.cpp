@@ -39,17 +39,17 @@ WmfBuilder& WmfBuilder::CreatePen(int style, int width, uint32_t color) {
   return RawRecord(0x02FA, Bytes().U16(uint16_t(style)).U16(uint16_t(width)).U16(0).U32(color).str());
 }
 
-WmfBuilder& WmfBuilder::CreateBrush(int style, uint32_t color) {
+WmfBuilder& WmfBuilder::CreateBrush(int style, uint32_t color, int hatch) {
   ++objects_;
-  return RawRecord(0x02FC, Bytes().U16(uint16_t(style)).U32(color).U16(0).str());
+  return RawRecord(0x02FC, Bytes().U16(uint16_t(style)).U32(color).U16(uint16_t(hatch)).str());
 }
 
 WmfBuilder& WmfBuilder::CreateFont(int height, int escapement, int weight, bool italic,
-                                   bool underline, const std::string& face) {
+                                   bool underline, const std::string& face, uint8_t charset) {
   ++objects_;
   Bytes b;
   b.U16(uint16_t(height)).U16(0).U16(uint16_t(escapement)).U16(uint16_t(escapement));
-  b.U16(uint16_t(weight)).U8(italic).U8(underline).U8(0).U8(0).U8(0).U8(0).U8(0).U8(0);
+  b.U16(uint16_t(weight)).U8(italic).U8(underline).U8(0).U8(charset).U8(0).U8(0).U8(0).U8(0);
   return RawRecord(0x02FB, b.Text(face).U8(0).str());
 }
 
@@ -145,7 +145,7 @@ EmfBuilder& EmfBuilder::CreateFont(int index, int height, int escapement, int we
 }
 
 EmfBuilder& EmfBuilder::Poly(uint32_t type, const std::vector<BuilderPoint>& points) {
-  const bool small = type == 86 || type == 87;
+  const bool small = type >= 85 && type <= 89;
   ::Bytes b;
   b.U32(0).U32(0).U32(0).U32(0).U32(uint32_t(points.size()));
   for (const BuilderPoint& p : points) {
@@ -166,16 +166,19 @@ EmfBuilder& EmfBuilder::PolyPolygon16(const std::vector<std::vector<BuilderPoint
   return RawRecord(91, b.str());
 }
 
-EmfBuilder& EmfBuilder::ExtTextOutW(int x, int y, const std::u16string& text) {
+EmfBuilder& EmfBuilder::ExtTextOutW(int x, int y, const std::u16string& text,
+                                    const std::vector<int32_t>& dx, uint32_t options,
+                                    BuilderPoint clipTopLeft, BuilderPoint clipBottomRight) {
   ::Bytes b;
   b.U32(0).U32(0).U32(0).U32(0).U32(1).U32(0).U32(0);  // bounds, graphics mode, scales
   const uint32_t stringAt = 76;
-  const uint32_t dxAt = stringAt + uint32_t((text.size() * 2 + 3) / 4 * 4);
-  b.U32(uint32_t(x)).U32(uint32_t(y)).U32(uint32_t(text.size())).U32(stringAt).U32(0);
-  b.U32(0).U32(0).U32(0).U32(0).U32(dxAt);
+  const uint32_t dxAt = dx.empty() ? 0 : stringAt + uint32_t((text.size() * 2 + 3) / 4 * 4);
+  b.U32(uint32_t(x)).U32(uint32_t(y)).U32(uint32_t(text.size())).U32(stringAt).U32(options);
+  b.U32(uint32_t(clipTopLeft.x)).U32(uint32_t(clipTopLeft.y));
+  b.U32(uint32_t(clipBottomRight.x)).U32(uint32_t(clipBottomRight.y)).U32(dxAt);
   for (char16_t c : text) b.U16(c);
   std::string body = PadTo(b.str(), 4);
-  for (size_t i = 0; i < text.size(); ++i) body += ::Bytes().U32(0).str();
+  for (int32_t d : dx) body += ::Bytes().U32(uint32_t(d)).str();
   return RawRecord(84, body);
 }
 

@@ -38,9 +38,9 @@ class WmfBuilder {
   WmfBuilder& SaveDc() { return Record(0x001E, {}); }
   WmfBuilder& RestoreDc(int n) { return Record(0x0127, {n}); }
   WmfBuilder& CreatePen(int style, int width, uint32_t color);
-  WmfBuilder& CreateBrush(int style, uint32_t color);
+  WmfBuilder& CreateBrush(int style, uint32_t color, int hatch = 0);
   WmfBuilder& CreateFont(int height, int escapement, int weight, bool italic, bool underline,
-                         const std::string& face);
+                         const std::string& face, uint8_t charset = 0);
   WmfBuilder& Select(int index) { return Record(0x012D, {index}); }
   WmfBuilder& Delete(int index) { return Record(0x01F0, {index}); }
   WmfBuilder& MoveTo(int x, int y) { return Record(0x0214, {y, x}); }
@@ -91,9 +91,9 @@ class EmfBuilder {
     if (index >= handles_) handles_ = uint16_t(index + 1);
     return Record(38, {index, style, width, 0, color});
   }
-  EmfBuilder& CreateBrush(int index, int style, uint32_t color) {
+  EmfBuilder& CreateBrush(int index, int style, uint32_t color, int hatch = 0) {
     if (index >= handles_) handles_ = uint16_t(index + 1);
-    return Record(39, {index, style, color, 0});
+    return Record(39, {index, style, color, hatch});
   }
   EmfBuilder& CreateFont(int index, int height, int escapement, int weight, bool italic,
                          bool underline, const std::string& face);
@@ -101,7 +101,8 @@ class EmfBuilder {
   EmfBuilder& Delete(int index) { return Record(40, {index}); }
   EmfBuilder& MoveTo(int x, int y) { return Record(27, {x, y}); }
   EmfBuilder& LineTo(int x, int y) { return Record(54, {x, y}); }
-  // 32-bit points (polyline 4, polygon 3) or 16-bit ones (polyline16 87, polygon16 86).
+  // 32-bit points (polyline 4, polygon 3, ...) or 16-bit ones (85 to 89: Bezier16,
+  // polygon16, polyline16, Bezier-to16, polyline-to16).
   EmfBuilder& Poly(uint32_t type, const std::vector<BuilderPoint>& points);
   EmfBuilder& PolyPolygon16(const std::vector<std::vector<BuilderPoint>>& polygons);
   EmfBuilder& Rectangle(int l, int t, int r, int b) { return Record(43, {l, t, r, b}); }
@@ -111,7 +112,11 @@ class EmfBuilder {
   EmfBuilder& SetBkColor(uint32_t color) { return Record(25, {color}); }
   EmfBuilder& SetBkMode(int mode) { return Record(18, {mode}); }
   EmfBuilder& SetTextAlign(int align) { return Record(22, {align}); }
-  EmfBuilder& ExtTextOutW(int x, int y, const std::u16string& text);
+  // Wide text, with each character's advance when dx is given, and text options with their
+  // rectangle.
+  EmfBuilder& ExtTextOutW(int x, int y, const std::u16string& text,
+                          const std::vector<int32_t>& dx = {}, uint32_t options = 0,
+                          BuilderPoint clipTopLeft = {0, 0}, BuilderPoint clipBottomRight = {0, 0});
 
   // Header (bounds in pixels, frame in hundredths of a millimetre, a 96-dpi reference device),
   // the records, the end record.

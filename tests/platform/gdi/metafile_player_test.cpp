@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include "platform/gdi/emf_reader.h"
 #include "platform/gdi/recording_device.h"
 #include "platform/gdi/wmf_reader.h"
@@ -142,4 +144,85 @@ TEST(MetafilePlayer, BothFormatsDecodeEveryDrawingRecord) {
   EXPECT_EQ(da.Calls("Pixel"), Lines{"Pixel 7 9 #123456"});
   EXPECT_EQ(da.Calls("LineTo"), Lines{"LineTo 5 7"});
   EXPECT_EQ(da.Calls("Text "), Lines{"Text 21 41 Hi"});
+}
+
+// 8-bit text is read in its font's character set; wide text as it is, with its advances.
+TEST(MetafilePlayer, TextByCharacterSetAndAdvances) {
+  struct Case {
+    const char* name;
+    uint8_t charset;
+    std::string bytes;
+    const char* expected;  // UTF-8
+  };
+  const Case cases[] = {
+      {"Western: the device's own code", 0, "\xe4", "\xe4"},
+      {"Eastern Europe", 238, "\x9a\xb9", "\xc5\xa1\xc4\x85"},  // š ą
+      {"Cyrillic", 204, "\xc6", "\xd0\x96"},                 // Ж
+      {"Greek", 161, "\xe4\xed", "\xce\xb4\xce\xbd"},        // δ ν
+      {"Turkish", 162, "\xf0", "\xc4\x9f"},                  // ğ
+      {"Hebrew", 177, "\xe0", "\xd7\x90"},                   // א
+      {"Arabic", 178, "\xc7", "\xd8\xa7"},                   // ا
+      {"Baltic", 186, "\xe0", "\xc4\x85"},                   // ą
+      {"Vietnamese", 163, "\xd0", "\xc4\x90"},               // Đ
+      {"Symbol: byte codes as they are", 2, "ab", "ab"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WmfBuilder b;
+    b.CreateFont(20, 0, 400, false, false, c.charset == 2 ? "Symbol" : "Arial", c.charset);
+    b.Select(0).SetBkMode(1).SetTextAlign(24).TextOut(10, 50, c.bytes);
+    EXPECT_EQ(PlayWmf(b, "Text "), Lines{std::string("Text 10 50 ") + c.expected});
+  }
+  EmfBuilder e;
+  e.SetBkMode(1).SetTextAlign(24).ExtTextOutW(10, 50, u"\u03b4\u03bd", {7, 9});
+  e.ExtTextOutW(10, 80, u"\uf061");  // a symbol font's private code: its byte
+  const std::string bytes = e.Bytes(0, 0, 100, 100);
+  const auto picture = ReadEnhancedMetafile(Span(bytes));
+  ASSERT_TRUE(picture);
+  RecordingDevice device;
+  MetafilePlaybackState state;
+  PlayMetafile(*picture, state, device);
+  EXPECT_EQ(device.Calls("Text "), (Lines{"Text 10 50 \xce\xb4\xce\xbd", "Text 10 80 a"}));
+  EXPECT_EQ(device.Calls("Advances"), Lines{"Advances 7 9"});
+}
+
+// Window and viewport offsets and scales, and the world transform, move the points.
+TEST(MetafilePlayer, OffsetsScalesAndWorldTransforms) {
+  auto played = [](EmfBuilder& e) {
+    e.Rectangle(10, 20, 30, 40);
+    const std::string bytes = e.Bytes(0, 0, 100, 100);
+    const auto picture = ReadEnhancedMetafile(Span(bytes));
+    RecordingDevice device;
+    MetafilePlaybackState state;
+    if (picture) PlayMetafile(*picture, state, device);
+    return device.Calls("Rectangle");
+  };
+  auto bits = [](float f) { return int64_t(std::bit_cast<uint32_t>(f)); };
+  struct Case {
+    const char* name;
+    EmfBuilder b;
+    const char* expected;
+  };
+  Case cases[] = {
+      {"viewport scaled by 3/2 and 1/2",
+       EmfBuilder().SetMapMode(8).SetWindowExt(100, 100).SetViewportExt(100, 100)
+           .Record(31, {3, 2, 1, 2}),
+       "Rectangle 15 10 45 20"},
+      {"scaling by a zero denominator is refused",
+       EmfBuilder().SetMapMode(8).Record(32, {1, 0, 1, 0}), "Rectangle 10 20 30 40"},
+      {"world scaled twice, then moved (right multiplication)",
+       EmfBuilder().Record(35, {bits(2), 0, 0, bits(2), 0, 0})
+           .Record(36, {bits(1), 0, 0, bits(1), bits(5), bits(0), 3}),
+       "Rectangle 25 40 65 80"},
+      {"moved, then scaled (left multiplication)",
+       EmfBuilder().Record(35, {bits(2), 0, 0, bits(2), 0, 0})
+           .Record(36, {bits(1), 0, 0, bits(1), bits(5), bits(0), 2}),
+       "Rectangle 30 40 70 80"},
+      {"a singular transform is refused", EmfBuilder().Record(35, {0, 0, 0, 0, 0, 0}),
+       "Rectangle 10 20 30 40"},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(played(c.b), Lines{c.expected});
+  }
 }
