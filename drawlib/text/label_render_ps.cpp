@@ -137,7 +137,9 @@ void LabelDrawPS(Device* dc, const std::string& text, float x, float y, const St
       const size_t close = MarkupClose(text, tok.pos);
       if (close != std::string::npos) runs.Close();
       size_t pos = tok.pos;
-      const int16_t code = LabelInlineCommand(dc, 0.0f, 0.0f, penX, text, pos, prevCode, t.named);
+      // Marks are placed from the baseline here (the half height they add on PostScript
+      // brings them to where the device context puts them from the anchor).
+      const int16_t code = LabelInlineCommand(dc, 0.0f, y0, penX, text, pos, prevCode, t.named);
       reader.ResumeAfter(pos);
       if (close != std::string::npos) movePen();
       if (code == 0) continue;
