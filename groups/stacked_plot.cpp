@@ -69,6 +69,8 @@ void CopyStackedPlot(const std::string& drawingPath) {
   }
   if (count == 0) return;
   int16_t flags = kPackLong;
+  // The drawing goes beside what the clipboard holds: its text is published again with it.
   ClipboardBatch batch;
+  if (const auto text = ClipboardText(); text && !text->empty()) ClipboardAddText(*text);
   ClipDataSetVariant(StepData(PackZEFByte(1, count, StepListAux, flags)), 34);
 }

@@ -169,6 +169,28 @@ TEST_F(StackedPlotTest, PagesStackUpwardsFiveMillimetresApart) {
   EXPECT_EQ(StepListAux.StepType[4], kStepSpectrum);
 }
 
+TEST_F(StackedPlotTest, TheClipboardsTextStaysBesideTheDrawing) {
+  WritePages({{{100, 500}}});
+  struct Case {
+    const char* name;
+    bool otherProgram;  // the text comes from another program, else from this one
+  };
+  for (const Case c : {Case{"another program's text", true}, Case{"our own copy", false}}) {
+    ClipboardReset();
+    const std::string text = "k\tT\r\n1500\t300";
+    if (c.otherProgram) {
+      ClipboardFormats other;
+      other.text = text;
+      static_cast<MemoryClipboard&>(Clipboard()).TakeOver(other);
+    } else {
+      ClipboardAddText(text);
+    }
+    CopyStackedPlot(Zef());
+    EXPECT_EQ(ClipType(), 34) << c.name;
+    EXPECT_EQ(ClipboardText().value_or("<none>"), text) << c.name;
+  }
+}
+
 TEST_F(StackedPlotTest, AMissingDrawingFileIsReported) {
   CopyStackedPlot(Zef());
   EXPECT_EQ(boxes.last().text, "File [" + Zef() + "] Not Found");
