@@ -3,14 +3,19 @@
 #include <algorithm>
 #include <sstream>
 
+#include "documents/drawing_file.h"
+#include "documents/page_record.h"
 #include "drawlib/color_scheme.h"
 #include "drawlib/drawlib_init.h"
 #include "drawlib/device/world_window.h"
 #include "drawlib/pardata.h"
 #include "drawlib/text/glyph_tables.h"
+#include "drawlib/steps/step_list.h"
 #include "drawlib/text/label_draw.h"
+#include "drawlib/text/label_layout.h"
 #include "platform/gdi/recording_device.h"
 #include "tests/documents/built_data_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -127,6 +132,39 @@ TEST_F(TextLayerDataTest, ChargeMarksAndTheDoubleDaggerDrawWhereTheyBelong) {
     EXPECT_GE(ink.bottom, c.where.bottom) << c.marked;
     EXPECT_LE(ink.top, c.where.top) << c.marked;
     EXPECT_GT(ink.right - ink.left, 20) << c.marked << ": hardly a mark";
+  }
+}
+
+TEST_F(TextLayerDataTest, PageFieldShowsThePageInTheStepList) {
+  // A three-page drawing file loaded as the group editor loads it; each page restored into the
+  // step list is the one drawn, printed or exported.
+  ScratchFolder folder;
+  PageArray pages(4);
+  for (int p = 1; p <= 3; ++p) {
+    StepCount = 0;
+    StepCreate(kStepLabel, 0, 0, "X > page " + std::to_string(p), StepData{});
+    PageCapture(pages[size_t(p)]);
+  }
+  pages[1].pageCount = 3;
+  const std::string path = folder.File("pages.zef");
+  ASSERT_EQ(FileSaveBin(pages, 1, 3, path), 0);
+  PageArray loaded;
+  ASSERT_EQ(FileLoadBin32Bit(loaded, path, 0), 0);
+  PageRec fresh;
+  PageNew(fresh);  // a page no file numbered
+  struct Case {
+    PageRec* page;
+    const char* shown;
+  };
+  const Case cases[] = {{&loaded[2], "page 2"}, {&loaded[3], "page 3"}, {&loaded[1], "page 1"},
+                        {&fresh, "page 1"}};
+  for (const Case& c : cases) {
+    PageRestore(*c.page);
+    std::string text = "page {Page#}";
+    StepBoxRec box;
+    int16_t changed = 0;
+    LabelLayout(&dc, 'X', text, changed, box, 8);
+    EXPECT_EQ(text, c.shown) << LabelText(StepList.Text[1]);
   }
 }
 
