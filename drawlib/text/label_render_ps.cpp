@@ -47,12 +47,13 @@ const char* const kSubSuperOff[3] = {"", "\\011", "\\013"};
 
 class PSRuns {
  public:
+  // Runs start with "(" right after what comes before them (" _LbINI(a) _LbTXT(b)").
   // Appends a character's text in the run of its kind, writing a pending sub/superscript change
   // before it.
   void Char(const std::string& s, bool symbol, int ss) {
     if (open_ && symbol_ != symbol) Close();
     if (!open_) {
-      run_ = symbol ? " (\\025" : " (";
+      run_ = symbol ? "(\\025" : "(";
       open_ = true;
       symbol_ = symbol;
     }
@@ -66,7 +67,7 @@ class PSRuns {
   // A style code inside the current (or a new) plain run.
   void Code(const char* code) {
     if (!open_) {
-      run_ = " (";
+      run_ = "(";
       open_ = true;
       symbol_ = false;
     }

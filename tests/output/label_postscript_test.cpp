@@ -70,6 +70,9 @@ TEST_F(LabelPostScript, RunsAndStrokesReachTheWriter) {
   EXPECT_NE(text.find(" _LbINI"), std::string::npos) << text;
   EXPECT_NE(text.find("(J\\010AB\\011 = 7 Hz, ) _LbTXT"), std::string::npos) << text;
   EXPECT_NE(text.find("(\\025a) _LbTXT _LbEND"), std::string::npos) << text;
+  // A run follows the move before it without a blank: " _m(J" and " _LbTXT(".
+  EXPECT_EQ(text.find(" ("), std::string::npos) << text;
+  EXPECT_NE(text.find(" _LbTXT(\\025a)"), std::string::npos) << text;
   // A built-in font label is strokes: moves and lines, no text run.
   const size_t strokes = writer.Buffer().size();
   Label("X O = 0 > 10", 400, 3000);

@@ -259,13 +259,13 @@ class LabelPostScriptTest : public TextFixture {
 
 TEST_F(LabelPostScriptTest, SubscriptThenSuperscriptWritesOffThenOn) {
   Draw("X > H|2~3");
-  EXPECT_EQ(ps.buffer, " _LbINI (H\\0102\\011\\0123\\013) _LbTXT _LbEND");
+  EXPECT_EQ(ps.buffer, " _LbINI(H\\0102\\011\\0123\\013) _LbTXT _LbEND");
 }
 
 TEST_F(LabelPostScriptTest, RunsCarryStyleCodesAndSymbolRunsStartWith025) {
   Draw("X > a^Ib^ic_^ad\\(");
   EXPECT_EQ(ps.buffer,
-            " _LbINI (a\\017b\\020\\023c\\024) _LbTXT (\\025a) _LbTXT (d) _LbTXT (\\() _LbTXT"
+            " _LbINI(a\\017b\\020\\023c\\024) _LbTXT(\\025a) _LbTXT(d) _LbTXT(\\() _LbTXT"
             " _LbEND");
   // The digit space was drawn as built-in glyph 92 and the current point moved past it.
   const auto moves = ps.Calls("XY -997");
@@ -277,8 +277,8 @@ TEST_F(LabelPostScriptTest, RunsCarryStyleCodesAndSymbolRunsStartWith025) {
 TEST_F(LabelPostScriptTest, SymbolCodesFrom128AreOctalAndMarksAreNestedLabels) {
   Draw("X > ^A x{KU+}");
   EXPECT_EQ(ps.buffer,
-            " _LbINI (\\025\\256) _LbTXT ( x) _LbTXT"
-            " _LbINI ( ) _LbTXT _LbEND _LbINI (+) _LbTXT _LbEND _LbEND");
+            " _LbINI(\\025\\256) _LbTXT( x) _LbTXT"
+            " _LbINI( ) _LbTXT _LbEND _LbINI(+) _LbTXT _LbEND _LbEND");
 }
 
 TEST_F(LabelPostScriptTest, MarksSitWhereTheDeviceContextPutsThem) {
