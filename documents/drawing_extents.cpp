@@ -1,12 +1,14 @@
 #include "documents/drawing_extents.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "documents/spec_packet.h"
 #include "documents/spec_record.h"
 #include "drawlib/pardata.h"
 #include "drawlib/text/label_layout.h"
 #include "drawlib/util/error_location.h"
+#include "platform/runtime_numbers.h"
 
 namespace {
 
@@ -44,6 +46,25 @@ void AddSpectrum(Extents& e, float x, float y, const std::string& text, const St
   e.Add(x - m * kMM, y - b * kMM, x + (W + 2 + M) * kMM, y + u * kMM);
 }
 
+// How far below the first line's baseline the lines after it go: one line spacing (the label's
+// "LS=" or the preference) per line break, one and a half for a double break.
+float LinesBelow(const std::string& label) {
+  const std::string text = LabelText(label);
+  float lines = 0;
+  for (std::size_t at = text.find('{'); at != std::string::npos; at = text.find('{', at + 1)) {
+    if (text.compare(at, 3, "{/}") == 0) lines += 1.0f;
+    else if (text.compare(at, 4, "{//}") == 0) lines += 1.5f;
+  }
+  if (lines == 0) return 0;
+  float spacing = Pref(10);
+  const std::string style = LabelStyle(label);
+  if (const std::size_t ls = style.find("LS="); ls != std::string::npos) {
+    const float v = ls + 4 < style.size() ? ValSng(std::string_view(style).substr(ls + 4)) : 0.0f;
+    if (std::isfinite(v) && v > 0) spacing = std::min(v, 50.0f);
+  }
+  return lines * spacing * kMM;
+}
+
 }  // namespace
 
 void DrawingExtents(float& left, float& bottom, float& right, float& top, const StepArrays& steps,
@@ -66,8 +87,9 @@ void DrawingExtents(float& left, float& bottom, float& right, float& top, const 
     } else if (steps.StepType[k] == SpecObjectType) {
       AddSpectrum(e, x, y, text, steps.Data[k], scratch);
     } else {
+      // A label with line breaks reaches down to its last line.
       const float n = float(LabelText(text).size());
-      e.Add(x - 2 * kMM, y - 2 * kMM, x + n * 2 * kMM, y + 2 * kMM);
+      e.Add(x - 2 * kMM, y - 2 * kMM - LinesBelow(text), x + n * 2 * kMM, y + 2 * kMM);
     }
   }
   if (e.left == kNothing) e = Extents{0, 0, 0, 0};

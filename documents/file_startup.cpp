@@ -4,6 +4,7 @@
 #include "documents/file_location.h"
 #include "documents/spectrum_loader.h"
 #include "documents/file_type.h"
+#include "documents/page_record.h"
 #include "documents/spec_print.h"
 #include "documents/spec_scale.h"
 #include "drawlib/color_scheme.h"
@@ -146,8 +147,8 @@ class FileStartupServices final : public DocumentServices {
     SpecPrintStep(dc, stepIndex, text, boxFlags, data, x, y);
   }
   std::string DataFileEntry(int16_t n) override { return FileDataRetrieve(n); }
-  // The page-number field shows 0 until pages carry one.
-  int16_t CurrentPageNumber() override { return 0; }
+  // The page being drawn, printed or exported: the one in the live step list.
+  int16_t CurrentPageNumber() override { return LivePageNumber(); }
 };
 
 }  // namespace
@@ -164,4 +165,5 @@ void FileStartupReset() {
   mIniName.clear();
   FileLocationReset();
   DataFileReset();
+  LivePageNumberSet(1);
 }

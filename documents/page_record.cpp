@@ -23,7 +23,13 @@ float OverrideOrUnset(float value, float reference, double tolerance) {
   return std::fabs(double(value) - double(reference)) <= tolerance ? kUnsetOverride : value;
 }
 
+int16_t mLivePage = 1;
+
 }  // namespace
+
+int16_t LivePageNumber() { return mLivePage; }
+
+void LivePageNumberSet(int16_t number) { mLivePage = number > 0 ? number : int16_t(1); }
 
 void PageNew(PageRec& page) {
   ErrorLocation = 5539;
@@ -84,6 +90,7 @@ void PageRestore(PageRec& page) {
   Pardata[20].Default = float(page.flags & 1);
   LastFixedStep = std::clamp<int16_t>(page.lastFixedStep, 0, kStepCreateLimit);
   Pardata[35].Default = page.printScale;
+  LivePageNumberSet(page.pageNumber);
   ErrorLocation = 5546;
 }
 

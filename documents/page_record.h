@@ -42,6 +42,11 @@ void PageNew(PageRec& page);
 void PageCapture(PageRec& page);
 void PageRestore(PageRec& page);
 
+// The number of the page the live step list holds: the page-number field of the page last
+// restored into it (a page without one is page 1), or 1 for a drawing built in place.
+int16_t LivePageNumber();
+void LivePageNumberSet(int16_t number);
+
 // "<" + tag + ">" + value + "</" + tag + ">" for each non-empty tag, "$HTML" always.
 std::string PageTagsPack(const PageRec& page);
 void PageTagsUnpack(PageRec& page, const std::string& tags);

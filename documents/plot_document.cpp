@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "documents/page_record.h"
 #include "documents/plot_sources.h"
 #include "documents/plot_tables.h"
 #include "documents/plot_text.h"
@@ -153,6 +154,7 @@ void CreateSimPlot(int16_t mode) {
     bx = StepList.X[1] + halfWidth;
   }
   StepCount = 0;
+  LivePageNumberSet(1);  // the plot is a drawing of its own page
   gSpec.yMult = gBaseLnTwips;
   const float x1 = bx - halfWidth;
   StepList.X[1] = x1;

@@ -1,5 +1,7 @@
 // The stacked plot of a group's drawing pages.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "documents/clip_transfer.h"
 #include "documents/drawing_file.h"
@@ -40,7 +42,7 @@ void CopyStackedPlot(const std::string& drawingPath) {
   for (int16_t p = 1; p <= pageCount && static_cast<size_t>(p) < pages.size(); ++p) {
     PageRestore(pages[static_cast<size_t>(p)]);
     bool pageStarted = false;
-    float pageX = 0, pageY = 0, h = 0;
+    float pageY = 0, pageTop = -std::numeric_limits<float>::max();
     for (int s = 1; s <= StepCount; ++s) {
       const auto i = static_cast<size_t>(s);
       if (StepList.StepType[i] != kStepSpectrum || count >= kStepListAuxUBound) continue;
@@ -50,25 +52,27 @@ void CopyStackedPlot(const std::string& drawingPath) {
         started = true;
       }
       if (!pageStarted) {
-        pageX = StepList.X[i];
         pageY = StepList.Y[i];
         pageStarted = true;
       }
       const auto a = static_cast<size_t>(++count);
       StepListAux.ClearStep(static_cast<int>(a));
-      // Every object keeps its offset from its page's first object.
-      StepListAux.X[a] = firstX + StepList.X[i] - pageX;
+      // All objects at the first one's x; each keeps its height above its page's first object.
+      StepListAux.X[a] = firstX;
       StepListAux.Y[a] = baseY + StepList.Y[i] - pageY;
       StepListAux.StepType[a] = StepList.StepType[i];
       StepListAux.Text[a] = StepList.Text[i];
       StepListAux.Data[a] = StepList.Data[i];
-      h = HeightMM(StepList.Text[i]);
-      baseY = StepListAux.Y[a];
+      const float top = StepListAux.Y[a] + 40.2f * HeightMM(StepList.Text[i]);
+      pageTop = std::max(pageTop, top);
     }
-    if (pageStarted) baseY += 40.2f * h + kGapWorld;
+    // The next page starts 5 mm above the highest object of this one.
+    if (pageStarted) baseY = pageTop + kGapWorld;
   }
   if (count == 0) return;
   int16_t flags = kPackLong;
+  // The drawing goes beside what the clipboard holds: its text is published again with it.
   ClipboardBatch batch;
+  if (const auto text = ClipboardText(); text && !text->empty()) ClipboardAddText(*text);
   ClipDataSetVariant(StepData(PackZEFByte(1, count, StepListAux, flags)), 34);
 }

@@ -109,13 +109,15 @@ void LabelDraw(Device* dc, int16_t stepIndex, uint16_t stepType, const std::stri
           LabelAttrChanged |= SlotBit(kSlotColour);
           LabelAttrApply(dc, SlotBit(kSlotColour));
         }
+        // Each line is laid out in a box of its own: the step's box keeps the whole label's.
         std::string lineText = line;
         int16_t changed = 0;
-        LabelLayout(dc, kind, lineText, changed, box, 0);
+        StepBoxRec lineBox;
+        LabelLayout(dc, kind, lineText, changed, lineBox, 0);
         float lx = x, ly = lineY;
         if (TextFont.dirRad != 0.0f) RotateLabelPoint(x, y, lx, ly, TextFont.dirRad);
         if (TextToPostScript()) PSColor(SlotColour());
-        DrawLine(dc, lineText, lx, ly, box, flags);
+        DrawLine(dc, lineText, lx, ly, lineBox, flags);
         // A colour command of this line goes on in the next one.
         if (lineText.find("{C") != std::string::npos || lineText.find("{c") != std::string::npos) {
           keepColour = true;

@@ -47,12 +47,13 @@ const char* const kSubSuperOff[3] = {"", "\\011", "\\013"};
 
 class PSRuns {
  public:
+  // Runs start with "(" right after what comes before them (" _LbINI(a) _LbTXT(b)").
   // Appends a character's text in the run of its kind, writing a pending sub/superscript change
   // before it.
   void Char(const std::string& s, bool symbol, int ss) {
     if (open_ && symbol_ != symbol) Close();
     if (!open_) {
-      run_ = symbol ? " (\\025" : " (";
+      run_ = symbol ? "(\\025" : "(";
       open_ = true;
       symbol_ = symbol;
     }
@@ -66,7 +67,7 @@ class PSRuns {
   // A style code inside the current (or a new) plain run.
   void Code(const char* code) {
     if (!open_) {
-      run_ = " (";
+      run_ = "(";
       open_ = true;
       symbol_ = false;
     }
@@ -137,7 +138,9 @@ void LabelDrawPS(Device* dc, const std::string& text, float x, float y, const St
       const size_t close = MarkupClose(text, tok.pos);
       if (close != std::string::npos) runs.Close();
       size_t pos = tok.pos;
-      const int16_t code = LabelInlineCommand(dc, 0.0f, 0.0f, penX, text, pos, prevCode, t.named);
+      // Marks are placed from the baseline here (the half height they add on PostScript
+      // brings them to where the device context puts them from the anchor).
+      const int16_t code = LabelInlineCommand(dc, 0.0f, y0, penX, text, pos, prevCode, t.named);
       reader.ResumeAfter(pos);
       if (close != std::string::npos) movePen();
       if (code == 0) continue;

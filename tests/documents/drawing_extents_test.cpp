@@ -64,6 +64,27 @@ TEST_F(DrawingExtentsTest, PointsLabelsAndNothingAtAll) {
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(DrawingExtentsTest, MultiLineLabelsReachDownToTheirLastLine) {
+  // 2 mm around the anchor, and one line spacing (6 mm, or the label's own) per line break
+  // below it, one and a half for a double break.
+  struct Case {
+    const char* label;
+    float bottom;
+  };
+  const Case cases[] = {
+      {"T > ab", -80.4f},
+      {"T > a{/}b", -80.4f - 241.2f},
+      {"T > a{/}b{/}c", -80.4f - 2 * 241.2f},
+      {"T > a{//}b", -80.4f - 1.5f * 241.2f},
+      {"T LS= 10 > a{/}b", -80.4f - 402},
+      {"T > a{b}c", -80.4f},
+  };
+  for (const Case& c : cases) {
+    steps.Text[1] = c.label;
+    EXPECT_FLOAT_EQ(Measure(1, 1, 2).b, c.bottom) << c.label;
+  }
+}
+
 TEST_F(DrawingExtentsTest, SpectrumObjectsMeasureByTheirOwnFlagsAndLayout) {
   // W 100, H 50, M 5, B 3, T 3, big tick 3, X-caption offset 0 (mm).
   const float mm = 40.2f;

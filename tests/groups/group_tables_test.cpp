@@ -163,10 +163,58 @@ TEST_F(StackedPlotTest, PagesStackUpwardsFiveMillimetresApart) {
   EXPECT_FLOAT_EQ(StepListAux.Y[1], 500);
   EXPECT_FLOAT_EQ(StepListAux.Y[2], 500 + 1809);
   EXPECT_FLOAT_EQ(StepListAux.X[2], 100);
-  EXPECT_FLOAT_EQ(StepListAux.X[3], 150);  // its offset from its page's first object
+  EXPECT_FLOAT_EQ(StepListAux.X[3], 100);  // every object at the first object's x
   EXPECT_FLOAT_EQ(StepListAux.Y[3], 500 + 1809 + 100);
   EXPECT_FLOAT_EQ(StepListAux.Y[4], 500 + 1809 + 100 + 1809);
   EXPECT_EQ(StepListAux.StepType[4], kStepSpectrum);
+}
+
+TEST_F(StackedPlotTest, ObjectsKeepTheirHeightAboveTheirPagesFirstObject) {
+  // 40 mm objects (1608 high): the next page's first object 201 above the top of this page's
+  // highest.
+  struct Case {
+    const char* name;
+    std::vector<std::vector<std::pair<float, float>>> pages;
+    std::vector<float> y;
+  };
+  const Case cases[] = {
+      {"one page, the third below the first", {{{0, 0}, {0, 200}, {0, -300}}}, {0, 200, -300}},
+      {"two pages of three",
+       {{{0, 0}, {0, 200}, {0, -300}}, {{0, 1000}, {0, 1250}, {0, 700}}},
+       {0, 200, -300, 2009, 2259, 1709}},
+      {"pages moved sideways", {{{40, 10}, {90, -20}}, {{-500, 7}}}, {10, -20, 1819}},
+  };
+  for (const Case& c : cases) {
+    WritePages(c.pages);
+    CopyStackedPlot(Zef());
+    EXPECT_EQ(ClipType(), 34) << c.name;
+    for (size_t a = 0; a < c.y.size(); ++a) {
+      EXPECT_FLOAT_EQ(StepListAux.Y[a + 1], c.y[a]) << c.name << ", object " << a + 1;
+      EXPECT_FLOAT_EQ(StepListAux.X[a + 1], c.pages[0][0].first) << c.name << ", object " << a + 1;
+    }
+  }
+}
+
+TEST_F(StackedPlotTest, TheClipboardsTextStaysBesideTheDrawing) {
+  WritePages({{{100, 500}}});
+  struct Case {
+    const char* name;
+    bool otherProgram;  // the text comes from another program, else from this one
+  };
+  for (const Case c : {Case{"another program's text", true}, Case{"our own copy", false}}) {
+    ClipboardReset();
+    const std::string text = "k\tT\r\n1500\t300";
+    if (c.otherProgram) {
+      ClipboardFormats other;
+      other.text = text;
+      static_cast<MemoryClipboard&>(Clipboard()).TakeOver(other);
+    } else {
+      ClipboardAddText(text);
+    }
+    CopyStackedPlot(Zef());
+    EXPECT_EQ(ClipType(), 34) << c.name;
+    EXPECT_EQ(ClipboardText().value_or("<none>"), text) << c.name;
+  }
 }
 
 TEST_F(StackedPlotTest, AMissingDrawingFileIsReported) {

@@ -1,11 +1,13 @@
-// The plot document of an AB simulation exported as Encapsulated PostScript through the export
-// entry, as the export commands do, and read by Ghostscript: it renders at its header's size
-// without an error and draws inside its bounding box.
+// The plot document of the simulator's first AB simulation exported as Encapsulated PostScript
+// through the export entry, as the export commands do, with the main window's own services, and
+// read by Ghostscript: it renders at its header's size without an error, draws inside its
+// bounding box, and its axis carries its labelled ticks in ppm.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "documents/data_file.h"
@@ -20,6 +22,9 @@
 #include "engine/type_tables.h"
 #include "output/export_by_spec.h"
 #include "output/postscript_writer.h"
+#include "output/output_registration.h"
+#include "output/output_services.h"
+#include "tests/mainwin/mainwin_fixture.h"
 #include "tests/output/output_fixture.h"
 #include "tests/support/comma_locale.h"
 #include "tests/support/scratch_folder.h"
@@ -51,37 +56,42 @@ bool BoundingBox(const std::string& text, const std::string& tag, double box[4])
   return static_cast<bool>(numbers >> box[0] >> box[1] >> box[2] >> box[3]);
 }
 
-class EpsExportTest : public OutputTest {
+// The simulator as it starts: the main window loaded over a program folder of its own (its first
+// calculation is an AB spectrum), registered as the engine's main window and as the plot's
+// sources, with the program's documents, hooks, PostScript writer and output services.
+class EpsExportTest : public MainWinTest {
  protected:
   void SetUp() override {
-    OutputTest::SetUp();
-    DataFileSetBytes(ReadBytes(KAVO71_DAT_PATH));
-    PostScriptWriterRegister();
-    DocumentServicesRegister();  // spectrum objects are drawn by the documents
+    MainWinTest::SetUp();
+    SetFileDialogService(&dialogs);
+    DocumentServicesRegister();
     SetAppHooks(&hooks_);
-    // An AB simulation on a 600-point grid, calculated as the main window would, with the
-    // picture's vertical scale and baseline the plot takes its heights from.
-    gVertScale = 5000;
-    gBaseLnTwips = gExpBaseLnTwips = 4600;
-    gDiffBaseLnTwips = 1500;
-    LoadSimTypeTables(2);
-    gNumPts = 600;
-    RedimSpectrum(gNumPts);
-    gHzPerPt = gSpectHz / gNumPts;
-    CalcSpectrum(-1);
-    // The printed spectrum box as the main window keeps it (world units).
-    gPrintBoxWidth = 7000;
-    gPrintBoxHeight = 4000;
-    gSpec.MHz = 200;  // the axis in ppm
+    PostScriptWriterRegister();
+    OutputServicesRegister();
+    Load();
+    gSpec.MHz = 200;  // the axis in ppm (the print box toggles ask for it)
   }
   void TearDown() override {
+    RegisterOutputServices(nullptr);
+    SetPostScriptWriter(nullptr);
     SetAppHooks(nullptr);
     SetDocumentServices(nullptr);
-    SetPostScriptWriter(nullptr);
-    OutputTest::TearDown();
+    SetFileDialogService(nullptr);
+    MainWinTest::TearDown();
   }
   KavoHooks hooks_;
+  ScriptedFileDialog dialogs;
 };
+
+// The texts of the PostScript label runs that are plain numbers.
+std::vector<double> NumberRuns(const std::string& text) {
+  std::vector<double> numbers;
+  const std::regex run(R"(\((-?[0-9]+(\.[0-9]+)?)\) _LbTXT)");
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), run); it != std::sregex_iterator();
+       ++it)
+    numbers.push_back(std::stod((*it)[1]));
+  return numbers;
+}
 
 TEST_F(EpsExportTest, ThePlotOfASimulationIsAnEpsFileGhostscriptDrawsInsideItsBox) {
   if (Shell("gs --version").find("EXIT FAILED") != std::string::npos) GTEST_SKIP() << "no gs";
@@ -114,6 +124,17 @@ TEST_F(EpsExportTest, ThePlotOfASimulationIsAnEpsFileGhostscriptDrawsInsideItsBo
   EXPECT_LE(drawn[2], header[2] + 1);
   EXPECT_LE(drawn[3], header[3] + 1);
   EXPECT_GT(drawn[2] - drawn[0], 100) << "hardly anything drawn";
+
+  // The axis in ppm: its caption and at least three labelled ticks, all within the shown range
+  // (in Hz they would lie hundreds of units away).
+  EXPECT_NE(text.find("(ppm) _LbTXT"), std::string::npos);
+  const double a = gHorOffHz / 200.0, b = (gHorOffHz + gSpectHz) / 200.0;
+  const std::vector<double> ticks = NumberRuns(text);
+  EXPECT_GE(ticks.size(), 3u) << "the axis carries no labelled ticks";
+  for (double t : ticks) {
+    EXPECT_GE(t, std::min(a, b) - 1e-6) << "tick " << t << " outside " << a << ".." << b;
+    EXPECT_LE(t, std::max(a, b) + 1e-6) << "tick " << t << " outside " << a << ".." << b;
+  }
 }
 
 }  // namespace

@@ -70,12 +70,39 @@ TEST_F(LabelPostScript, RunsAndStrokesReachTheWriter) {
   EXPECT_NE(text.find(" _LbINI"), std::string::npos) << text;
   EXPECT_NE(text.find("(J\\010AB\\011 = 7 Hz, ) _LbTXT"), std::string::npos) << text;
   EXPECT_NE(text.find("(\\025a) _LbTXT _LbEND"), std::string::npos) << text;
+  // A run follows the move before it without a blank: " _m(J" and " _LbTXT(".
+  EXPECT_EQ(text.find(" ("), std::string::npos) << text;
+  EXPECT_NE(text.find(" _LbTXT(\\025a)"), std::string::npos) << text;
   // A built-in font label is strokes: moves and lines, no text run.
   const size_t strokes = writer.Buffer().size();
   Label("X O = 0 > 10", 400, 3000);
   const std::string drawn = writer.Buffer().substr(strokes);
   EXPECT_EQ(drawn.find("_LbTXT"), std::string::npos) << drawn;
   EXPECT_NE(drawn.find(" _l"), std::string::npos) << drawn;
+}
+
+TEST_F(LabelPostScript, MarksAndTheDoubleDaggerAreStrokedInEveryFont) {
+  writer.PSHeader("marks", 0.0f, 0.0f, 8040.0f, 4020.0f);
+  LabelAttrReset(nullptr);
+  struct Case {
+    const char* base;
+    const char* marked;
+  };
+  const Case cases[] = {
+      {"X > C", "X > C{KU-}"},           {"X > C", "X > C{KD=}"},
+      {"X > C", "X > C{KU:}"},           {"X > ^DG", "X > ^DG~^#"},
+      {"X O = 4 > C", "X O = 4 > C{KU-}"}, {"X O = 0 > C", "X O = 0 > C{KU:}"},
+  };
+  // What the writer gets beyond the label without its mark: the mark's lines.
+  auto lines = [&](const char* label) {
+    const size_t start = writer.Buffer().size();
+    Label(label, 400, 2000);
+    const std::string text = writer.Buffer().substr(start);
+    size_t n = 0;
+    for (size_t at = text.find(" _l"); at != std::string::npos; at = text.find(" _l", at + 1)) ++n;
+    return n;
+  };
+  for (const Case& c : cases) EXPECT_GT(lines(c.marked), lines(c.base)) << c.marked;
 }
 
 TEST_F(LabelPostScript, GhostscriptDrawsTheLabels) {
@@ -87,6 +114,9 @@ TEST_F(LabelPostScript, GhostscriptDrawsTheLabels) {
   Label("X O = 0 > Stroke font ^D x~2 SO|4{KD2-}", 400, 2400);
   Label("M D = 90 > turned", 7000, 2000);
   Label("F > two{/}lines", 4000, 1400);
+  Label("X H = 5 > ^DG~^# = 13.45 kcal/mol  C{KU-}{KD-} C{KU=}{KD=} C{KU:}{KD:}", 400, 1800);
+  Label("X O = 0 H = 5 > ^DG~^# C{KU-}{KD-} C{KU=}{KD=} C{KU:}{KD:}", 400, 1000);
+  Label("M H = 3 > centred{/}a longer second line{//}3", 6000, 1100);
   ScratchFolder folder;
   const std::string eps = folder.File("labels.eps"), png = folder.File("labels.png");
   std::ofstream(eps, std::ios::binary) << writer.PSTrailer();

@@ -1,5 +1,6 @@
 // Renders sample labels (sub- and superscripts, Greek, bold, italic, underline, the page and
-// date fields, charge marks, directions 0, 45 and 90, fonts 0, 3 and 4) through the Qt painter
+// date fields, every charge mark above and below, the double dagger of activation quantities,
+// multi-line labels of kinds M, T and L, directions 0, 45 and 90, fonts 0, 3 and 4) through the Qt painter
 // device with the glyphs of the generated KAVO71.dat, at 96 and at 192 DPI (an image with a
 // device pixel ratio of 2), into text-samples-96.png and text-samples-192.png in the build folder
 // (or in $KAVO_SAMPLE_DIR when set).
@@ -48,13 +49,20 @@ void DrawSamples(Device& dc) {
       "^Jbold^j, ^Iitalic^i, u_n_d_e_r_l_i_n_e_d, ^[a range^], \\ digit space",
       "Page {Page#}, printed {Date=dd.mm.yyyy hh:nn}, {C=4}red{C} and back",
       "CH|3COO{KU-}  Fe{KU3+}  SO|4{KD2-}  N{KU=}  O{KU:}",
+      "^DG~^# = 13.45 kcal/mol   C{KU-}{KD-}  C{KU=}{KD=}  C{KU:}{KD:}  ^DH~^#, ^DS~^#",
   };
+  // Multi-line labels, one kind per block: each line placed by its own width.
+  const char* const multiLine[] = {"M > Centred (M):{/}a longer second line{/}3",
+                                   "T > Starts (T):{//}after a double break{/}3",
+                                   "L > Ends (L):{/}a longer second line{/}3"};
   const int fonts[] = {0, 3, 4};
   for (int block = 0; block < 3; ++block) {
     const std::string font = std::to_string(fonts[block]);
     const float top = -12.0f - float(block) * 72.0f;
     Label(dc, "X O = " + font + " H = 4 C = 1 > Font " + font + ":", 8, top);
-    for (int row = 0; row < 5; ++row)
+    Label(dc, std::string(multiLine[block]).replace(1, 0, " O = " + font + " H = 3"), 255,
+          top - 12.0f);
+    for (int row = 0; row < 6; ++row)
       Label(dc, "X O = " + font + " H = 4 > " + texts[row], 14, top - 10.0f - float(row) * 11.0f);
     for (int d : {0, 45, 90}) {
       const std::string dir = std::to_string(d);

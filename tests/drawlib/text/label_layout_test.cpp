@@ -141,6 +141,37 @@ TEST_F(LabelLayoutTest, BreakCommandsAndFieldsMakeALabelMultiLine) {
   }
 }
 
+TEST_F(LabelLayoutTest, AMultiLineLabelKeepsTheFirstLinesBoxAndCentresEachLine) {
+  // d = 144.72: a line of three digits is 434 wide, of one digit 145. The box after drawing is
+  // the first line's; each line is placed by its own width (one polyline per digit).
+  struct Case {
+    const char* label;
+    float left, right;
+    const char* firstLineStart;  // the first digit of the first line, pixels
+    size_t secondLineGlyph;      // the index of the second line's first digit
+    const char* secondLineStart;
+  };
+  const Case cases[] = {
+      {"M O = 0 > 000{/}0", -217, 217, "Polyline 5: -217 72", 3, "Polyline 5: -72 314"},
+      {"T O = 0 > 000{/}0", -72, 362, "Polyline 5: -72 72", 3, "Polyline 5: -72 314"},
+      // F becomes T in a multi-line label.
+      {"F O = 0 > 000{/}0", -72, 362, "Polyline 5: -72 72", 3, "Polyline 5: -72 314"},
+      {"M O = 0 > 0{/}000", -72, 72, "Polyline 5: -72 72", 1, "Polyline 5: -217 314"},
+  };
+  for (const Case& c : cases) {
+    dc.log.clear();
+    const StepBoxRec box = Draw(c.label);
+    EXPECT_EQ(box.flags & kBoxMultiLine, kBoxMultiLine) << c.label;
+    EXPECT_EQ(box.x1, c.left) << c.label;
+    EXPECT_EQ(box.x2, c.right) << c.label;
+    const auto lines = dc.Calls("Polyline");
+    ASSERT_EQ(lines.size(), 4u) << c.label;
+    const std::string& second = lines[c.secondLineGlyph];
+    EXPECT_EQ(lines.front().rfind(c.firstLineStart, 0), 0u) << c.label << ": " << lines.front();
+    EXPECT_EQ(second.rfind(c.secondLineStart, 0), 0u) << c.label << ": " << second;
+  }
+}
+
 TEST_F(LabelLayoutTest, TwoLineBreaksLeaveAnEmptyLineAndOneAndAHalfSpacings) {
   // "0" glyphs stroke a box from the baseline; each line's baseline is y - h/2 - k x advance.
   Draw("T O = 0 LS= 10 > 0{//}0{/}0");

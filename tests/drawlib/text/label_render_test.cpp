@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "drawlib/text/label_render.h"
 #include "tests/drawlib/recording_postscript.h"
 #include "tests/drawlib/text/text_fixture.h"
@@ -257,13 +259,13 @@ class LabelPostScriptTest : public TextFixture {
 
 TEST_F(LabelPostScriptTest, SubscriptThenSuperscriptWritesOffThenOn) {
   Draw("X > H|2~3");
-  EXPECT_EQ(ps.buffer, " _LbINI (H\\0102\\011\\0123\\013) _LbTXT _LbEND");
+  EXPECT_EQ(ps.buffer, " _LbINI(H\\0102\\011\\0123\\013) _LbTXT _LbEND");
 }
 
 TEST_F(LabelPostScriptTest, RunsCarryStyleCodesAndSymbolRunsStartWith025) {
   Draw("X > a^Ib^ic_^ad\\(");
   EXPECT_EQ(ps.buffer,
-            " _LbINI (a\\017b\\020\\023c\\024) _LbTXT (\\025a) _LbTXT (d) _LbTXT (\\() _LbTXT"
+            " _LbINI(a\\017b\\020\\023c\\024) _LbTXT(\\025a) _LbTXT(d) _LbTXT(\\() _LbTXT"
             " _LbEND");
   // The digit space was drawn as built-in glyph 92 and the current point moved past it.
   const auto moves = ps.Calls("XY -997");
@@ -275,8 +277,37 @@ TEST_F(LabelPostScriptTest, RunsCarryStyleCodesAndSymbolRunsStartWith025) {
 TEST_F(LabelPostScriptTest, SymbolCodesFrom128AreOctalAndMarksAreNestedLabels) {
   Draw("X > ^A x{KU+}");
   EXPECT_EQ(ps.buffer,
-            " _LbINI (\\025\\256) _LbTXT ( x) _LbTXT"
-            " _LbINI ( ) _LbTXT _LbEND _LbINI (+) _LbTXT _LbEND _LbEND");
+            " _LbINI(\\025\\256) _LbTXT( x) _LbTXT"
+            " _LbINI( ) _LbTXT _LbEND _LbINI(+) _LbTXT _LbEND _LbEND");
+}
+
+TEST_F(LabelPostScriptTest, MarksSitWhereTheDeviceContextPutsThem) {
+  // h = 144.72: a mark lies 1.03 h x f from the anchor on a device context; here its half
+  // height on PostScript is added from the baseline (-h/2), which gives the same place for the
+  // charge marks (f = 1) and 0.1 h less for the lone pair (f = 0.8). The move that comes just
+  // before the mark's own label is to the mark's anchor.
+  struct Case {
+    const char* label;
+    const char* markMove;  // the end of that move: x and y
+  };
+  const Case cases[] = {{"X > C{KU-}", " 149"},  {"X > C{KD-}", " -149"},
+                        {"X > C{KD=}", " -149"}, {"X > C{KU:}", " 105"},
+                        {"X > C{KD:}", " -134"}, {"X O = 0 > 0{KU-}", " 72 149"},
+                        {"X O = 0 > 0{KD:}", " 72 -134"}};
+  for (const Case& c : cases) {
+    ps.log.clear();
+    Draw(c.label);
+    std::string before;  // the last move before the second " _LbINI"
+    int labels = 0;
+    for (const std::string& l : ps.log) {
+      if (l == "Append _LbINI" && ++labels == 2) break;
+      if (l.rfind("XY -997", 0) == 0) before = l;
+    }
+    ASSERT_EQ(labels, 2) << c.label;
+    ASSERT_GE(before.size(), std::strlen(c.markMove)) << c.label;
+    EXPECT_EQ(before.substr(before.size() - std::strlen(c.markMove)), c.markMove)
+        << c.label << ": " << before;
+  }
 }
 
 TEST_F(LabelPostScriptTest, BuiltInGlyphsAreStrokesRelativeToTheAnchor) {
