@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "documents/file_dialog.h"
@@ -17,13 +18,15 @@
 #include "platform/clipboard.h"
 #include "tests/drawlib/drawlib_state.h"
 
-// Answers every file dialog from a script ("" cancels) and keeps the requests.
+// Answers every file dialog from a script ("" cancels) and keeps the requests; `whileOpen`
+// runs while a dialog would be up.
 class ScriptedFileDialog : public FileDialogService {
  public:
   ScriptedFileDialog() { SetFileDialogService(this); }
   ~ScriptedFileDialog() override { SetFileDialogService(nullptr); }
   std::string Show(const FileDialogRequest& request) override {
     requests.push_back(request);
+    if (whileOpen) whileOpen();
     if (answers.empty()) return "";
     std::string a = answers.front();
     answers.pop_front();
@@ -31,6 +34,7 @@ class ScriptedFileDialog : public FileDialogService {
   }
   std::deque<std::string> answers;
   std::vector<FileDialogRequest> requests;
+  std::function<void()> whileOpen;
 };
 
 class OutputTest : public DrawlibState {

@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFrame>
 #include <QImage>
 #include <QMimeData>
 #include <QWidget>
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -51,6 +53,16 @@ std::string Slurp(const std::string& path) {
   s << in.rdbuf();
   return s.str();
 }
+
+// Message boxes recorded, with a check run while each box would be open.
+class WatchedBoxes : public MsgBoxRecorder {
+ public:
+  int Message(const std::string& text, int style, const std::string& title) override {
+    if (whileOpen) whileOpen();
+    return MsgBoxRecorder::Message(text, style, title);
+  }
+  std::function<void()> whileOpen;
+};
 
 class ExportReadersTest : public OutputTest {
  protected:
@@ -158,6 +170,36 @@ TEST_F(ExportReadersTest, BitmapsReadByNetpbmGiflibAndQt) {
 
   const std::string jpg = ExportToFile("JPG-S Draw", "plot.jpg");
   EXPECT_EQ(QImage(QString::fromStdString(jpg)).size(), fromBmp.size());
+}
+
+TEST_F(ExportReadersTest, AnExportLeavesTheWindowAsItWasWhileItsDialogsAreOpen) {
+  window_.show();
+  QApplication::processEvents();
+  const QImage before = window_.grab().toImage();
+  int looks = 0;
+  auto unchanged = [&] {
+    ++looks;
+    QApplication::processEvents();
+    EXPECT_TRUE(pictures_->frame()->isHidden());
+    EXPECT_TRUE(window_.grab().toImage() == before) << "the export's picture is on the window";
+  };
+  dialogs.whileOpen = unchanged;
+  WatchedBoxes watched;
+  watched.whileOpen = unchanged;
+  for (const char* spec : {"GIF-S Disk Draw", "BMP-S Disk Draw", "BMP Clip Draw",
+                           "WMF-S Disk Draw", "EMF-P Disk Draw", "WMF-P Clip Draw"}) {
+    SCOPED_TRACE(spec);
+    looks = 0;
+    watched.Clear();
+    dialogs.answers.push_back(folder_.File("seen"));
+    ExportBySpec(spec);
+    ASSERT_EQ(watched.count(), 1u);
+    EXPECT_EQ(watched.last().title, "ZEF Export");
+    EXPECT_EQ(looks, std::string(spec).find("Disk") != std::string::npos ? 2 : 1);
+    EXPECT_TRUE(window_.grab().toImage() == before);
+  }
+  // The picture is still held for the clipboard and the file writer.
+  EXPECT_FALSE(pictures_->picture().isNull());
 }
 
 TEST_F(ExportReadersTest, ClipboardExportsPublishOneSetOfFormats) {
