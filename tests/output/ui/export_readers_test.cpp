@@ -7,7 +7,11 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -28,7 +32,9 @@
 #include "output/output_registration.h"
 #include "output/output_services.h"
 #include "output/ui/qt_export_pictures.h"
+#include "output/ui/output_dialogs.h"
 #include "output/ui/qt_output_printer.h"
+#include "output/ui/zef1_export.h"
 #include "platform/atomic_file.h"
 #include "platform/ui/qt_clipboard.h"
 #include "tests/output/output_fixture.h"
@@ -200,6 +206,51 @@ TEST_F(ExportReadersTest, AnExportLeavesTheWindowAsItWasWhileItsDialogsAreOpen) 
   }
   // The picture is still held for the clipboard and the file writer.
   EXPECT_FALSE(pictures_->picture().isNull());
+}
+
+// The dots per inch the export dialog states, for the settings text; OK is clicked.
+double StatedDpi(const std::string& settings, std::string& result) {
+  double dpi = -1;
+  QTimer::singleShot(0, [&dpi] {
+    auto* d = dynamic_cast<Zef1Export*>(QApplication::activeModalWidget());
+    if (!d) return;
+    const QRegularExpressionMatch m =
+        QRegularExpression("will be (\\d+) dots per inch").match(d->lblInfo->text());
+    if (m.hasMatch()) dpi = m.captured(1).toDouble();
+    d->cmdExit->click();
+  });
+  result = ExportSetupDialog(nullptr, settings);
+  return dpi;
+}
+
+TEST_F(ExportReadersTest, TheResolutionTheExportDialogStatesIsTheOneTheBitmapHas) {
+  for (float scale : {0.7f, 1.0f, 1.6f}) {
+    SCOPED_TRACE(scale);
+    Pardata[35].Default = scale;
+    int16_t mode = kApplyToLibrary | kApplyNoPrinter;
+    ParamsApply(std::string(1, char(35)), mode);
+    // The world window a printer-referenced output leaves behind.
+    int16_t options = 35;
+    PrinterSetupRun(options);
+    // The page's width at the size it prints, in inches.
+    const double inches = (PrintableRect.right - PrintableRect.left) * scale / 1021.08;
+    for (const char* format : {"GIF-S ", "BMP-S "}) {
+      SCOPED_TRACE(format);
+      std::string spec;
+      const double stated = StatedDpi(std::string(format) + "Page Disk", spec);
+      ASSERT_GT(stated, 0);
+      ASSERT_EQ(spec.substr(0, 15), std::string(format) + "Page Disk");
+      const bool gif = format[0] == 'G';
+      const std::string path = ExportToFile(spec, gif ? "plot.gif" : "plot.bmp");
+      const std::string header = gif ? Shell("giftext " + path)
+                                     : Shell("bmptopnm " + path + " | head -c 20");
+      const QRegularExpressionMatch m =
+          QRegularExpression(gif ? "Width = (\\d+)" : "P6\\s+(\\d+)\\s")
+              .match(QString::fromStdString(header));
+      ASSERT_TRUE(m.hasMatch()) << header;
+      EXPECT_NEAR(m.captured(1).toDouble() / inches, stated, 1.0) << header;
+    }
+  }
 }
 
 TEST_F(ExportReadersTest, ClipboardExportsPublishOneSetOfFormats) {
