@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -114,6 +115,28 @@ TEST_F(OutputDialogs, PreviewOpensFooterAndLayoutWithoutLosingItsState) {
   EXPECT_EQ(preview.RunModal(), "Print < 1- 2> 2]");
   EXPECT_FALSE(Position("BottomTextDialog").empty());
   EXPECT_FALSE(Position("KavoSpecLayout").empty());
+}
+
+TEST_F(OutputDialogs, ThePdfFilePrinterIsNamedInTheCaptionAndTheList) {
+  QtOutputPrinter printer(true);
+  SetOutputPrinter(&printer);
+  // A list kept from before holds a blank entry.
+  IniPutString("Printers", "0", "");
+  IniPutString("Printers", "1", "Office Laser");
+  {
+    Zef1Prev preview;
+    WhenUp<Zef1Prev>([](Zef1Prev* d) {
+      EXPECT_EQ(d->windowTitle().toStdString(), "Print Setup - PDF file");
+      ASSERT_EQ(d->lstPrinters->count(), 2);
+      EXPECT_EQ(d->lstPrinters->itemText(0).toStdString(), "PDF file");
+      EXPECT_EQ(d->lstPrinters->itemText(1).toStdString(), "Office Laser");
+      EXPECT_EQ(d->lstPrinters->currentText().toStdString(), "PDF file");
+      d->cmdPrintPrev_Click(6);
+    });
+    preview.RunModal();
+  }
+  EXPECT_EQ(IniGetString("Printers", "0", "?"), "PDF file");
+  SetOutputPrinter(nullptr);
 }
 
 TEST_F(OutputDialogs, PrintWithFullPageGivesOnePdfPageWithTheFooter) {
