@@ -360,6 +360,11 @@ void Zef1Prev::cmdPrintPrev_Click(int index) {
       PreviewApplyOffset(state_);
       auto layout = std::make_unique<frmPref1>(this, this);
       layout->RunModal();
+      layout.reset();
+      // The drawing takes what the layout dialog applied, so that the page printed from here
+      // is the one an export draws.
+      OutputApp().CreateSimPlot(0);
+      DrawPicture();
       break;
     }
     default:

@@ -15,9 +15,7 @@
 #include "documents/spec_record.h"
 #include "drawlib/app_hooks_kavo.h"
 #include "drawlib/steps/step_list.h"
-#include "engine/calc_spectrum.h"
 #include "engine/engine_globals.h"
-#include "engine/type_tables.h"
 #include "output/export_by_spec.h"
 #include "output/postscript_writer.h"
 #include "tests/output/output_fixture.h"
@@ -59,19 +57,7 @@ class EpsExportTest : public OutputTest {
     PostScriptWriterRegister();
     DocumentServicesRegister();  // spectrum objects are drawn by the documents
     SetAppHooks(&hooks_);
-    // An AB simulation on a 600-point grid, calculated as the main window would, with the
-    // picture's vertical scale and baseline the plot takes its heights from.
-    gVertScale = 5000;
-    gBaseLnTwips = gExpBaseLnTwips = 4600;
-    gDiffBaseLnTwips = 1500;
-    LoadSimTypeTables(2);
-    gNumPts = 600;
-    RedimSpectrum(gNumPts);
-    gHzPerPt = gSpectHz / gNumPts;
-    CalcSpectrum(-1);
-    // The printed spectrum box as the main window keeps it (world units).
-    gPrintBoxWidth = 7000;
-    gPrintBoxHeight = 4000;
+    CalculateAbSimulation();
     gSpec.MHz = 200;  // the axis in ppm
   }
   void TearDown() override {

@@ -52,6 +52,29 @@ TEST_F(LayoutModel, ApplyStoresPrintListSizesAndMHzWithinTheRules) {
   }
 }
 
+TEST_F(LayoutModel, ThePrintListFollowsTheTypesPanelOrder) {
+  struct Case {
+    std::vector<bool> checked;
+    const char* order;
+    const char* list;
+  };
+  const std::vector<bool> all(8, true);
+  const Case cases[] = {
+      {all, "01623745", "01623745"},  // AB: Vcentr (6) third, as the plot and the panel
+      {{true, false, true, false, false, false, true, false}, "01623745", "062"},
+      {all, "", "01234567"},              // no order: index order
+      {all, "0162", "01623457"},          // boxes the order lacks follow in index order
+      {{false, true}, "01623745", "1"},   // indexes beyond the boxes are not listed
+      {{}, "01623745", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PrintListOf(c.checked, c.order), c.list) << c.order;
+  // Applied without a change, the type's list stays as the type set it up.
+  gSimTypes[5].Order = "01623745";
+  gSimTypes[5].PrintPars = "01623745";
+  ASSERT_TRUE(LayoutApplyValues({all, "150", "100", "100"}));
+  EXPECT_EQ(gSimTypes[5].PrintPars, "01623745");
+}
+
 TEST_F(LayoutModel, TwelveParametersGiveThreeRowsAndAFrameSixHundredTwipsTaller) {
   const float lefts[5] = {100, 1000, 1900, 2800, 3700};
   EXPECT_FLOAT_EQ(ParamFrameGrowth(11), 600);

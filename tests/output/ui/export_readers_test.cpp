@@ -38,27 +38,9 @@
 #include "platform/atomic_file.h"
 #include "platform/ui/qt_clipboard.h"
 #include "tests/output/output_fixture.h"
+#include "tests/output/reader_tools.h"
 
 namespace {
-
-// Standard output of a shell command.
-std::string Shell(const std::string& command) {
-  std::string out;
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return out;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-  ::pclose(pipe);
-  return out;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Message boxes recorded, with a check run while each box would be open.
 class WatchedBoxes : public MsgBoxRecorder {
