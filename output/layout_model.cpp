@@ -40,6 +40,15 @@ BoxSize BoxSizeCheck(const std::string& text, float paperWorld) {
   return b;
 }
 
+std::string FullBoxSizeText(float paperWorld, float printScale) {
+  if (!(printScale > 0) || !std::isfinite(printScale)) printScale = 1;
+  // A whole millimetre within rounding of the paper counts; the check below keeps it honest.
+  double mm = std::floor(double(paperWorld) / kWorldPerMM / printScale + 1e-3);
+  // The size as the box keeps it (a 32-bit float) must not come out above the paper.
+  while (mm > 0 && float(mm) * kWorldPerMM * printScale > paperWorld) mm -= 1;
+  return Str(float(mm));
+}
+
 bool MHzEditable(int16_t simType, bool lineFit) { return simType != 0 && !lineFit; }
 
 std::string PrintListOf(const std::vector<bool>& checked, const std::string& order) {

@@ -15,6 +15,9 @@ struct BoxSize {
 };
 // paperWorld: the paper's width (or height) in world units, as the print set-up keeps it.
 BoxSize BoxSizeCheck(const std::string& text, float paperWorld);
+// The text "Full" puts in a size box: the whole millimetres that fit on the paper at the print
+// scale (the box shows whole millimetres, and a size cut to them still fits).
+std::string FullBoxSizeText(float paperWorld, float printScale);
 
 // The MHz box takes keys and is applied unless the type is 0 or line fitting is on.
 bool MHzEditable(int16_t simType, bool lineFit);

@@ -243,7 +243,7 @@ void frmPref1::cmdPrintPref_Click(int index) {
 void frmPref1::cmdPrintFullWdHt_Click(int index) {
   float scale = Pardata[35].Default;
   if (!(scale > 0)) scale = 1;
-  txtWdHt[index]->setText(ToQString(Str(PaperWorld(index) / 40.2f / scale)));
+  txtWdHt[index]->setText(ToQString(FullBoxSizeText(PaperWorld(index), scale)));
   BoxSizeValidate(6);
   PrintSpectrum();
 }

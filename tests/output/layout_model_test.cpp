@@ -1,6 +1,7 @@
 #include "output/layout_model.h"
 
 #include "drawlib/text/label_attrs.h"
+#include "platform/runtime_numbers.h"
 #include "tests/output/output_model_fixture.h"
 
 namespace {
@@ -25,6 +26,35 @@ TEST_F(LayoutModel, BoxSizesAreHeldWithinTwentyToAThousandAndRedWhenTooLarge) {
     EXPECT_EQ(b.red, c.red) << c.text;
   }
   EXPECT_FLOAT_EQ(BoxSizeCheck("150,5", 1e9).worldUnits, 150.5f * 40.2f);
+}
+
+TEST_F(LayoutModel, FullGivesTheWholeMillimetresThatFitAndTheyShowBlack) {
+  struct Case {
+    float paper;  // world units, as the print set-up keeps them
+    float scale;
+    const char* full;
+  };
+  const Case cases[] = {
+      {11230, 0.7f, " 399"},  // Letter height at 600 dpi: 399.076 mm
+      {8678, 0.7f, " 308"},   // Letter width
+      {11230, 1.0f, " 279"},
+      {11938, 0.7f, " 424"},  // A4 height
+      {11256, 1.0f, " 280"},  // exactly 280 mm
+      {11256, 0.5f, " 560"},
+      {11230, 1.3f, " 214"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.paper) + " at " + std::to_string(c.scale));
+    Pardata[35].Default = c.scale;
+    const std::string full = FullBoxSizeText(c.paper, c.scale);
+    EXPECT_EQ(full, c.full);
+    const BoxSize b = BoxSizeCheck(full, c.paper);
+    EXPECT_EQ(b.text, c.full);
+    EXPECT_FALSE(b.red);
+    EXPECT_LE(b.worldUnits * c.scale, c.paper);
+    // One millimetre more is over the paper.
+    EXPECT_TRUE(BoxSizeCheck(Str(float(std::stoi(full) + 1)), c.paper).red);
+  }
 }
 
 TEST_F(LayoutModel, ApplyStoresPrintListSizesAndMHzWithinTheRules) {

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include "drawlib/device/world_window.h"
 #include "drawlib/ini/libr_ini.h"
+#include "drawlib/printer_interface.h"
 #include "documents/file_dialog.h"
 #include "drawlib/app_hooks_kavo.h"
 #include "drawlib/steps/step_list.h"
@@ -137,6 +139,29 @@ TEST_F(OutputDialogs, ThePdfFilePrinterIsNamedInTheCaptionAndTheList) {
   }
   EXPECT_EQ(IniGetString("Printers", "0", "?"), "PDF file");
   SetOutputPrinter(nullptr);
+}
+
+TEST_F(OutputDialogs, LayoutFullSizesFitThePaperAndShowBlack) {
+  // Letter at 600 dpi, as the print set-up keeps it.
+  PrinterPage.paperWidth = 8678;
+  PrinterPage.paperHeight = 11230;
+  Pardata[35].Default = 0.7f;
+  frmPref1 layout(nullptr, nullptr);
+  for (int box : {0, 1}) {
+    SCOPED_TRACE(box);
+    layout.cmdPrintFullWdHt_Click(box);
+    EXPECT_EQ(layout.txtWdHt[box]->text().toStdString(), box == 0 ? " 308" : " 399");
+    EXPECT_FALSE(layout.txtWdHt[box]->styleSheet().contains("255")) << "shown red";
+    const float size = box == 0 ? gPrintBoxWidth : gPrintBoxHeight;
+    EXPECT_LE(size * 0.7f, box == 0 ? 8678.0f : 11230.0f);
+    // The same number typed shows the same, one more is red.
+    layout.txtWdHt[box]->setText(box == 0 ? "308" : "399");
+    layout.BoxSizeValidate(box == 0 ? 2 : 4);
+    EXPECT_FALSE(layout.txtWdHt[box]->styleSheet().contains("255"));
+    layout.txtWdHt[box]->setText(box == 0 ? "309" : "400");
+    layout.BoxSizeValidate(box == 0 ? 2 : 4);
+    EXPECT_TRUE(layout.txtWdHt[box]->styleSheet().contains("255"));
+  }
 }
 
 TEST_F(OutputDialogs, PrintWithFullPageGivesOnePdfPageWithTheFooter) {
