@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -161,6 +162,41 @@ TEST_F(OutputDialogs, LayoutFullSizesFitThePaperAndShowBlack) {
     layout.txtWdHt[box]->setText(box == 0 ? "309" : "400");
     layout.BoxSizeValidate(box == 0 ? 2 : 4);
     EXPECT_TRUE(layout.txtWdHt[box]->styleSheet().contains("255"));
+  }
+}
+
+// Whether the pixel is the white of the question mark.
+bool White(const QImage& image, double x16, double y16) {
+  const double k = image.width() / 16.0;
+  const QColor c = image.pixelColor(int(x16 * k), int(y16 * k));
+  return c.alpha() > 200 && c.red() > 200 && c.green() > 200 && c.blue() > 200;
+}
+
+TEST_F(OutputDialogs, LayoutHelpButtonShowsAQuestionMarkAtBothResolutions) {
+  frmPref1 layout(nullptr, nullptr);
+  const QIcon icon = layout.cmdPrintPref[8]->icon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(layout.cmdPrintPref[8]->iconSize(), QSize(16, 16));
+  for (int side : {16, 32}) {  // 96 and 192 DPI
+    SCOPED_TRACE(side);
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << "drawn, not scaled";
+    const QImage image = icon.pixmap(QSize(side, side), 1.0).toImage();
+    ASSERT_EQ(image.width(), side);
+    int red = 0;
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.alpha() > 100 && c.red() > 150 && c.green() < 100 && c.blue() < 100) ++red;
+      }
+    EXPECT_EQ(red, 0);
+    // The hook's top and the dot on the middle line with the disc between them; the diagonals
+    // of a cross are not white.
+    EXPECT_TRUE(White(image, 8, 3.5));
+    EXPECT_TRUE(White(image, 8, 12.4));
+    EXPECT_FALSE(White(image, 8, 11.0));
+    EXPECT_FALSE(White(image, 4.5, 11.5));
+    EXPECT_FALSE(White(image, 11.5, 11.5));
+    EXPECT_FALSE(White(image, 4.5, 4.5));
   }
 }
 
