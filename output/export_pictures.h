@@ -1,5 +1,5 @@
 // The main window's hidden export pictures: the frame fraWMF with the scaled image imgWMF that
-// shows an export, and the picture holder picWMF (the bitmap drawn on, or the metafile's
+// holds an export's picture (never shown), and the picture holder picWMF (the bitmap drawn on, or the metafile's
 // picture). The main window creates them and registers them; without them bitmap exports and
 // previews are not possible.
 #pragma once
@@ -24,7 +24,8 @@ class ExportPictures {
   virtual std::vector<uint8_t> PictureDib() = 0;
   // The held metafile bytes.
   virtual std::string PictureMetafile() = 0;
-  // Shows the frame with the image at the size in twips, or hides it.
+  // With `visible` sizes the frame and its image (twips) and gives the image the held picture;
+  // the frame itself never shows on the main window: an export's drawing stays off the screen.
   virtual void ShowFrame(bool visible, int32_t widthTwips, int32_t heightTwips) = 0;
   // The spectrum picture's size in twips (the preview is kept within it).
   virtual int32_t SpacePictureWidthTwips() = 0;

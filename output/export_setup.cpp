@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "output/export_resolution.h"
 #include "platform/runtime_numbers.h"
 
 namespace {
@@ -98,8 +99,8 @@ std::string ExportSetup::ShowCapt() const {
   return s;
 }
 
-std::string ExportInfoText(float printScale, float pixelsPerWorldUnit) {
-  double dpi = double(pixelsPerWorldUnit) * 1021.08 * double(printScale);
+std::string ExportInfoText(float printScale) {
+  double dpi = ScreenExportDpi(printScale);
   if (!std::isfinite(dpi)) dpi = 0;
   return "At the current Print Scale (" + Format(printScale, "0.00") +
          ") the resolution of the exported bitmaps (BMP and GIF) will be " + Format(dpi, "0") +

@@ -37,5 +37,6 @@ struct ExportSetup {
   std::string ShowCapt() const;
 };
 
-// The resolution note: the print scale and the bitmaps' dots per inch.
-std::string ExportInfoText(float printScale, float pixelsPerWorldUnit);
+// The resolution note: the print scale and the dots per inch of the bitmaps an export then
+// writes, at the size the drawing prints.
+std::string ExportInfoText(float printScale);

@@ -40,12 +40,32 @@ BoxSize BoxSizeCheck(const std::string& text, float paperWorld) {
   return b;
 }
 
+std::string FullBoxSizeText(float paperWorld, float printScale) {
+  if (!(printScale > 0) || !std::isfinite(printScale)) printScale = 1;
+  // A whole millimetre within rounding of the paper counts; the check below keeps it honest.
+  double mm = std::floor(double(paperWorld) / kWorldPerMM / printScale + 1e-3);
+  // The size as the box keeps it (a 32-bit float) must not come out above the paper.
+  while (mm > 0 && float(mm) * kWorldPerMM * printScale > paperWorld) mm -= 1;
+  return Str(float(mm));
+}
+
 bool MHzEditable(int16_t simType, bool lineFit) { return simType != 0 && !lineFit; }
 
-std::string PrintListOf(const std::vector<bool>& checked) {
+std::string PrintListOf(const std::vector<bool>& checked, const std::string& order) {
+  const size_t n = std::min<size_t>(checked.size(), 200);
+  std::vector<bool> listed(n, false);
   std::string list;
-  for (size_t i = 0; i < checked.size() && i < 200; ++i)
-    if (checked[i]) list += char(48 + i);
+  auto add = [&](size_t i) {
+    if (i < n && checked[i] && !listed[i]) {
+      listed[i] = true;
+      list += char(48 + i);
+    }
+  };
+  for (char c : order) {
+    const int i = static_cast<unsigned char>(c) - 48;
+    if (i >= 0) add(size_t(i));
+  }
+  for (size_t i = 0; i < n; ++i) add(i);
   return list;
 }
 
@@ -55,7 +75,8 @@ bool PrintListHas(const std::string& printList, int index) {
 
 bool LayoutApplyValues(const LayoutInput& in) {
   if (gSimType < 0 || gSimType >= int16_t(gSimTypes.size())) return false;
-  gSimTypes[gSimType].PrintPars = PrintListOf(in.printChecked);
+  SimTypeRec& type = gSimTypes[gSimType];
+  type.PrintPars = PrintListOf(in.printChecked, type.Order);
   gPrintBoxWidth = ClampSngl(20, 1000, ValPoint(in.widthText)) * kWorldPerMM;
   gPrintBoxHeight = ClampSngl(20, 1000, ValPoint(in.heightText)) * kWorldPerMM;
   if (MHzEditable(gSimType, gLineFit != 0)) gSpec.MHz = ClampSngl(1, 1000, ValPoint(in.mhzText));

@@ -15,6 +15,9 @@ struct BoxSize {
 };
 // paperWorld: the paper's width (or height) in world units, as the print set-up keeps it.
 BoxSize BoxSizeCheck(const std::string& text, float paperWorld);
+// The text "Full" puts in a size box: the whole millimetres that fit on the paper at the print
+// scale (the box shows whole millimetres, and a size cut to them still fits).
+std::string FullBoxSizeText(float paperWorld, float printScale);
 
 // The MHz box takes keys and is applied unless the type is 0 or line fitting is on.
 bool MHzEditable(int16_t simType, bool lineFit);
@@ -27,8 +30,10 @@ struct LayoutInput {
 // held within 1..1000. A type outside 0..44 changes nothing; false then.
 bool LayoutApplyValues(const LayoutInput& in);
 
-// The print list as characters 48 + index of the checked boxes, in index order.
-std::string PrintListOf(const std::vector<bool>& checked);
+// The print list as characters 48 + index of the checked boxes, in the type's panel order
+// (its order text, as the plot lists them) and any checked box that order lacks after them in
+// index order.
+std::string PrintListOf(const std::vector<bool>& checked, const std::string& order);
 bool PrintListHas(const std::string& printList, int index);
 
 // Twips placement of parameter box i from the design boxes 0..4 (their left edges) and box 0's

@@ -19,6 +19,7 @@
 #include "output/export_files.h"
 #include "output/export_flags.h"
 #include "output/export_pictures.h"
+#include "output/export_resolution.h"
 #include "output/output_printer.h"
 #include "output/printer_control.h"
 #include "platform/clipboard.h"
@@ -30,14 +31,13 @@
 
 namespace {
 
-constexpr float kTwipsPerScreenPixel = 15.0f;
 constexpr int32_t kMaxBitmapSide = 20000;
 constexpr int32_t kMaxMetafileSide = 32767;  // the 16-bit coordinates of Windows metafiles
 // The screen that screen-referenced metafiles name: 96 dpi, 1920 x 1080 pixels.
 constexpr int32_t kScreenPixelsX = 1920, kScreenPixelsY = 1080;
 constexpr int32_t kScreenMmX = 508, kScreenMmY = 286;
 
-float PrintScale() { return Pardata[35].Default > 0.0f ? Pardata[35].Default : 0.7f; }
+float PrintScale() { return ExportPrintScale(); }
 
 struct PixelBox {
   int32_t width = 0, height = 0;
@@ -59,8 +59,7 @@ void SetExportWorldWindow(const OutputRegion& r, uint16_t flags, float& widthTwi
   widthTwips = (r.right - r.left) * PrintScale() / kTwipsToWorld;
   heightTwips = (r.top - r.bottom) * PrintScale() / kTwipsToWorld;
   if (flags & kExportScreenRef) {
-    WorldWindow.sx = widthTwips / kTwipsPerScreenPixel / (r.right - r.left);
-    WorldWindow.sy = heightTwips / kTwipsPerScreenPixel / (r.top - r.bottom);
+    WorldWindow.sx = WorldWindow.sy = ScreenExportPixelsPerWorldUnit(PrintScale());
   } else {
     int16_t options = 35;
     PrinterSetupRun(options);

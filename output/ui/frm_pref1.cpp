@@ -22,6 +22,7 @@
 #include "drawlib/util/numbers.h"
 #include "engine/engine_globals.h"
 #include "output/layout_model.h"
+#include "output/ui/help_icon.h"
 #include "output/output_host.h"
 #include "output/ui/layout_help.h"
 #include "output/ui/twips_layout.h"
@@ -128,7 +129,8 @@ frmPref1::frmPref1(QWidget* parent, Zef1Prev* preview) : TagDialog(parent), prev
   }
   cmdPrintPref[4]->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   cmdPrintPref[4]->setText("A");
-  cmdPrintPref[8]->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  cmdPrintPref[8]->setIcon(HelpQuestionIcon());
+  cmdPrintPref[8]->setIconSize(QSize(16, 16));
   PlaceTwips(cmdPrintPref[4], 2520, 3280, 600, 360);
   PlaceTwips(cmdPrintPref[6], 3240, 3280, 1100, 360);
   PlaceTwips(cmdPrintPref[5], 4440, 3280, 1100, 360);
@@ -245,7 +247,7 @@ void frmPref1::cmdPrintPref_Click(int index) {
 void frmPref1::cmdPrintFullWdHt_Click(int index) {
   float scale = Pardata[35].Default;
   if (!(scale > 0)) scale = 1;
-  txtWdHt[index]->setText(ToQString(Str(PaperWorld(index) / 40.2f / scale)));
+  txtWdHt[index]->setText(ToQString(FullBoxSizeText(PaperWorld(index), scale)));
   BoxSizeValidate(6);
   PrintSpectrum();
 }

@@ -28,7 +28,13 @@ QPrinter& SharedPrinter() {
 
 const char* PrinterDeviceName() {
   static std::string name;
-  name = FromQString(SharedPrinter().printerName());
+  if (OutputPrinter* printer = RegisteredPrinter()) {
+    name = printer->DeviceName();
+  } else {
+    name = FromQString(SharedPrinter().printerName());
+  }
+  // A printer without a system name is the program's own PDF-file printer.
+  if (name.empty()) name = kPdfFilePrinterName;
   return name.c_str();
 }
 

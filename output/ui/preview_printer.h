@@ -9,6 +9,8 @@ QPrinter& SharedPrinter();
 // The printer's orientation from preference 20, its paper and printable sizes in world units
 // at the print scale stored for the drawing library.
 void PreviewPrinterSetup();
-// The printer's device name ("" for none).
+// The name of the program's printer when no system printer is there.
+inline constexpr const char* kPdfFilePrinterName = "PDF file";
+// The printer's device name: the system printer's, or "PDF file".
 const char* PrinterDeviceName();
 

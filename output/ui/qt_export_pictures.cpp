@@ -97,10 +97,11 @@ void QtExportPictures::ShowFrame(bool visible, int32_t widthTwips, int32_t heigh
     imgWMF_->resize(std::max(1, (widthTwips - kFrameBorderX) / kTwipsPerPixel),
                     std::max(1, (heightTwips - kFrameBorderY) / kTwipsPerPixel));
     imgWMF_->setPixmap(QPixmap::fromImage(picWMF_));
-    imgWMF_->setVisible(true);
-    fraWMF_->raise();
   }
-  fraWMF_->setVisible(visible);
+  // The frame is only the holder of the export's picture: shown on the main window it would
+  // cover the menu bar, the type list and the rows while the save dialog and the message are
+  // open. It stays hidden.
+  fraWMF_->setVisible(false);
 }
 
 int32_t QtExportPictures::SpacePictureWidthTwips() {

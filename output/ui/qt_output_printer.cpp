@@ -11,6 +11,7 @@
 
 #include "documents/file_dialog.h"
 #include "drawlib/util/paths.h"
+#include "output/ui/preview_printer.h"
 #include "platform/paths.h"
 #include "platform/ui/gdi/qt_painter_device.h"
 
@@ -64,7 +65,7 @@ void QtOutputPrinter::SetOrientation(int16_t orientation) {
 }
 
 std::string QtOutputPrinter::DeviceName() {
-  return pdf_ ? std::string("PDF file") : printer_->printerName().toStdString();
+  return pdf_ ? std::string(kPdfFilePrinterName) : printer_->printerName().toStdString();
 }
 
 bool QtOutputPrinter::BeginDocument() {

@@ -11,8 +11,7 @@
 
 #include <functional>
 
-#include "drawlib/device/world_window.h"
-#include "drawlib/pardata.h"
+#include "output/export_resolution.h"
 #include "output/output_host.h"
 #include "output/ui/twips_layout.h"
 #include "platform/ui/qt_text.h"
@@ -126,8 +125,7 @@ void Zef1Export::showEvent(QShowEvent* event) {
 void Zef1Export::Form_Activate() {
   model_ = ExportSetup{};
   model_.ApplyInput(Tag());
-  const float scale = Pardata[35].Default;
-  lblInfo->setText(ToQString(ExportInfoText(scale, WorldWindow.sx)));
+  lblInfo->setText(ToQString(ExportInfoText(ExportPrintScale())));
   ShowModel();
 }
 

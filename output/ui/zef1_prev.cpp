@@ -187,6 +187,9 @@ Zef1Prev::Zef1Prev(QWidget* parent) : TagDialog(parent) {
   for (QRadioButton* o : optPages) o->hide();
   for (QLineEdit* t : txtPgPrint) t->hide();
   INItoList(lstPrinters, "Printers");
+  // A blank entry (an unnamed printer kept by an older list) names no printer.
+  for (int i = lstPrinters->count() - 1; i >= 0; --i)
+    if (lstPrinters->itemText(i).trimmed().isEmpty()) lstPrinters->removeItem(i);
   ListAddTop(lstPrinters, PrinterDeviceName(), 0);
   lstPrinters->setCurrentIndex(0);
 }
@@ -357,6 +360,11 @@ void Zef1Prev::cmdPrintPrev_Click(int index) {
       PreviewApplyOffset(state_);
       auto layout = std::make_unique<frmPref1>(this, this);
       layout->RunModal();
+      layout.reset();
+      // The drawing takes what the layout dialog applied, so that the page printed from here
+      // is the one an export draws.
+      OutputApp().CreateSimPlot(0);
+      DrawPicture();
       break;
     }
     default:

@@ -69,9 +69,9 @@ TEST(ExportSetupModel, SmoothingAddsOnlyToBitmapsAndTheInfoTextShowsTheResolutio
   EXPECT_EQ(e.ShowCapt(), "WMF-P Frame Clip");
   e.ClickGraphics(2);
   EXPECT_EQ(e.ShowCapt(), "BMP-S Frame Clip (LnSmooth) ");
-  EXPECT_EQ(ExportInfoText(0.7f, 96.0f / 1021.08f),
+  EXPECT_EQ(ExportInfoText(0.7f),
             "At the current Print Scale (0.70) the resolution of the exported bitmaps (BMP and "
-            "GIF) will be 67 dots per inch (DPI).");
+            "GIF) will be 96 dots per inch (DPI).");
 }
 
 TEST(FooterFieldList, EachFieldOnceByWholeWord) {

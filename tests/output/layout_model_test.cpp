@@ -1,6 +1,7 @@
 #include "output/layout_model.h"
 
 #include "drawlib/text/label_attrs.h"
+#include "platform/runtime_numbers.h"
 #include "tests/output/output_model_fixture.h"
 
 namespace {
@@ -27,6 +28,35 @@ TEST_F(LayoutModel, BoxSizesAreHeldWithinTwentyToAThousandAndRedWhenTooLarge) {
   EXPECT_FLOAT_EQ(BoxSizeCheck("150,5", 1e9).worldUnits, 150.5f * 40.2f);
 }
 
+TEST_F(LayoutModel, FullGivesTheWholeMillimetresThatFitAndTheyShowBlack) {
+  struct Case {
+    float paper;  // world units, as the print set-up keeps them
+    float scale;
+    const char* full;
+  };
+  const Case cases[] = {
+      {11230, 0.7f, " 399"},  // Letter height at 600 dpi: 399.076 mm
+      {8678, 0.7f, " 308"},   // Letter width
+      {11230, 1.0f, " 279"},
+      {11938, 0.7f, " 424"},  // A4 height
+      {11256, 1.0f, " 280"},  // exactly 280 mm
+      {11256, 0.5f, " 560"},
+      {11230, 1.3f, " 214"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.paper) + " at " + std::to_string(c.scale));
+    Pardata[35].Default = c.scale;
+    const std::string full = FullBoxSizeText(c.paper, c.scale);
+    EXPECT_EQ(full, c.full);
+    const BoxSize b = BoxSizeCheck(full, c.paper);
+    EXPECT_EQ(b.text, c.full);
+    EXPECT_FALSE(b.red);
+    EXPECT_LE(b.worldUnits * c.scale, c.paper);
+    // One millimetre more is over the paper.
+    EXPECT_TRUE(BoxSizeCheck(Str(float(std::stoi(full) + 1)), c.paper).red);
+  }
+}
+
 TEST_F(LayoutModel, ApplyStoresPrintListSizesAndMHzWithinTheRules) {
   LayoutInput in{{true, false, true, false, false, true}, "120,5", "80", "2000"};
   ASSERT_TRUE(LayoutApplyValues(in));
@@ -50,6 +80,29 @@ TEST_F(LayoutModel, ApplyStoresPrintListSizesAndMHzWithinTheRules) {
     EXPECT_FALSE(LayoutApplyValues(in));
     EXPECT_FLOAT_EQ(gPrintBoxWidth, 1);
   }
+}
+
+TEST_F(LayoutModel, ThePrintListFollowsTheTypesPanelOrder) {
+  struct Case {
+    std::vector<bool> checked;
+    const char* order;
+    const char* list;
+  };
+  const std::vector<bool> all(8, true);
+  const Case cases[] = {
+      {all, "01623745", "01623745"},  // AB: Vcentr (6) third, as the plot and the panel
+      {{true, false, true, false, false, false, true, false}, "01623745", "062"},
+      {all, "", "01234567"},              // no order: index order
+      {all, "0162", "01623457"},          // boxes the order lacks follow in index order
+      {{false, true}, "01623745", "1"},   // indexes beyond the boxes are not listed
+      {{}, "01623745", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PrintListOf(c.checked, c.order), c.list) << c.order;
+  // Applied without a change, the type's list stays as the type set it up.
+  gSimTypes[5].Order = "01623745";
+  gSimTypes[5].PrintPars = "01623745";
+  ASSERT_TRUE(LayoutApplyValues({all, "150", "100", "100"}));
+  EXPECT_EQ(gSimTypes[5].PrintPars, "01623745");
 }
 
 TEST_F(LayoutModel, TwelveParametersGiveThreeRowsAndAFrameSixHundredTwipsTaller) {

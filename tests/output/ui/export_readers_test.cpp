@@ -5,12 +5,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,31 +32,25 @@
 #include "output/output_registration.h"
 #include "output/output_services.h"
 #include "output/ui/qt_export_pictures.h"
+#include "output/ui/output_dialogs.h"
 #include "output/ui/qt_output_printer.h"
+#include "output/ui/zef1_export.h"
 #include "platform/atomic_file.h"
 #include "platform/ui/qt_clipboard.h"
 #include "tests/output/output_fixture.h"
+#include "tests/output/reader_tools.h"
 
 namespace {
 
-// Standard output of a shell command.
-std::string Shell(const std::string& command) {
-  std::string out;
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return out;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-  ::pclose(pipe);
-  return out;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+// Message boxes recorded, with a check run while each box would be open.
+class WatchedBoxes : public MsgBoxRecorder {
+ public:
+  int Message(const std::string& text, int style, const std::string& title) override {
+    if (whileOpen) whileOpen();
+    return MsgBoxRecorder::Message(text, style, title);
+  }
+  std::function<void()> whileOpen;
+};
 
 class ExportReadersTest : public OutputTest {
  protected:
@@ -158,6 +158,81 @@ TEST_F(ExportReadersTest, BitmapsReadByNetpbmGiflibAndQt) {
 
   const std::string jpg = ExportToFile("JPG-S Draw", "plot.jpg");
   EXPECT_EQ(QImage(QString::fromStdString(jpg)).size(), fromBmp.size());
+}
+
+TEST_F(ExportReadersTest, AnExportLeavesTheWindowAsItWasWhileItsDialogsAreOpen) {
+  window_.show();
+  QApplication::processEvents();
+  const QImage before = window_.grab().toImage();
+  int looks = 0;
+  auto unchanged = [&] {
+    ++looks;
+    QApplication::processEvents();
+    EXPECT_TRUE(pictures_->frame()->isHidden());
+    EXPECT_TRUE(window_.grab().toImage() == before) << "the export's picture is on the window";
+  };
+  dialogs.whileOpen = unchanged;
+  WatchedBoxes watched;
+  watched.whileOpen = unchanged;
+  for (const char* spec : {"GIF-S Disk Draw", "BMP-S Disk Draw", "BMP Clip Draw",
+                           "WMF-S Disk Draw", "EMF-P Disk Draw", "WMF-P Clip Draw"}) {
+    SCOPED_TRACE(spec);
+    looks = 0;
+    watched.Clear();
+    dialogs.answers.push_back(folder_.File("seen"));
+    ExportBySpec(spec);
+    ASSERT_EQ(watched.count(), 1u);
+    EXPECT_EQ(watched.last().title, "ZEF Export");
+    EXPECT_EQ(looks, std::string(spec).find("Disk") != std::string::npos ? 2 : 1);
+    EXPECT_TRUE(window_.grab().toImage() == before);
+  }
+  // The picture is still held for the clipboard and the file writer.
+  EXPECT_FALSE(pictures_->picture().isNull());
+}
+
+// The dots per inch the export dialog states, for the settings text; OK is clicked.
+double StatedDpi(const std::string& settings, std::string& result) {
+  double dpi = -1;
+  QTimer::singleShot(0, [&dpi] {
+    auto* d = dynamic_cast<Zef1Export*>(QApplication::activeModalWidget());
+    if (!d) return;
+    const QRegularExpressionMatch m =
+        QRegularExpression("will be (\\d+) dots per inch").match(d->lblInfo->text());
+    if (m.hasMatch()) dpi = m.captured(1).toDouble();
+    d->cmdExit->click();
+  });
+  result = ExportSetupDialog(nullptr, settings);
+  return dpi;
+}
+
+TEST_F(ExportReadersTest, TheResolutionTheExportDialogStatesIsTheOneTheBitmapHas) {
+  for (float scale : {0.7f, 1.0f, 1.6f}) {
+    SCOPED_TRACE(scale);
+    Pardata[35].Default = scale;
+    int16_t mode = kApplyToLibrary | kApplyNoPrinter;
+    ParamsApply(std::string(1, char(35)), mode);
+    // The world window a printer-referenced output leaves behind.
+    int16_t options = 35;
+    PrinterSetupRun(options);
+    // The page's width at the size it prints, in inches.
+    const double inches = (PrintableRect.right - PrintableRect.left) * scale / 1021.08;
+    for (const char* format : {"GIF-S ", "BMP-S "}) {
+      SCOPED_TRACE(format);
+      std::string spec;
+      const double stated = StatedDpi(std::string(format) + "Page Disk", spec);
+      ASSERT_GT(stated, 0);
+      ASSERT_EQ(spec.substr(0, 15), std::string(format) + "Page Disk");
+      const bool gif = format[0] == 'G';
+      const std::string path = ExportToFile(spec, gif ? "plot.gif" : "plot.bmp");
+      const std::string header = gif ? Shell("giftext " + path)
+                                     : Shell("bmptopnm " + path + " | head -c 20");
+      const QRegularExpressionMatch m =
+          QRegularExpression(gif ? "Width = (\\d+)" : "P6\\s+(\\d+)\\s")
+              .match(QString::fromStdString(header));
+      ASSERT_TRUE(m.hasMatch()) << header;
+      EXPECT_NEAR(m.captured(1).toDouble() / inches, stated, 1.0) << header;
+    }
+  }
 }
 
 TEST_F(ExportReadersTest, ClipboardExportsPublishOneSetOfFormats) {

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -12,6 +15,7 @@
 
 #include "drawlib/device/world_window.h"
 #include "drawlib/ini/libr_ini.h"
+#include "drawlib/printer_interface.h"
 #include "documents/file_dialog.h"
 #include "drawlib/app_hooks_kavo.h"
 #include "drawlib/steps/step_list.h"
@@ -114,6 +118,86 @@ TEST_F(OutputDialogs, PreviewOpensFooterAndLayoutWithoutLosingItsState) {
   EXPECT_EQ(preview.RunModal(), "Print < 1- 2> 2]");
   EXPECT_FALSE(Position("BottomTextDialog").empty());
   EXPECT_FALSE(Position("KavoSpecLayout").empty());
+}
+
+TEST_F(OutputDialogs, ThePdfFilePrinterIsNamedInTheCaptionAndTheList) {
+  QtOutputPrinter printer(true);
+  SetOutputPrinter(&printer);
+  // A list kept from before holds a blank entry.
+  IniPutString("Printers", "0", "");
+  IniPutString("Printers", "1", "Office Laser");
+  {
+    Zef1Prev preview;
+    WhenUp<Zef1Prev>([](Zef1Prev* d) {
+      EXPECT_EQ(d->windowTitle().toStdString(), "Print Setup - PDF file");
+      ASSERT_EQ(d->lstPrinters->count(), 2);
+      EXPECT_EQ(d->lstPrinters->itemText(0).toStdString(), "PDF file");
+      EXPECT_EQ(d->lstPrinters->itemText(1).toStdString(), "Office Laser");
+      EXPECT_EQ(d->lstPrinters->currentText().toStdString(), "PDF file");
+      d->cmdPrintPrev_Click(6);
+    });
+    preview.RunModal();
+  }
+  EXPECT_EQ(IniGetString("Printers", "0", "?"), "PDF file");
+  SetOutputPrinter(nullptr);
+}
+
+TEST_F(OutputDialogs, LayoutFullSizesFitThePaperAndShowBlack) {
+  // Letter at 600 dpi, as the print set-up keeps it.
+  PrinterPage.paperWidth = 8678;
+  PrinterPage.paperHeight = 11230;
+  Pardata[35].Default = 0.7f;
+  frmPref1 layout(nullptr, nullptr);
+  for (int box : {0, 1}) {
+    SCOPED_TRACE(box);
+    layout.cmdPrintFullWdHt_Click(box);
+    EXPECT_EQ(layout.txtWdHt[box]->text().toStdString(), box == 0 ? " 308" : " 399");
+    EXPECT_FALSE(layout.txtWdHt[box]->styleSheet().contains("255")) << "shown red";
+    const float size = box == 0 ? gPrintBoxWidth : gPrintBoxHeight;
+    EXPECT_LE(size * 0.7f, box == 0 ? 8678.0f : 11230.0f);
+    // The same number typed shows the same, one more is red.
+    layout.txtWdHt[box]->setText(box == 0 ? "308" : "399");
+    layout.BoxSizeValidate(box == 0 ? 2 : 4);
+    EXPECT_FALSE(layout.txtWdHt[box]->styleSheet().contains("255"));
+    layout.txtWdHt[box]->setText(box == 0 ? "309" : "400");
+    layout.BoxSizeValidate(box == 0 ? 2 : 4);
+    EXPECT_TRUE(layout.txtWdHt[box]->styleSheet().contains("255"));
+  }
+}
+
+// Whether the pixel is the white of the question mark.
+bool White(const QImage& image, double x16, double y16) {
+  const double k = image.width() / 16.0;
+  const QColor c = image.pixelColor(int(x16 * k), int(y16 * k));
+  return c.alpha() > 200 && c.red() > 200 && c.green() > 200 && c.blue() > 200;
+}
+
+TEST_F(OutputDialogs, LayoutHelpButtonShowsAQuestionMarkAtBothResolutions) {
+  frmPref1 layout(nullptr, nullptr);
+  const QIcon icon = layout.cmdPrintPref[8]->icon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(layout.cmdPrintPref[8]->iconSize(), QSize(16, 16));
+  for (int side : {16, 32}) {  // 96 and 192 DPI
+    SCOPED_TRACE(side);
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << "drawn, not scaled";
+    const QImage image = icon.pixmap(QSize(side, side), 1.0).toImage();
+    ASSERT_EQ(image.width(), side);
+    int red = 0;
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.alpha() > 100 && c.red() > 150 && c.green() < 100 && c.blue() < 100) ++red;
+      }
+    EXPECT_EQ(red, 0);
+    // The hook's top and the dot on the middle line with the disc between them; the diagonals
+    // of a cross are not white.
+    EXPECT_TRUE(White(image, 8, 3.5));
+    EXPECT_TRUE(White(image, 8, 12.4));
+    EXPECT_FALSE(White(image, 8, 11.0));
+    EXPECT_FALSE(White(image, 4.5, 11.5));
+    EXPECT_FALSE(White(image, 11.5, 11.5));
+    EXPECT_FALSE(White(image, 4.5, 4.5));
+  }
 }
 
 TEST_F(OutputDialogs, PrintWithFullPageGivesOnePdfPageWithTheFooter) {
