@@ -39,9 +39,13 @@ int16_t LoadSpectrum(std::vector<float>& target, float offset, float width, floa
 }  // namespace
 
 std::string KavoForm::GetGroupFromType(const std::string& typeText) const {
-  // "2", " 2" and "02" name the same type.
+  // "2", " 2 ", "02" and "2.0" name the same type; "2.5" or "2x" name none.
   const std::string t = Trim(typeText);
-  if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos) return "-1";
+  const size_t point = t.find('.');
+  const std::string whole = t.substr(0, point);
+  if (whole.empty() || whole.find_first_not_of("0123456789") != std::string::npos) return "-1";
+  if (point != std::string::npos && t.find_first_not_of('0', point + 1) != std::string::npos)
+    return "-1";
   int16_t type = 0;
   if (!TryCInt(Val(t), type)) return "-1";  // too large for any type
   const std::string key = "," + Trim(Str(type)) + ",";

@@ -29,6 +29,9 @@ TEST_F(TypeSelectionTest, GroupOfAType) {
   const std::pair<const char*, const char*> cases[] = {
       {"2", "0"}, {" 2", "0"}, {"02", "0"}, {"3", "1"}, {"15", "2"}, {"43", "3"},
       {"0", "-1"}, {"", "-1"}, {"abc", "-1"}, {"-2", "-1"}, {"99999", "-1"}, {"44", "-1"},
+      // A zero fraction and blanks still name the type; any other fraction names none.
+      {"9.0", "0"}, {" 9 ", "0"}, {"9.", "0"}, {" 34.00 ", "1"}, {"9.5", "-1"}, {".0", "-1"},
+      {"9.0x", "-1"}, {"9 0", "-1"},
   };
   for (auto [type, group] : cases) EXPECT_EQ(form.GetGroupFromType(type), group) << type;
 }
