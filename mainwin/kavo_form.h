@@ -269,6 +269,10 @@ class KavoForm : public MainWindowServices {
   void ToggleAutoredraw();
   void ShowLineFittingCaption();
   void ReopenSpectrumType(int16_t setupState);
+  // After a load: a loaded spectrum is the one the window names from now on; after a failed or
+  // cancelled one the window names again the spectrum it still holds (none: an empty name).
+  void KeepLoadedSpectrum();
+  void ForgetFailedSpectrum();
   void ExportFrame(const char* format, const char* target, int16_t index);
   void HandleRange(int16_t index, float& low, float& high);
   void GripPlacement();
@@ -312,6 +316,9 @@ class KavoForm : public MainWindowServices {
   int16_t mNoiseIdx = 0;
   std::function<float()> mNoise;
   std::mt19937 mNoiseEngine;
+  // The experimental spectrum the window holds since its last successful load, and its name.
+  bool mSpectrumHeld = false;
+  std::string mHeldSpectrum;
   std::string mExportSettings;  // of the export dialog, for the run of the program
   bool mExportConfirmed = false;
   // Mouse on the picture.

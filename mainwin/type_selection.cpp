@@ -131,8 +131,9 @@ void KavoForm::OptType_Click(int16_t index) {
     SnapshotSimulation(gSimTypes[static_cast<size_t>(old)]);
   gSimType = t;
   if (old == 0 && t != 0) {
+    // Line fitting is offered only with a spectrum to fit.
     bool fit = gLineFit != 0;
-    if (!fit) {
+    if (!fit && mSpectrumHeld) {
       fit = MsgBox("Start Linefitting (simultaneous display of Spectrum and Simulation)?",
                    vbYesNo + vbQuestion, "KAVO") == vbYes;
     }
@@ -186,6 +187,7 @@ bool KavoForm::TypeZeroLoad(int16_t old) {
                                       clipboard ? int16_t{16} : int16_t{9});
   if (gDisableRef) gSpec.Ref = 0;
   if (result == kSpectrumLoaded) {
+    KeepLoadedSpectrum();
     if (clipboard) OptSetupSpectrum(gSpec.DispOffHz, gSpec.DispWdthHz, gVertMult);
     else OptSetupSpectrum(gHorOffHz, gSpec.WdthHz, gVertMult);
     const float w = gSpec.WdthHz;
@@ -198,6 +200,8 @@ bool KavoForm::TypeZeroLoad(int16_t old) {
     RebuildFileListMenu(gFinm);
     return true;
   }
+  const std::string failed = gFinm;
+  ForgetFailedSpectrum();
   if (result == kSpectrumNothingLoaded) {
     gSimType = old;
     mSetupState = kSetupTypeButtons;
@@ -208,13 +212,17 @@ bool KavoForm::TypeZeroLoad(int16_t old) {
     mSelEnabled = true;
     return false;
   }
-  MsgBox(gFinm + "File Load Unsuccessful");
+  MsgBox(failed + "File Load Unsuccessful");
   RevertToSpectrumDefaults();
   return false;
 }
 
 // After a failed spectrum load: the plain spectrum type with its defaults, fully laid out.
 void KavoForm::RevertToSpectrumDefaults() {
+  // The plain spectrum type shows no spectrum now: none is named or fitted.
+  mSpectrumHeld = false;
+  gFinm.clear();
+  gLineFit = 0;
   gSimType = 0;
   SimTypeSetup(gSimTypes[0], 0);
   LoadTypeDefaults(gSimTypes[0]);
