@@ -18,6 +18,7 @@
 #include "mainwin/form_controls.h"
 #include "mainwin/help_context_ids.h"
 #include "mainwin/kavo_host.h"
+#include "mainwin/status_fields.h"
 #include "mainwin/type_table.h"
 #include "platform/picture_box.h"
 
@@ -100,7 +101,9 @@ class KavoForm : public MainWindowServices {
   void SetVertMultInc(float v) { mVertMultInc = v; }
   void SetImgSliders(int16_t mode);
   void SetupLinefitting(bool on);
+  // A text written to a status field replaces the field's text; it stays until the next one.
   void MessageDisplay(const std::string& text, int16_t line, const std::string& field) override;
+  const StatusFields& Status() const { return mStatus; }
   // Right-button release on a control: its help popup.
   void ControlMouseUp(Ctl id, int index, int16_t button);
 
@@ -264,6 +267,8 @@ class KavoForm : public MainWindowServices {
   std::string PicTag();
   void SetPicTag(const std::string& tag);
   void ShowParText(int16_t row, const std::string& text);
+  StatusFields::Place StatusPlace(const std::string& text, int16_t line, bool right) const;
+  void RedrawStatusFields();
   float IncrementOf(int16_t p) const;
   void ShowBox();
   void ToggleAutoredraw();
@@ -309,6 +314,7 @@ class KavoForm : public MainWindowServices {
   int16_t mOffsetPar = 0;
   uint8_t mLinkedPending = 0;
   std::string mFormCaption;
+  StatusFields mStatus;
   bool mFocusNext = false;
   bool mLoaded = false;  // start-up completed (the settings file is registered)
   float mVertIncr = 10;  // step of the toolbar buttons, percent

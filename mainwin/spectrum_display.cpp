@@ -86,6 +86,7 @@ void KavoForm::DrawSpectra(int16_t numLines, uint32_t /*traceColour*/, bool copy
   if (!treeDrawn) DrawMarkers();
   if (gLineFit) DrawOverlay();
   if (copyToClipboard && !sticks) CopySpectraToClipboard();
+  RedrawStatusFields();
   pic_.Refresh();
   gRedrawFlags = 0;
   mVertMultInc = inc;
