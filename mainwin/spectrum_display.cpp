@@ -236,8 +236,15 @@ void KavoForm::DrawTrace(const std::vector<float>& values, float offset, uint32_
     float y = yb - values[static_cast<size_t>(i)];
     if (gNoiseLevel != 0) y -= mNoise() * noise;
     if (y < 0) y = 0;
-    // Runs of nearly flat points collapse into one segment.
-    if (std::fabs(y - previous) > 0.5f || i == n) PicLine(pic_.CurrentX, pic_.CurrentY, x, y, colour);
+    if (i == 1) {
+      // The trace starts at its first point: point 0 holds no value (nothing is loaded there).
+      pic_.CurrentX = x;
+      pic_.CurrentY = y;
+      if (n == 1) PicLine(x, y, x, y, colour);
+    } else if (std::fabs(y - previous) > 0.5f || i == n) {
+      // Runs of nearly flat points collapse into one segment.
+      PicLine(pic_.CurrentX, pic_.CurrentY, x, y, colour);
+    }
     previous = y;
   }
 }
