@@ -226,8 +226,6 @@ void KavoForm::CopySpectraToClipboard() {
 void KavoForm::DrawTrace(const std::vector<float>& values, float offset, uint32_t colour) {
   const float yb = gBaseLnTwips - offset;
   const float width = static_cast<float>(gPicWidthTwips);
-  pic_.CurrentX = width;
-  pic_.CurrentY = yb;
   const float noise = gNoiseLevel * 0.001f * gBaseLnTwips;
   const int n = PointCount(values);
   float previous = yb;
