@@ -28,6 +28,7 @@
 #include "engine/mainwin_services.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "platform/paths.h"
+#include "platform/runtime_numbers.h"
 #include "platform/ui/qt_text.h"
 #include "documents/file_dialog.h"
 #include "tests/documents/spectrum_fixtures.h"
@@ -264,6 +265,18 @@ TEST_F(FrmKavoTest, AnOpenedSpectrumIsFittedWithTheSimulationAndTheDifference) {
   EXPECT_GE(errors.Items.size(), 2u);  // the heading and at least one mean difference
   EXPECT_GT(DrawnPixels(), 2000);
   SaveScreenshot(window.get(), "line-fitting");
+}
+
+TEST_F(FrmKavoTest, AfterAbxTheRightStatusFieldHoldsOneText) {
+  Start();
+  Widget<QRadioButton>(Ctl::optType, 9)->click();
+  QApplication::processEvents();
+  ASSERT_EQ(gSimType, 9);
+  EXPECT_EQ(window->form().Status().Text(1, true), "VIREO is using" + Str(gNumPts) + " data points");
+  Widget<QPushButton>(Ctl::CmndPlus, 0)->click();
+  QApplication::processEvents();
+  EXPECT_EQ(window->form().Status().Text(1, true).rfind("Solution ", 0), 0u);
+  SaveScreenshot(window.get(), "after-abx");
 }
 
 }  // namespace
