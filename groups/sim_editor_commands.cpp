@@ -50,6 +50,8 @@ void SimEditor::cmdClone_Click() {
     MsgBox("The Sim Editor is full (25 items - last item is in use) - can't clone current one");
     return;
   }
+  // Column 1 of a mixed group holds the edits of the current item: the copies carry them.
+  if (mixed_) DataGridToSim();
   list_.insert(list_.begin() + i, list_[static_cast<size_t>(i)]);
   list_.pop_back();
   for (int16_t j = kLastGroupItem; j >= i + 1; --j) Item(j) = Item(static_cast<int16_t>(j - 1));

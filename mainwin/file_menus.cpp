@@ -16,6 +16,13 @@ constexpr const char* kClipboardName = "<clipboard>";
 
 }  // namespace
 
+void KavoForm::KeepLoadedSpectrum() {
+  mSpectrumHeld = true;
+  mHeldSpectrum = gFinm;
+}
+
+void KavoForm::ForgetFailedSpectrum() { gFinm = mSpectrumHeld ? mHeldSpectrum : std::string(); }
+
 void KavoForm::ShowLineFittingCaption() {
   mFormCaption = "NMR Line Fitting of " + mTypeCaption + " [" + gFinm + "]";
   host_.SetFormCaption(mFormCaption);
@@ -47,10 +54,17 @@ void KavoForm::LoadExperimentalSpectrum(const std::string& path, int16_t item, i
   }
   if (mode == 0) return;
   SpectrumFileServices* files = SpectrumFiles();
-  if (!files) return;
+  if (!files) {
+    ForgetFailedSpectrum();
+    return;
+  }
   const int16_t result = files->LoadSpectrumKavo(gFinm, gSpecExp, gHorOffHz, gSpectHz, gSpec.Ref,
                                                  gSpec.VertMult, mode);
-  if (result != kSpectrumLoaded) return;
+  if (result != kSpectrumLoaded) {
+    if (!ok) ForgetFailedSpectrum();
+    return;
+  }
+  KeepLoadedSpectrum();
   gRedrawFlags |= 8;
   ShowLineFittingCaption();
   RebuildFileListMenu(gFinm);
@@ -76,7 +90,8 @@ void KavoForm::mnuFileLoad_Click() {
   bool ok = false;
   int16_t mode = 0;
   LoadExperimentalSpectrum("", -1, mode, ok);
-  CalcSpectrum(0);
+  // A failed or cancelled load changes nothing: no new fit entry for the same spectra.
+  if (ok) CalcSpectrum(0);
 }
 
 void KavoForm::mnufList_Click(int16_t index) {
@@ -90,6 +105,7 @@ void KavoForm::mnufList_Click(int16_t index) {
                                 7) != kSpectrumLoaded)
       return;
     gFinm = path;
+    KeepLoadedSpectrum();
     gRedrawFlags |= 8;
     ShowLineFittingCaption();
     CalcSpectrum(0);
@@ -109,7 +125,7 @@ void KavoForm::mnuImportZEF_Click() {
     bool ok = false;
     int16_t mode = 16;
     LoadExperimentalSpectrum(kClipboardName, -1, mode, ok);
-    CalcSpectrum(0);
+    if (ok) CalcSpectrum(0);
     return;
   }
   ReopenSpectrumType(kSetupClipboardImport);

@@ -18,6 +18,7 @@
 #include "mainwin/form_controls.h"
 #include "mainwin/help_context_ids.h"
 #include "mainwin/kavo_host.h"
+#include "mainwin/status_fields.h"
 #include "mainwin/type_table.h"
 #include "platform/picture_box.h"
 
@@ -100,7 +101,9 @@ class KavoForm : public MainWindowServices {
   void SetVertMultInc(float v) { mVertMultInc = v; }
   void SetImgSliders(int16_t mode);
   void SetupLinefitting(bool on);
+  // A text written to a status field replaces the field's text; it stays until the next one.
   void MessageDisplay(const std::string& text, int16_t line, const std::string& field) override;
+  const StatusFields& Status() const { return mStatus; }
   // Right-button release on a control: its help popup.
   void ControlMouseUp(Ctl id, int index, int16_t button);
   // The help context number a right click on the control shows (0: none).
@@ -269,11 +272,17 @@ class KavoForm : public MainWindowServices {
   std::string PicTag();
   void SetPicTag(const std::string& tag);
   void ShowParText(int16_t row, const std::string& text);
+  StatusFields::Place StatusPlace(const std::string& text, int16_t line, bool right) const;
+  void RedrawStatusFields();
   float IncrementOf(int16_t p) const;
   void ShowBox();
   void ToggleAutoredraw();
   void ShowLineFittingCaption();
   void ReopenSpectrumType(int16_t setupState);
+  // After a load: a loaded spectrum is the one the window names from now on; after a failed or
+  // cancelled one the window names again the spectrum it still holds (none: an empty name).
+  void KeepLoadedSpectrum();
+  void ForgetFailedSpectrum();
   void ExportFrame(const char* format, const char* target, int16_t index);
   void HandleRange(int16_t index, float& low, float& high);
   void GripPlacement();
@@ -310,6 +319,7 @@ class KavoForm : public MainWindowServices {
   int16_t mOffsetPar = 0;
   uint8_t mLinkedPending = 0;
   std::string mFormCaption;
+  StatusFields mStatus;
   bool mFocusNext = false;
   bool mLoaded = false;  // start-up completed (the settings file is registered)
   float mVertIncr = 10;  // step of the toolbar buttons, percent
@@ -317,6 +327,9 @@ class KavoForm : public MainWindowServices {
   int16_t mNoiseIdx = 0;
   std::function<float()> mNoise;
   std::mt19937 mNoiseEngine;
+  // The experimental spectrum the window holds since its last successful load, and its name.
+  bool mSpectrumHeld = false;
+  std::string mHeldSpectrum;
   std::string mExportSettings;  // of the export dialog, for the run of the program
   bool mExportConfirmed = false;
   // Mouse on the picture.

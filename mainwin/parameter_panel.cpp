@@ -349,12 +349,20 @@ void KavoForm::SetupLinefitting(bool on) {
   ctl_.SetEnabled(Ctl::CmndUpDn, 12, false);
 }
 
-void KavoForm::MessageDisplay(const std::string& text, int16_t line, const std::string& field) {
-  const bool right = UCase(Left(field, 1)) == "R";
+StatusFields::Place KavoForm::StatusPlace(const std::string& text, int16_t line,
+                                          bool right) const {
   const float x = right ? gPicWidthTwips - pic_.TextWidth(text + "   ")
                         : static_cast<float>(gScrollTwips) + 100;
-  const float y = static_cast<float>(line) * 230 - 130;
-  pic_.PSet(x, y, pic_.ForeColor);
-  pic_.Print(text);
-  pic_.Refresh();
+  return {x, static_cast<float>(line) * 230 - 130};
+}
+
+void KavoForm::MessageDisplay(const std::string& text, int16_t line, const std::string& field) {
+  const bool right = UCase(Left(field, 1)) == "R";
+  mStatus.Write(pic_, text, line, right, StatusPlace(text, line, right));
+}
+
+void KavoForm::RedrawStatusFields() {
+  mStatus.Redraw(pic_, [this](const std::string& text, int16_t line, bool right) {
+    return StatusPlace(text, line, right);
+  });
 }

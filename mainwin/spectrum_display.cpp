@@ -86,6 +86,7 @@ void KavoForm::DrawSpectra(int16_t numLines, uint32_t /*traceColour*/, bool copy
   if (!treeDrawn) DrawMarkers();
   if (gLineFit) DrawOverlay();
   if (copyToClipboard && !sticks) CopySpectraToClipboard();
+  RedrawStatusFields();
   pic_.Refresh();
   gRedrawFlags = 0;
   mVertMultInc = inc;
@@ -225,8 +226,6 @@ void KavoForm::CopySpectraToClipboard() {
 void KavoForm::DrawTrace(const std::vector<float>& values, float offset, uint32_t colour) {
   const float yb = gBaseLnTwips - offset;
   const float width = static_cast<float>(gPicWidthTwips);
-  pic_.CurrentX = width;
-  pic_.CurrentY = yb;
   const float noise = gNoiseLevel * 0.001f * gBaseLnTwips;
   const int n = PointCount(values);
   float previous = yb;
@@ -235,8 +234,15 @@ void KavoForm::DrawTrace(const std::vector<float>& values, float offset, uint32_
     float y = yb - values[static_cast<size_t>(i)];
     if (gNoiseLevel != 0) y -= mNoise() * noise;
     if (y < 0) y = 0;
-    // Runs of nearly flat points collapse into one segment.
-    if (std::fabs(y - previous) > 0.5f || i == n) PicLine(pic_.CurrentX, pic_.CurrentY, x, y, colour);
+    if (i == 1) {
+      // The trace starts at its first point: point 0 holds no value (nothing is loaded there).
+      pic_.CurrentX = x;
+      pic_.CurrentY = y;
+      if (n == 1) PicLine(x, y, x, y, colour);
+    } else if (std::fabs(y - previous) > 0.5f || i == n) {
+      // Runs of nearly flat points collapse into one segment.
+      PicLine(pic_.CurrentX, pic_.CurrentY, x, y, colour);
+    }
     previous = y;
   }
 }

@@ -39,9 +39,13 @@ int16_t LoadSpectrum(std::vector<float>& target, float offset, float width, floa
 }  // namespace
 
 std::string KavoForm::GetGroupFromType(const std::string& typeText) const {
-  // "2", " 2" and "02" name the same type.
+  // "2", " 2 ", "02" and "2.0" name the same type; "2.5" or "2x" name none.
   const std::string t = Trim(typeText);
-  if (t.empty() || t.find_first_not_of("0123456789") != std::string::npos) return "-1";
+  const size_t point = t.find('.');
+  const std::string whole = t.substr(0, point);
+  if (whole.empty() || whole.find_first_not_of("0123456789") != std::string::npos) return "-1";
+  if (point != std::string::npos && t.find_first_not_of('0', point + 1) != std::string::npos)
+    return "-1";
   int16_t type = 0;
   if (!TryCInt(Val(t), type)) return "-1";  // too large for any type
   const std::string key = "," + Trim(Str(type)) + ",";
@@ -127,8 +131,9 @@ void KavoForm::OptType_Click(int16_t index) {
     SnapshotSimulation(gSimTypes[static_cast<size_t>(old)]);
   gSimType = t;
   if (old == 0 && t != 0) {
+    // Line fitting is offered only with a spectrum to fit.
     bool fit = gLineFit != 0;
-    if (!fit) {
+    if (!fit && mSpectrumHeld) {
       fit = MsgBox("Start Linefitting (simultaneous display of Spectrum and Simulation)?",
                    vbYesNo + vbQuestion, "KAVO") == vbYes;
     }
@@ -182,6 +187,7 @@ bool KavoForm::TypeZeroLoad(int16_t old) {
                                       clipboard ? int16_t{16} : int16_t{9});
   if (gDisableRef) gSpec.Ref = 0;
   if (result == kSpectrumLoaded) {
+    KeepLoadedSpectrum();
     if (clipboard) OptSetupSpectrum(gSpec.DispOffHz, gSpec.DispWdthHz, gVertMult);
     else OptSetupSpectrum(gHorOffHz, gSpec.WdthHz, gVertMult);
     const float w = gSpec.WdthHz;
@@ -194,6 +200,8 @@ bool KavoForm::TypeZeroLoad(int16_t old) {
     RebuildFileListMenu(gFinm);
     return true;
   }
+  const std::string failed = gFinm;
+  ForgetFailedSpectrum();
   if (result == kSpectrumNothingLoaded) {
     gSimType = old;
     mSetupState = kSetupTypeButtons;
@@ -204,13 +212,17 @@ bool KavoForm::TypeZeroLoad(int16_t old) {
     mSelEnabled = true;
     return false;
   }
-  MsgBox(gFinm + "File Load Unsuccessful");
+  MsgBox(failed + "File Load Unsuccessful");
   RevertToSpectrumDefaults();
   return false;
 }
 
 // After a failed spectrum load: the plain spectrum type with its defaults, fully laid out.
 void KavoForm::RevertToSpectrumDefaults() {
+  // The plain spectrum type shows no spectrum now: none is named or fitted.
+  mSpectrumHeld = false;
+  gFinm.clear();
+  gLineFit = 0;
   gSimType = 0;
   SimTypeSetup(gSimTypes[0], 0);
   LoadTypeDefaults(gSimTypes[0]);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "drawlib/util/form_position.h"
+#include "platform/ui/screen_fit.h"
 
 namespace {
 
@@ -15,10 +16,7 @@ QScreen* ScreenOf(const QWidget* form) {
   return screen ? screen : QGuiApplication::primaryScreen();
 }
 
-QRect AvailableArea(const QWidget* form) {
-  QScreen* screen = ScreenOf(form);
-  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
+QRect AvailableArea(const QWidget* form) { return AvailableAreaOf(form); }
 
 int ToPixels(int32_t twips, double tpp) { return int(std::lround(twips / tpp)); }
 int32_t ToTwips(int pixels, double tpp) { return int32_t(std::lround(pixels * tpp)); }
@@ -38,6 +36,7 @@ void FormRestorePos(QWidget* form, std::string_view text) {
   if (!rect) return;
   form->move(area.left() + ToPixels(rect->left, tpp), area.top() + ToPixels(rect->top, tpp));
   form->resize(ToPixels(rect->width, tpp), ToPixels(rect->height, tpp));
+  KeepOnScreen(form);  // with its frame
 }
 
 std::string FormPosText(const QWidget* form) {
@@ -57,4 +56,5 @@ void CenterForm(QWidget* form) {
   TwipsRect r = CenterRect(ToTwips(form->width(), tpp), ToTwips(form->height(), tpp),
                            ToTwips(area.width(), tpp), ToTwips(area.height(), tpp));
   form->move(area.left() + ToPixels(r.left, tpp), area.top() + ToPixels(r.top, tpp));
+  KeepOnScreen(form);  // with its frame
 }

@@ -1,6 +1,7 @@
 // Window placement in twips for the Qt windows: restoring the rectangle kept in the settings
 // ("left,top,width,height", section "Dialog Position and Size"), the text to keep, and centring.
-// The screen is the available area of the screen the window is on.
+// The screen is the available area of the screen the window is on; every placement keeps the
+// window with its frame on that area.
 #pragma once
 
 #include <string>

@@ -35,6 +35,7 @@
 #include "platform/ui/clipboard_read.h"
 #include "platform/ui/qt_color.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/screen_fit.h"
 
 namespace {
 
@@ -533,8 +534,11 @@ float frmKavo::TwipsPerPixelX() { return static_cast<float>(TwipsPerPixel(this))
 float frmKavo::TwipsPerPixelY() { return static_cast<float>(TwipsPerPixel(this)); }
 
 void frmKavo::MoveForm(float left, float top, float width, float height) {
-  move(Px(left), Px(top));
+  // From the corner of the screen's available area; the window with its frame stays on it.
+  const QRect area = AvailableAreaOf(this);
+  move(area.left() + Px(left), area.top() + Px(top));
   resize(Px(width), Px(height));
+  KeepOnScreen(this);
 }
 
 float frmKavo::ScaleWidth() { return static_cast<float>(width() * TwipsPerPixel(this)); }

@@ -10,6 +10,7 @@
 
 #include "platform/paths.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/screen_fit.h"
 
 QString HelpTopicText(const std::string& helpFolder, int32_t contextId) {
   QFile file(QString::fromStdString(NativePath(HelpTopicPath(helpFolder, contextId))));
@@ -27,6 +28,10 @@ void QtHelpViewer::ShowTopic(const std::string& helpFolder, int32_t contextId) {
     window_->resize(560, 480);
     QObject::connect(window_, &QTextBrowser::anchorClicked,
                      [this](const QUrl& link) { OpenLink(link); });
+    // First shown at the right of the screen, within its available area with its frame.
+    const QRect area = AvailableAreaOf(window_);
+    window_->move(area.right() + 1 - window_->width(), area.top());
+    KeepOnScreen(window_);
   }
   folder_ = helpFolder;
   const QString text = HelpTopicText(helpFolder, contextId);

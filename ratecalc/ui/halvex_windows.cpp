@@ -1,5 +1,8 @@
 #include "ratecalc/ui/halvex_windows.h"
 
+#include "drawlib/ui/forms.h"
+#include "platform/ui/screen_fit.h"
+
 #include "ratecalc/ui/frm_first_order.h"
 #include "ratecalc/ui/frm_halvex.h"
 
@@ -14,7 +17,15 @@ void HalvexWindows::Show(KwantForm* window, const KwantForm* previous) {
     Show(next, window);
     window->close();
   });
-  if (previous) window->move(previous->pos());
+  // The first window is centred; the next one takes the place of the one it replaces. Either
+  // way it stays on the screen with its frame.
+  window->adjustSize();  // its layout's size, before it is placed
+  if (previous) {
+    window->move(previous->pos());
+    KeepOnScreen(window);
+  } else {
+    CenterForm(window);
+  }
   current_ = window;
   window->show();
 }

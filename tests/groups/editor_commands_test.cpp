@@ -5,6 +5,8 @@
 #include "drawlib/device/obj_header.h"
 #include "drawlib/steps/step_list.h"
 #include "drawlib/util/strings.h"
+#include "platform/runtime_numbers.h"
+#include "platform/runtime_text.h"
 #include "tests/groups/editor_fixture.h"
 
 namespace {
@@ -37,6 +39,36 @@ TEST_F(EditorTest, CloneDuplicatesTheSelectedItemAndRefusesAFullGroup) {
   editor.cmdClone_Click();
   EXPECT_EQ(boxes.last().text,
             "The Sim Editor is full (25 items - last item is in use) - can't clone current one");
+}
+
+TEST_F(EditorTest, AMixedGroupCloneCarriesTheShownEditsIntoBothCopiesAndTheFile) {
+  WriteGroup({{0, 2}, {1, 15}, {2, 2}});
+  Open();
+  editor.lstIniItems_Click(0);
+  Select(2, 1);
+  editor.txtGridEdit_Change("Edited");
+  Select(5, 1);
+  editor.txtGridEdit_Change("9");
+  editor.cmdClone_Click();
+  EXPECT_EQ(editor.lstIniItems()[0], editor.lstIniItems()[1]);
+  ASSERT_EQ(editor.SimSave(), 1);
+  // What the list shows is what the file holds, for the item, its clone and the moved item.
+  struct Case {
+    int16_t index;
+    std::string name, type, param0;
+  };
+  const Case cases[] = {{0, "Edited", "2", "9"}, {1, "Edited", "2", "9"}, {2, "Item1", "15", "1.0"},
+                        {3, "Item2", "2", "2.0"}};
+  for (const Case& c : cases) {
+    SimItem saved;
+    ASSERT_TRUE(SimItemRestore(saved, c.index, Path(), c.index == 0)) << c.index;
+    EXPECT_EQ(saved.Name, c.name) << c.index;
+    EXPECT_EQ(Trim(saved.Type), c.type) << c.index;
+    EXPECT_EQ(saved.Param[0], c.param0) << c.index;
+    EXPECT_EQ(editor.lstIniItems()[static_cast<size_t>(c.index)],
+              Str(static_cast<int16_t>(c.index == 0 ? 1 : c.index)) + ". " + c.name)
+        << c.index;
+  }
 }
 
 TEST_F(EditorTest, DeleteMovesLaterItemsDownAndTheLastDeleteClosesTheEditor) {

@@ -11,6 +11,7 @@
 #include "platform/atomic_file_seam.h"
 #include "tests/groups/groups_fixture.h"
 #include "tests/mainwin/mainwin_fixture.h"
+#include "tests/support/status_texts.h"
 
 class ScriptedFileDialog : public FileDialogService {
  public:
@@ -44,13 +45,18 @@ class WindowGroupsTest : public MainWinTest {
   std::string DefaultGroup() const { return folder.File("default.sim"); }
   // The group messages printed on the picture since the last call.
   std::vector<std::string> Printed() {
+    // Status texts stay and come back after each redraw: only those written anew count.
+    if (picture.ops.size() < opsRead_) reported_ = 0;  // the recording started again
+    opsRead_ = picture.ops.size();
     std::vector<std::string> texts;
-    for (const auto& op : picture.ops)
-      if (op.kind == RecordingPictureBox::Kind::Print && (op.text.find("Sim") != std::string::npos || op.text.find("] ") != std::string::npos))
-      texts.push_back(op.text);
-    picture.ops.clear();
+    const std::vector<std::string> written = WrittenTexts(picture);
+    for (size_t i = reported_; i < written.size(); ++i)
+      if (written[i].find("Sim") != std::string::npos || written[i].find("] ") != std::string::npos)
+        texts.push_back(written[i]);
+    reported_ = written.size();
     return texts;
   }
+  size_t opsRead_ = 0, reported_ = 0;
 
   ScriptedFileDialog dialog;
   MainWindowGroups groups{form};

@@ -20,6 +20,8 @@ class FakeSpectrumFiles : public SpectrumFileServices {
   int16_t openResult = kSpectrumNothingLoaded;
   int16_t mapResult = kSpectrumLoaded;
   std::string chosenFile = "/data/spectra/ethanol.spc";
+  // The file a failing Open dialog load (flags with 8) was given, as the user chose it.
+  std::string failingFile;
   float sweepHz = 1000;
   float reference = 0;
   std::vector<Call> calls;
@@ -27,6 +29,8 @@ class FakeSpectrumFiles : public SpectrumFileServices {
   int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>&, float startHz,
                            float widthHz, float, float&, int16_t flags) override {
     calls.push_back({flags, fileName, startHz, widthHz});
+    const int16_t result = flags != 9 && flags != 16 ? mapResult : openResult;
+    if (result != kSpectrumLoaded && (flags & 8) && !failingFile.empty()) fileName = failingFile;
     if (flags != 9 && flags != 16) return mapResult;
     if (openResult == kSpectrumLoaded) {
       fileName = chosenFile;

@@ -3,7 +3,13 @@
 // the current parameter.
 #include <gmock/gmock.h>
 
+#include <string>
+#include <vector>
+
+#include "platform/runtime_numbers.h"
+
 #include "tests/mainwin/mainwin_fixture.h"
+#include "tests/support/status_texts.h"
 
 namespace {
 
@@ -11,6 +17,14 @@ namespace {
 constexpr int16_t kJab = 0, kVab = 1, kVa = 2, kVb = 3, kRightHz = 4, kWidth = 5, kCentre = 6,
                   kLineWidth = 7;
 constexpr uint32_t kRed = 255, kGrey = 0xC0C0C0;
+
+// The texts seen at a status line's top.
+std::vector<std::string> SeenOnLine(const RecordingPictureBox& picture, int16_t line) {
+  std::vector<std::string> texts;
+  for (const SeenText& t : SeenTexts(picture))
+    if (t.y == line * 230 - 130) texts.push_back(t.text);
+  return texts;
+}
 
 class ParameterPanelTest : public MainWinTest {
  protected:
@@ -239,6 +253,49 @@ TEST_F(ParameterPanelTest, StatusMessagesGoLeftOrRight) {
   EXPECT_EQ(points[1].x1, gScrollTwips + 100);
   EXPECT_EQ(points[1].y1, 100);
   EXPECT_EQ(picture.OpsOf(RecordingPictureBox::Kind::Print).size(), 2u);
+}
+
+TEST_F(ParameterPanelTest, AStatusTextReplacesTheTextOfItsFieldAndOutlastsRedraws) {
+  using ::testing::ElementsAre;
+  using ::testing::UnorderedElementsAre;
+  // Written in this order, line 1 then shows only the last text of each of its two fields.
+  form.MessageDisplay("VIREO is using 600 data points", 1, "Right");
+  form.MessageDisplay("Solution 1", 1, "Right");
+  form.MessageDisplay("Item 2 Restored.", 1, "Left");
+  form.MessageDisplay("Solution 2", 1, "right");
+  EXPECT_THAT(SeenOnLine(picture, 1), UnorderedElementsAre("Solution 2", "Item 2 Restored."));
+  EXPECT_EQ(SeenTexts(picture).back().x,
+            gPicWidthTwips - 13 * RecordingPictureBox::kCharWidthTwips);
+
+  // A repaint draws the picture anew: the texts come back; progress and prompt texts end.
+  form.MessageDisplay("Calculating", 3, "Left");
+  form.MessageDisplay("Press ReDraw button to recalculate spectrum", 2, "Left");
+  picture.ops.clear();
+  form.picKavo_Paint();
+  EXPECT_THAT(SeenOnLine(picture, 1), UnorderedElementsAre("Solution 2", "Item 2 Restored."));
+  EXPECT_THAT(SeenOnLine(picture, 2), ElementsAre());
+  EXPECT_THAT(SeenOnLine(picture, 3), ElementsAre());
+}
+
+TEST_F(ParameterPanelTest, ThePointCountOfTheStartStaysUntilTheNextTextOfItsField) {
+  using ::testing::ElementsAre;
+  const std::string points = "VIREO is using" + Str(gNumPts) + " data points";
+  form.picKavo_Paint();  // the first paint after start-up
+  EXPECT_THAT(SeenOnLine(picture, 1), ElementsAre(points));
+  // ABX reports its solution in the same field: one text can be read at any time.
+  for (int16_t type : {9, 9, 2}) {
+    picture.ops.clear();
+    form.OptType_Click(type);
+    EXPECT_THAT(SeenOnLine(picture, 1), ElementsAre(points)) << type;
+    picture.ops.clear();
+    form.CmndPlus_Click(0);
+    if (type == 9) {
+      EXPECT_THAT(SeenOnLine(picture, 1),
+                  ElementsAre(::testing::AnyOf("Solution 1", "Solution 2")));
+    } else {
+      EXPECT_THAT(SeenOnLine(picture, 1), ElementsAre(points));
+    }
+  }
 }
 
 }  // namespace

@@ -88,15 +88,41 @@ TEST_F(SpectrumDisplayTest, NearlyFlatRunsCollapseIntoOneSegment) {
   for (int i = 1; i <= 10; ++i) gSpectrum[static_cast<size_t>(i)] = 0.4f * static_cast<float>(i);
   form.DrawTrace(gSpectrum, 0, 7);
   ASSERT_EQ(Lines().size(), 1u);
-  ExpectSegment(Lines()[0], 150, 1000, 0, 996);
+  ExpectSegment(Lines()[0], 135, 1000 - 0.4f, 0, 996);
 
   picture.ops.clear();
   gSpectrum[4] = 10;  // a step draws from the last drawn point
   form.DrawTrace(gSpectrum, 0, 7);
   const auto lines = Lines();
   ASSERT_EQ(lines.size(), 3u);
-  ExpectSegment(lines[0], 150, 1000, 90, 990);
+  ExpectSegment(lines[0], 135, 1000 - 0.4f, 90, 990);
   ExpectSegment(lines[1], 90, 990, 75, 998);
+}
+
+TEST_F(SpectrumDisplayTest, ATraceStartsAtItsFirstPointNotAtTheRightEdge) {
+  struct Case {
+    int16_t points;
+    float first;  // value of point 1 (the right end of the trace)
+  };
+  // A tall right end (as of a short loaded spectrum), a flat one, a single point.
+  const Case cases[] = {{10, 600}, {10, 0}, {1, 300}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.points);
+    gNumPts = c.points;
+    RedimSpectrum(c.points);
+    gSpectrum[1] = c.first;
+    for (int i = 2; i <= c.points; ++i) gSpectrum[static_cast<size_t>(i)] = c.first + 3 * i;
+    picture.ops.clear();
+    form.DrawTrace(gSpectrum, 0, 7);
+    const auto lines = Lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front().x1, 135);
+    EXPECT_EQ(lines.front().y1, 1000 - c.first);
+    for (const auto& line : lines) {
+      EXPECT_LE(std::max(line.x1, line.x2), 135);  // nothing at point 0
+      EXPECT_LE(std::max(line.y1, line.y2), 1000 - c.first);
+    }
+  }
 }
 
 TEST_F(SpectrumDisplayTest, NoiseComesFromTheNoiseSource) {
@@ -216,7 +242,8 @@ TEST_F(SpectrumDisplayTest, CouplingTreeReplacesTheMarkers) {
   gSpinMarks[1].Shift = 40;
   gSpinMarks[2].Shift = 60;
   form.DrawSpectra(0, 0, false);
-  EXPECT_TRUE(picture.OpsOf(Kind::Print).empty());
+  // No marker letters: only the status text of the start is printed again.
+  for (const auto& op : picture.OpsOf(Kind::Print)) EXPECT_EQ(op.text, form.Status().Text(1, true));
   EXPECT_GT(Lines().size(), 8u);
   gSpinMarks[2].Shift = 900000;  // far outside the window
   gTwipsPerHz = 3000;

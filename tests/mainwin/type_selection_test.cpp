@@ -29,6 +29,9 @@ TEST_F(TypeSelectionTest, GroupOfAType) {
   const std::pair<const char*, const char*> cases[] = {
       {"2", "0"}, {" 2", "0"}, {"02", "0"}, {"3", "1"}, {"15", "2"}, {"43", "3"},
       {"0", "-1"}, {"", "-1"}, {"abc", "-1"}, {"-2", "-1"}, {"99999", "-1"}, {"44", "-1"},
+      // A zero fraction and blanks still name the type; any other fraction names none.
+      {"9.0", "0"}, {" 9 ", "0"}, {"9.", "0"}, {" 34.00 ", "1"}, {"9.5", "-1"}, {".0", "-1"},
+      {"9.0x", "-1"}, {"9 0", "-1"},
   };
   for (auto [type, group] : cases) EXPECT_EQ(form.GetGroupFromType(type), group) << type;
 }
@@ -141,7 +144,7 @@ TEST_F(TypeSelectionTest, AFailedLoadFallsBackToTheSpectrumDefaults) {
   EXPECT_EQ(form.SetupState(), kSetupIdle);
   EXPECT_EQ(gSpectHz, 4000);
   EXPECT_EQ(form.OnScreenList(), "01");
-  EXPECT_EQ(host.caption, "NMR Spectrum: /x/bad.spc");
+  EXPECT_EQ(host.caption, "NMR Spectrum: ");  // the file that failed is not named
 
   spectra.openResult = kSpectrumLoaded;
   spectra.mapResult = kSpectrumLoadFailed;
@@ -150,6 +153,45 @@ TEST_F(TypeSelectionTest, AFailedLoadFallsBackToTheSpectrumDefaults) {
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.last().text, spectra.chosenFile + " File Load Unsuccessful");
   EXPECT_EQ(gSpectHz, 4000);
+}
+
+TEST_F(TypeSelectionTest, AfterAFailedLoadOnlyALoadedSpectrumIsNamedAndFitted) {
+  spectra.failingFile = "/x/bad.spc";
+  // No spectrum yet: the failed file is not named, and there is nothing to fit.
+  spectra.openResult = kSpectrumLoadFailed;
+  form.OptType_Click(0);
+  EXPECT_EQ(boxes.last().text, "/x/bad.spcFile Load Unsuccessful");
+  EXPECT_EQ(host.caption, "NMR Spectrum: ");
+  boxes.Clear();
+  ChooseType(9);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(gLineFit, 0);
+  EXPECT_FALSE(Ctrl(Ctl::lstError).Visible);
+  EXPECT_EQ(host.caption.rfind("NMR Spectrum Calculation: ", 0), 0u);
+
+  // A loaded spectrum stays named when the next file fails or the dialog is cancelled.
+  OpenSpectrum();
+  spectra.openResult = kSpectrumNothingLoaded;
+  for (const std::string failing : {"/x/bad.spc", ""}) {
+    spectra.failingFile = failing;
+    form.mnuFileLoad_Click();
+    EXPECT_EQ(gSimType, 0);
+    EXPECT_EQ(gFinm, spectra.chosenFile) << failing;
+  }
+  spectra.failingFile = "/x/bad.spc";
+  boxes.Answer(vbYes);
+  ChooseType(9);
+  EXPECT_EQ(boxes.count(), 1u);  // the question
+  const std::string fitted = " [" + spectra.chosenFile + "]";
+  EXPECT_EQ(host.caption.substr(host.caption.size() - fitted.size()), fitted);
+
+  // While fitting, a failed load keeps the caption and adds no fit entry.
+  const size_t entries = Ctrl(Ctl::lstError).Items.size();
+  spectra.mapResult = kSpectrumNothingLoaded;
+  form.mnuFileLoad_Click();
+  EXPECT_EQ(gFinm, spectra.chosenFile);
+  EXPECT_EQ(host.caption.substr(host.caption.size() - fitted.size()), fitted);
+  EXPECT_EQ(Ctrl(Ctl::lstError).Items.size(), entries);
 }
 
 TEST_F(TypeSelectionTest, RowsShowTheControlsOfTheirKind) {

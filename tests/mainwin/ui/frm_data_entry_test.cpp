@@ -76,7 +76,8 @@ class NoOwner : public DataEntryOwner {
 };
 
 TEST_F(FrmDataEntryTest, WidgetsStandWhereTheLayoutPutsThemAndShowTheirTextsWhole) {
-  for (int16_t type : {9, 14, 39, 2}) {
+  // The spin types 3 to 7, 9 and 34 (eight spins) lay their shifts and couplings as a matrix.
+  for (int16_t type : {9, 14, 39, 2, 3, 4, 5, 6, 7, 34}) {
     SCOPED_TRACE(type);
     gSimTypes[static_cast<size_t>(type)].LastPar = 0;
     SelectType(type);
@@ -118,6 +119,16 @@ TEST_F(FrmDataEntryTest, WidgetsStandWhereTheLayoutPutsThemAndShowTheirTextsWhol
           EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(k)), list->width() - 16)
               << list->itemText(k).toStdString();
         }
+      }
+    }
+    // The button row stands apart, below every cell.
+    for (int k = 0; k < 4; ++k) {
+      const QRect button = dialog.Command3D1(k)->geometry();
+      for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->parentWidget() != &dialog || qobject_cast<QPushButton*>(w))
+          continue;
+        EXPECT_LT(w->geometry().bottom(), button.top())
+            << w->metaObject()->className() << " at " << w->y() << " of height " << w->height();
       }
     }
     EXPECT_LE(dialog.txtCurrPV()->minimumSizeHint().height(), dialog.txtCurrPV()->height());

@@ -28,6 +28,7 @@
 #include "engine/mainwin_services.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "platform/paths.h"
+#include "platform/runtime_numbers.h"
 #include "platform/ui/qt_text.h"
 #include "documents/file_dialog.h"
 #include "tests/documents/spectrum_fixtures.h"
@@ -264,6 +265,39 @@ TEST_F(FrmKavoTest, AnOpenedSpectrumIsFittedWithTheSimulationAndTheDifference) {
   EXPECT_GE(errors.Items.size(), 2u);  // the heading and at least one mean difference
   EXPECT_GT(DrawnPixels(), 2000);
   SaveScreenshot(window.get(), "line-fitting");
+}
+
+TEST_F(FrmKavoTest, AfterAbxTheRightStatusFieldHoldsOneText) {
+  Start();
+  Widget<QRadioButton>(Ctl::optType, 9)->click();
+  QApplication::processEvents();
+  ASSERT_EQ(gSimType, 9);
+  EXPECT_EQ(window->form().Status().Text(1, true), "VIREO is using" + Str(gNumPts) + " data points");
+  Widget<QPushButton>(Ctl::CmndPlus, 0)->click();
+  QApplication::processEvents();
+  EXPECT_EQ(window->form().Status().Text(1, true).rfind("Solution ", 0), 0u);
+  SaveScreenshot(window.get(), "after-abx");
+}
+
+TEST_F(FrmKavoTest, AShortLoadedSpectrumIsDrawnFromItsLoadedPointsOnly) {
+  Start();
+  // Eight points over 300 Hz and the one at 0 Hz, the right end the tallest.
+  const std::string path = folder.File("eight.lyb");
+  std::ofstream(path, std::ios::binary)
+      << LybricsFile(16, 300, 200, 0, {100, 200, 300, 400, 500, 600, 700, 5000, 5000}).bytes;
+  ChosenFile chosen(path);
+  window->MenuAction(Ctl::mnuFileLoad, 0)->trigger();
+  ASSERT_EQ(gSimType, 0) << (boxes.empty() ? "" : boxes.last().text);
+  QApplication::processEvents();
+  SaveScreenshot(window.get(), "eight-points");
+  // No stroke runs down to the baseline at the right edge: the right-most columns hold the
+  // trace's own few pixels only (the background is white).
+  const QImage& image = window->picture()->image();
+  for (int x = image.width() - 3; x < image.width(); ++x) {
+    int drawn = 0;
+    for (int y = image.height() / 3; y < image.height(); ++y) drawn += image.pixel(x, y) != 0xFFFFFFFF;
+    EXPECT_LT(drawn, image.height() / 10) << "column " << x;
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <functional>
 
+#include "platform/ui/screen_fit.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -64,6 +65,15 @@ TEST_F(QtHelpViewerTest, TopicsShowInOneReusedWindowAndLinksOpenTheirTopic) {
   viewer.ShowTopic(folder.path(), 4711);
   EXPECT_EQ(Shown(), "Help topic 4711 is not available.");
   EXPECT_EQ(viewer.window(), window);
+}
+
+TEST_F(QtHelpViewerTest, TheWindowOpensWithinTheScreen) {
+  viewer.ShowTopic(folder.path(), 74);
+  QTextBrowser* window = viewer.window();
+  ASSERT_NE(window, nullptr);
+  const QRect area = AvailableAreaOf(window);
+  EXPECT_TRUE(area.contains(window->frameGeometry()));
+  EXPECT_NEAR(window->frameGeometry().right(), area.right(), 20);  // at the right edge
 }
 
 TEST_F(QtHelpViewerTest, PopupsShowTheTopicAtTheMouseAndQuitClosesEverything) {

@@ -13,6 +13,7 @@
 #include "platform/msgbox.h"
 #include "ratecalc/ui/frm_halvex.h"
 #include "ratecalc/ui/halvex_windows.h"
+#include "platform/ui/screen_fit.h"
 #include "ratecalc/ui/kwant_edit.h"
 #include "tests/ratecalc/ui/window_keys.h"
 #include "tests/support/msgbox_recorder.h"
@@ -93,6 +94,24 @@ TEST_F(FirstOrderWindow, CompleteReactionIsReportedNotShownAsInfinity) {
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_EQ(boxes.last().style, vbExclamation);
   EXPECT_EQ(Texts(), before);
+}
+
+TEST(HalvexWindows, BothWindowsOpenWithinTheScreen) {
+  HalvexWindows windows;
+  windows.Start();
+  KwantForm* first = windows.current();
+  ASSERT_NE(first, nullptr);
+  const QRect area = AvailableAreaOf(first);
+  EXPECT_TRUE(area.contains(first->frameGeometry())) << first->x() << "," << first->y();
+  // Centred: as far from the left edge as from the right.
+  EXPECT_NEAR(first->x() - area.left(), area.right() - first->frameGeometry().right(), 20);
+  // Moved towards a corner, the other window opens there, still whole on the screen.
+  first->move(area.right() - first->width() / 2, area.bottom() - first->height() / 2);
+  first->Command3D1[2]->click();
+  KwantForm* order = windows.current();
+  ASSERT_NE(order, first);
+  EXPECT_TRUE(area.contains(order->frameGeometry())) << order->x() << "," << order->y();
+  order->close();
 }
 
 TEST(HalvexWindows, SwitchingOpensTheOtherWindowFromItsStartValues) {
