@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -168,6 +169,7 @@ bool ScriptDriver::Run(const QStringList& w) {
     need(1);
     Dump(w[1]);
   } else if (verb == "close") {
+    if (QApplication::activeModalWidget()) Fail("a dialog is open");
     Log("close");
     window_.close();
   } else {
@@ -225,10 +227,16 @@ bool ScriptDriver::File(const QStringList& w) {
     dialog->reject();
     return true;
   }
-  auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-  if (!name) Fail("the file dialog has no name field");
-  name->setText(w[1]);
+  const QFileInfo chosen(w[1]);
+  dialog->setDirectory(chosen.absolutePath());
+  dialog->selectFile(chosen.fileName());
+  // The dialog leaves its name field alone while the field has the focus: type the name there.
+  if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(chosen.fileName());
   QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+  if (dialog->isVisible()) {
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    Fail("the file dialog did not take " + w[1] + " {" + (name ? name->text() : QString()) + "} in " + dialog->directory().absolutePath());
+  }
   return true;
 }
 
@@ -249,6 +257,7 @@ void ScriptDriver::Click(const QString& text) {
 }
 
 void ScriptDriver::Menu(const QStringList& path) {
+  if (QApplication::activeModalWidget()) Fail("a dialog is open");
   QList<QAction*> actions = window_.menuBar()->actions();
   for (qsizetype level = 0; level < path.size(); ++level) {
     QAction* found = nullptr;
@@ -270,6 +279,7 @@ void ScriptDriver::Menu(const QStringList& path) {
 }
 
 void ScriptDriver::Row(const QString& name, const QString& value) {
+  if (QApplication::activeModalWidget()) Fail("a dialog is open");
   for (int i = 0; i < 14; ++i) {
     QWidget* frame = window_.ControlWidget(Ctl::fraPar, i);
     auto* label = qobject_cast<QLabel*>(window_.ControlWidget(Ctl::ParName, i));
@@ -291,6 +301,7 @@ void ScriptDriver::Row(const QString& name, const QString& value) {
 void ScriptDriver::Dump(const QString& label) {
   Log("[" + label + "]");
   Log("caption: " + window_.windowTitle());
+  if (QWidget* modal = QApplication::activeModalWidget()) Log("open: [" + modal->windowTitle() + "]");
   auto radios = [this](Ctl frame) {
     QStringList shown;
     QWidget* f = window_.ControlWidget(frame, 0);
