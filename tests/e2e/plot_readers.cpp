@@ -1,0 +1,192 @@
+#include "plot_readers.h"
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+
+std::string Shell(const std::string& command, int& status) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) {
+    status = -1;
+    return out;
+  }
+  char buffer[4096];
+  std::size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  const int raw = pclose(pipe);
+  status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return out;
+}
+
+bool Raster::Ink(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width || y >= height) return false;
+  const std::size_t at = 3 * (static_cast<std::size_t>(y) * width + x);
+  return rgb[at] + rgb[at + 1] + rgb[at + 2] < 700;
+}
+
+Raster LoadPpm(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  // Header words, with "#" comments between them.
+  auto word = [&in] {
+    std::string w;
+    while (in && w.empty()) {
+      in >> std::ws;
+      if (in.peek() == '#') {
+        std::string comment;
+        std::getline(in, comment);
+      } else {
+        in >> w;
+      }
+    }
+    return w;
+  };
+  const std::string magic = word();
+  const int w = std::atoi(word().c_str()), h = std::atoi(word().c_str());
+  const int maxval = std::atoi(word().c_str());
+  in.get();
+  Raster r;
+  if (magic != "P6" || maxval != 255 || w <= 0 || h <= 0) return r;
+  r.rgb.resize(3 * static_cast<std::size_t>(w) * h);
+  in.read(reinterpret_cast<char*>(r.rgb.data()), static_cast<std::streamsize>(r.rgb.size()));
+  if (!in) return Raster{};
+  r.width = w;
+  r.height = h;
+  return r;
+}
+
+// A baseline is a row inked over much of the width; the trace is the line drawn through it
+// (the ink connected to it), whose peaks rise above it. A frame line is such a row too, but
+// nothing connected to it rises in the middle. The axis numbers stand under the baseline.
+RasterTrace FindRasterTrace(const Raster& p) {
+  std::vector<int> rowInk(static_cast<std::size_t>(p.height), 0);
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) rowInk[y] += p.Ink(x, y);
+  auto isLine = [&](int y) { return y >= 0 && y < p.height && rowInk[y] >= p.width * 35 / 100; };
+  std::vector<int> seen(static_cast<std::size_t>(p.width) * p.height, -1);
+  RasterTrace best;
+  for (int y = 1; y < p.height; ++y) {
+    if (!isLine(y) || isLine(y - 1)) continue;
+    // Seeds: the longest run of the row (gaps of up to three pixels), not marks beside it.
+    int run0 = 0, run1 = -1, start = -1, last = -10;
+    for (int x = 0; x < p.width; ++x) {
+      if (!p.Ink(x, y)) continue;
+      if (x - last > 3) start = x;
+      last = x;
+      if (x - start > run1 - run0) run0 = start, run1 = x;
+    }
+    if (run1 - run0 < p.width / 5) continue;
+    // The ink connected to the run, and its highest point in each column.
+    std::vector<int> top(static_cast<std::size_t>(p.width), p.height);
+    std::vector<std::pair<int, int>> stack;
+    for (int x = run0; x <= run1; ++x)
+      if (p.Ink(x, y) && seen[static_cast<std::size_t>(y) * p.width + x] != y) {
+        seen[static_cast<std::size_t>(y) * p.width + x] = y;
+        stack.push_back({x, y});
+      }
+    while (!stack.empty()) {
+      const auto [cx, cy] = stack.back();
+      stack.pop_back();
+      top[cx] = std::min(top[cx], cy);
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = cx + dx, ny = cy + dy;
+          if (!p.Ink(nx, ny)) continue;
+          int& mark = seen[static_cast<std::size_t>(ny) * p.width + nx];
+          if (mark == y) continue;
+          mark = y;
+          stack.push_back({nx, ny});
+        }
+    }
+    int x0 = 0, x1 = p.width - 1;
+    while (top[x0] == p.height) ++x0;
+    while (top[x1] == p.height) --x1;
+    const int margin = (x1 - x0) * 3 / 100 + 2;
+    // A frame: its line turns upwards at its ends.
+    bool frame = false;
+    for (int x = x0; x <= x1; x += (x == x0 + margin ? x1 - 2 * margin - x0 : 1))
+      frame = frame || (top[x] < p.height && y - top[x] >= p.height / 10);
+    if (frame) continue;
+    RasterTrace t;
+    t.baseline = true;
+    t.baselineRow = y;
+    for (int x = x0 + margin; x <= x1 - margin; ++x) {
+      const int rise = top[x] < p.height ? y - top[x] : 0;
+      if (rise >= p.height / 10) ++t.peakColumns;
+      t.peakHeight = std::max(t.peakHeight, rise);
+    }
+    int blank = 99;
+    for (int x = 0; x < p.width; ++x) {
+      bool any = false;
+      for (int yy = y + 3; yy < std::min(p.height, y + p.height / 4); ++yy)
+        any = any || (!isLine(yy) && p.Ink(x, yy));
+      if (any && blank >= 3) ++t.inkBelow;
+      blank = any ? 0 : blank + 1;
+    }
+    if (t.peakHeight > best.peakHeight) best = t;
+  }
+  return best;
+}
+
+std::string RasterTrace::Describe() const {
+  std::ostringstream s;
+  s << "baseline " << (baseline ? "at row " + std::to_string(baselineRow) : "none") << ", "
+    << peakColumns << " peak columns rising up to " << peakHeight << " px, " << inkBelow
+    << " marks under it";
+  return s.str();
+}
+
+SvgPlot ReadSvgPlot(const std::string& svg) {
+  SvgPlot plot;
+  static const std::regex text(R"(<(?:svg:)?text\b[^>]*>([\s\S]*?)</(?:svg:)?text>)");
+  static const std::regex tag(R"(<!\[CDATA\[|\]\]>|<[^>]*>)");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator(); ++it)
+    plot.texts.push_back(std::regex_replace((*it)[1].str(), tag, ""));
+  // The trace: the point list with the most points, from polylines or paths.
+  static const std::regex lists(R"re((?:points|d)="([^"]*)")re");
+  static const std::regex number(R"(-?[0-9]+(?:\.[0-9]+)?(?:[eE][-+]?[0-9]+)?)");
+  std::vector<double> best;
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), lists); it != std::sregex_iterator(); ++it) {
+    const std::string list = (*it)[1].str();
+    std::vector<double> values;
+    for (auto n = std::sregex_iterator(list.begin(), list.end(), number); n != std::sregex_iterator(); ++n)
+      values.push_back(std::stod(n->str()));
+    if (values.size() > best.size()) best = values;
+  }
+  plot.tracePoints = best.size() / 2;
+  if (plot.tracePoints == 0) return plot;
+  double xLo = best[0], xHi = best[0];
+  std::map<long, int> rows;
+  plot.highestY = plot.lowestY = best[1];
+  for (std::size_t i = 0; i + 1 < best.size(); i += 2) {
+    xLo = std::min(xLo, best[i]);
+    xHi = std::max(xHi, best[i]);
+    plot.highestY = std::min(plot.highestY, best[i + 1]);  // SVG's y grows downwards
+    plot.lowestY = std::max(plot.lowestY, best[i + 1]);
+    ++rows[std::lround(best[i + 1])];
+  }
+  const auto flat = std::max_element(rows.begin(), rows.end(),
+                                     [](auto& a, auto& b) { return a.second < b.second; });
+  plot.baselineY = static_cast<double>(flat->first);
+  int near = 0;
+  for (std::size_t i = 1; i < best.size(); i += 2) near += std::fabs(best[i] - plot.baselineY) <= 1.0;
+  plot.baselineShare = static_cast<double>(near) / static_cast<double>(plot.tracePoints);
+  plot.width = xHi - xLo;
+  return plot;
+}
+
+std::string SvgPlot::Describe() const {
+  std::ostringstream s;
+  s << tracePoints << " trace points over " << width << " units, baseline at y " << baselineY
+    << " holding " << baselineShare * 100 << " % of them, highest y " << highestY
+    << ", lowest y " << lowestY << "; texts:";
+  for (const std::string& t : texts) s << " [" << t << "]";
+  return s.str();
+}
