@@ -35,13 +35,15 @@ float ValueOr(const std::string& text, float current) {
 }  // namespace
 
 void MainWindowGroups::SelectTypeButtons(int16_t group, int16_t type) {
-  // The buttons change under the guard: their handlers do not run.
-  mSetupGuard = kSetupTypeButtons;
+  // The buttons change under the window's set-up guard, so their handlers do not run; the
+  // guard goes back to idle afterwards (also after OptGroupSetup, which leaves it set), or
+  // every later click on a type button would be ignored.
+  form_.SetSetupState(kSetupTypeButtons);
   if (group >= 0)
     for (int g = 0; g < 4; ++g) ctl_.SetValue(Ctl::optGroup, g, g == group);
   if (type >= 0)
     for (int t = 0; t < kTypeButtonCount; ++t) ctl_.SetValue(Ctl::optType, t, t == type);
-  mSetupGuard = 0;
+  form_.SetSetupState(kSetupIdle);
 }
 
 bool MainWindowGroups::mnuR_Click(int16_t index) {

@@ -74,7 +74,6 @@ class MainWindowGroups final : public GroupCommands {
   std::string mGroupFile;
   int16_t mCheckedItem = 0;
   bool mRestoring = false;
-  int16_t mSetupGuard = 0;
 };
 
 // The menu caption text of an item name: "&" doubled, so the name shows as it is.

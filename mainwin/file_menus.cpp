@@ -63,6 +63,8 @@ void KavoForm::ReopenSpectrumType(int16_t setupState) {
   mSetupState = setupState;
   SetTypeButton(0, false);
   SetTypeButton(0, true);
+  // However the set-up ended (loaded, failed, cancelled), the buttons answer clicks again.
+  mSetupState = kSetupIdle;
 }
 
 void KavoForm::mnuFileLoad_Click() {

@@ -218,6 +218,9 @@ class KavoForm : public MainWindowServices {
 
   // --- State read by the view and by tests ---
   int16_t SetupState() const { return mSetupState; }
+  // The type set-up guard: while it is kSetupTypeButtons, the group and type buttons change
+  // without running their handlers. Whoever sets it puts it back to kSetupIdle.
+  void SetSetupState(int16_t state) { mSetupState = state; }
   int16_t CurrentGroup() const { return mCurrentGroup; }
   int16_t SelPar() const { return mSelPar; }
   float Increment() const { return mIncrement; }

@@ -2,6 +2,8 @@
 // the step buttons, the group menus and their failure roads.
 #include <gmock/gmock.h>
 
+#include <functional>
+
 #include "documents/drawing_file.h"
 #include "groups/group_file.h"
 #include "tests/groups/window_groups_fixture.h"
@@ -41,6 +43,45 @@ TEST_F(WindowGroupsTest, SaveThenRestoreGivesBackValuesAndThePage) {
   EXPECT_EQ(gCurrentSimItem, 3);
   EXPECT_EQ(gSimItems[3].Name, "Mine & yours");
   EXPECT_EQ(groups.CheckedItem(), 103);
+}
+
+// Restoring an item of another type group sets up that group's buttons under the set-up
+// guard; afterwards every type button must answer a click again, whichever road restored it.
+TEST_F(WindowGroupsTest, TypeButtonsAnswerAfterRestoringAnItemOfAnotherGroup) {
+  Load();
+  form.optGroup_Click(2);
+  form.OptType_Click(15);
+  bool saved = false;
+  groups.SaveSimItem(1, "Kavo", saved);
+  ASSERT_TRUE(saved);
+  form.optGroup_Click(1);
+  form.OptType_Click(4);
+  groups.SaveSimItem(2, "Spins", saved);
+  ASSERT_TRUE(saved);
+  form.optGroup_Click(0);
+  form.OptType_Click(2);
+
+  struct Road {
+    const char* name;
+    std::function<void()> restore;
+    int16_t restoredType;
+    int16_t clickedType;
+  };
+  const Road roads[] = {
+      {"SimRestore", [&] { groups.mnuR_Click(1); }, 15, 16},
+      {"Next", [&] { groups.cmdNextPrevSim_Click(0); }, 4, 3},
+      {"Prev", [&] { groups.cmdNextPrevSim_Click(1); }, 15, 17},
+  };
+  for (const Road& r : roads) {
+    r.restore();
+    EXPECT_EQ(gSimType, r.restoredType) << r.name;
+    EXPECT_EQ(form.SetupState(), kSetupIdle) << r.name;
+    const std::string before = form.FormCaption();
+    form.OptType_Click(r.clickedType);
+    EXPECT_EQ(gSimType, r.clickedType) << r.name;
+    EXPECT_NE(form.FormCaption(), before) << r.name;
+    EXPECT_EQ(form.FormCaption(), "NMR Spectrum Calculation: " + form.TypeCaption()) << r.name;
+  }
 }
 
 TEST_F(WindowGroupsTest, StepButtonsReportOnlyWhatHappened) {
