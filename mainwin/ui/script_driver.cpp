@@ -129,6 +129,9 @@ void ScriptDriver::Tick() {
   }
   QTimer::singleShot(kTickMs, this, [this] { Tick(); });
   if (busy_) return;
+  // An action that lets pending events run (a type set-up does) has not finished: wait for it,
+  // unless it waits itself for an answer in a dialog it opened.
+  if (!running_.empty() && running_.back() == QApplication::activeModalWidget()) return;
   const QStringList words = lines_[next_];
   if (QDateTime::currentMSecsSinceEpoch() < resumeAt_) return;
   busy_ = true;
@@ -155,13 +158,13 @@ bool ScriptDriver::Run(const QStringList& w) {
   busy_ = false;
   if (verb == "click") {
     need(1);
-    Click(w[1]);
+    Act([&] { Click(w[1]); });
   } else if (verb == "menu") {
     need(1);
-    Menu(w.mid(1));
+    Act([&] { Menu(w.mid(1)); });
   } else if (verb == "row") {
     need(2);
-    Row(w[1], w[2]);
+    Act([&] { Row(w[1], w[2]); });
   } else if (verb == "wait") {
     need(1);
     resumeAt_ = QDateTime::currentMSecsSinceEpoch() + w[1].toInt();
@@ -171,11 +174,18 @@ bool ScriptDriver::Run(const QStringList& w) {
   } else if (verb == "close") {
     if (QApplication::activeModalWidget()) Fail("a dialog is open");
     Log("close");
-    window_.close();
+    Act([&] { window_.close(); });
   } else {
     Fail("unknown line: " + w.join(' '));
   }
   return true;
+}
+
+template <typename F>
+void ScriptDriver::Act(F action) {
+  running_.push_back(QApplication::activeModalWidget());
+  action();
+  running_.pop_back();
 }
 
 QWidget* ScriptDriver::Scope() const {
@@ -192,7 +202,7 @@ bool ScriptDriver::Answer(const QStringList& w) {
   busy_ = false;
   for (QAbstractButton* b : box->buttons()) {
     if (Plain(b->text()) == w[1]) {
-      ClickWidget(b);
+      Act([&] { ClickWidget(b); });
       return true;
     }
   }
@@ -212,7 +222,7 @@ bool ScriptDriver::Input(const QStringList& w) {
   if (!edit) Fail("the input box has no text field");
   edit->selectAll();
   QTest::keyClicks(edit, w[1]);
-  QTest::keyClick(edit, Qt::Key_Return);
+  Act([&] { QTest::keyClick(edit, Qt::Key_Return); });
   return true;
 }
 
@@ -224,7 +234,7 @@ bool ScriptDriver::File(const QStringList& w) {
   waitedMs_ = 0;
   busy_ = false;
   if (w[1] == "cancel") {
-    dialog->reject();
+    Act([&] { dialog->reject(); });
     return true;
   }
   const QFileInfo chosen(w[1]);
@@ -232,7 +242,7 @@ bool ScriptDriver::File(const QStringList& w) {
   dialog->selectFile(chosen.fileName());
   // The dialog leaves its name field alone while the field has the focus: type the name there.
   if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(chosen.fileName());
-  QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+  Act([&] { QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection); });
   if (dialog->isVisible()) {
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
     Fail("the file dialog did not take " + w[1] + " {" + (name ? name->text() : QString()) + "} in " + dialog->directory().absolutePath());

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -48,6 +49,9 @@ class ScriptDriver : public QObject {
   void Fail(const QString& why);
   void Log(const QString& line);
   QWidget* Scope() const;
+  // Runs an action of the user; while it runs, the script goes on only in a dialog it opened.
+  template <typename F>
+  void Act(F action);
 
   frmKavo& window_;
   std::vector<QStringList> lines_;
@@ -55,6 +59,8 @@ class ScriptDriver : public QObject {
   int waitedMs_ = 0;
   qint64 resumeAt_ = 0;
   bool busy_ = false;
+  // For each action under way, the dialog that was open when it began (nullptr: none).
+  std::vector<QPointer<QWidget>> running_;
   std::FILE* log_ = nullptr;
   QTimer timer_;
 };
