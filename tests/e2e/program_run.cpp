@@ -109,13 +109,16 @@ ProgramRun ProgramFolder::Run(const std::vector<std::string>& script) {
   for (char** e = environ; *e; ++e) {
     const std::string v = *e;
     bool replaced = false;
-    for (const char* name : {"HOME=", "XDG_CONFIG_HOME=", "QT_QPA_PLATFORM=", "KAVO71_SCRIPT"})
+    for (const char* name :
+         {"HOME=", "XDG_CONFIG_HOME=", "QT_QPA_PLATFORM=", "CUPS_SERVER=", "KAVO71_SCRIPT"})
       replaced = replaced || v.rfind(name, 0) == 0;
     if (!replaced) env.push_back(v);
   }
   env.push_back("HOME=" + root_ + "/home");
   env.push_back("XDG_CONFIG_HOME=" + root_ + "/home/.config");
   env.push_back("QT_QPA_PLATFORM=offscreen");
+  // No print server: the program prints on its own PDF-file printer, never on a real one.
+  env.push_back("CUPS_SERVER=" + root_ + "/no-print-server");
   env.push_back("KAVO71_SCRIPT=" + stem + "-script.txt");
   env.push_back("KAVO71_SCRIPT_LOG=" + logPath);
   std::vector<char*> envp;
