@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 
@@ -194,6 +195,7 @@ bool ScriptDriver::Answer(const QStringList& w) {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (!box) return false;
   Log("box: [" + box->windowTitle() + "] " + box->text().replace('\n', " / "));
+  Log("behind: " + WindowPrint());
   ++next_;
   waitedMs_ = 0;
   busy_ = false;
@@ -346,8 +348,23 @@ void ScriptDriver::Dump(const QString& label) {
   Log("trace: " + TraceText(gSpectrum));
   Log("experimental: " + TraceText(gSpecExp));
   const QImage& image = window_.picture()->image();
+  Log("window: " + WindowPrint());
   Log(QString("picture: %1").arg(Fingerprint(image.constBits(), image.sizeInBytes()), 16, 16,
                                  QChar('0')));
+}
+
+// A fingerprint of the window as it looks, without the parts that change on their own (the clock)
+// or with every calculation (the spectrum picture).
+QString ScriptDriver::WindowPrint() const {
+  QImage image = window_.grab().toImage();
+  QPainter painter(&image);
+  for (QWidget* w : {window_.ControlWidget(Ctl::lblTimeDate, 0), window_.picture()->parentWidget()}) {
+    if (!w) continue;
+    // The painter works in the window's coordinates whatever the image's pixel ratio.
+    painter.fillRect(QRect(w->mapTo(&window_, QPoint(0, 0)), w->size()), Qt::black);
+  }
+  painter.end();
+  return QString("%1").arg(Fingerprint(image.constBits(), image.sizeInBytes()), 16, 16, QChar('0'));
 }
 
 void ScriptDriver::Fail(const QString& why) {

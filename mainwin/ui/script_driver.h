@@ -49,6 +49,7 @@ class ScriptDriver : public QObject {
   void Fail(const QString& why);
   void Log(const QString& line);
   QWidget* Scope() const;
+  QString WindowPrint() const;
   // Runs an action of the user; while it runs, the script goes on only in a dialog it opened.
   template <typename F>
   void Act(F action);

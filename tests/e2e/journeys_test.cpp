@@ -224,7 +224,7 @@ TEST(Journeys, ExportsAndPrintReadBack) {
     if (saidSaved) lines.push_back("answer OK");
     return lines;
   };
-  std::vector<std::string> script;
+  std::vector<std::string> script = {"dump before"};
   for (const auto& part : {exportTo({"Encapsulated PostScript (EPS)"}, "plot.eps", false),
                            exportTo({"Graphics Interchange (GIF-S)"}, "plot.gif", true),
                            exportTo({"Windows Metafile (WMF-S) - Format for Screen"}, "plot.wmf", true),
@@ -235,8 +235,13 @@ TEST(Journeys, ExportsAndPrintReadBack) {
                                "dump printed", "close"});
   const ProgramRun run = folder.Run(script);
   ExpectPlayed(run);
-  for (const std::string& box : run.Events("box: "))
+  const std::vector<std::string> boxes = run.Events("box: ");
+  EXPECT_EQ(boxes.size(), 3u) << run.log;
+  for (const std::string& box : boxes)
     EXPECT_EQ(box.rfind("[ZEF Export] Saved to Disk: " + folder.Work(""), 0), 0u) << box;
+  // While the box is up, the window shows what it showed before: the export drew off screen.
+  for (const std::string& behind : run.Events("behind: "))
+    EXPECT_EQ(behind, run.Get("before", "window")) << "the window behind a \"Saved to Disk\" box";
 
   const std::string w = folder.Work("");
   struct Reader {
