@@ -277,7 +277,9 @@ TEST(Journeys, ExportsAndPrintReadBack) {
       const Raster picture = LoadPpm(w + r.file + ".ppm");
       ASSERT_GT(picture.width, 0) << "no picture read back";
       const RasterTrace trace = FindRasterTrace(picture);
-      EXPECT_TRUE(trace.baseline && trace.peakColumns >= 2 && trace.inkBelow >= 6)
+      // The title and the eight parameter lines stand above the trace.
+      EXPECT_TRUE(trace.baseline && trace.peakColumns >= 2 && trace.inkBelow >= 6 &&
+                  trace.textLines >= 9)
           << trace.Describe() << " in a picture of " << picture.width << " x " << picture.height;
     }
     if (!r.svg.empty()) {

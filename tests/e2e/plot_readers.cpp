@@ -130,6 +130,19 @@ RasterTrace FindRasterTrace(const Raster& p) {
       if (any && blank >= 3) ++t.inkBelow;
       blank = any ? 0 : blank + 1;
     }
+    // Lines of text above: rows with ink that is neither the trace nor a frame line.
+    std::vector<int> colInk(static_cast<std::size_t>(p.width), 0);
+    for (int yy = 0; yy < y; ++yy)
+      for (int x = 0; x < p.width; ++x) colInk[x] += p.Ink(x, yy);
+    bool inText = false;
+    for (int yy = 0; yy < y; ++yy) {
+      bool text = false;
+      for (int x = 0; x < p.width && !isLine(yy) && !text; ++x)
+        text = p.Ink(x, yy) && colInk[x] < y / 2 &&
+               seen[static_cast<std::size_t>(yy) * p.width + x] != y;
+      if (text && !inText) ++t.textLines;
+      inText = text;
+    }
     if (t.peakHeight > best.peakHeight) best = t;
   }
   return best;
@@ -139,7 +152,7 @@ std::string RasterTrace::Describe() const {
   std::ostringstream s;
   s << "baseline " << (baseline ? "at row " + std::to_string(baselineRow) : "none") << ", "
     << peakColumns << " peak columns rising up to " << peakHeight << " px, " << inkBelow
-    << " marks under it";
+    << " marks under it, " << textLines << " lines of text above it";
   return s.str();
 }
 

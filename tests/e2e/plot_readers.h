@@ -25,6 +25,7 @@ struct RasterTrace {
   int peakColumns = 0;     // columns whose ink rises from the baseline by a tenth of the height
   int peakHeight = 0;      // the highest such rise, in pixels
   int inkBelow = 0;        // separate marks (axis numbers, ticks) under the baseline
+  int textLines = 0;       // bands of ink above it that are neither the trace nor a frame
   std::string Describe() const;
 };
 RasterTrace FindRasterTrace(const Raster& picture);
