@@ -160,9 +160,6 @@ bool ScriptDriver::Run(const QStringList& w) {
   } else if (verb == "menu") {
     need(1);
     Act([&] { Menu(w.mid(1)); });
-  } else if (verb == "row") {
-    need(2);
-    Act([&] { Row(w[1], w[2]); });
   } else if (verb == "wait") {
     need(1);
     resumeAt_ = QDateTime::currentMSecsSinceEpoch() + w[1].toInt();
@@ -285,26 +282,6 @@ void ScriptDriver::Menu(const QStringList& path) {
     emit sub->aboutToShow();
     actions = sub->actions();
   }
-}
-
-void ScriptDriver::Row(const QString& name, const QString& value) {
-  if (QApplication::activeModalWidget()) Fail("a dialog is open");
-  for (int i = 0; i < 14; ++i) {
-    QWidget* frame = window_.ControlWidget(Ctl::fraPar, i);
-    auto* label = qobject_cast<QLabel*>(window_.ControlWidget(Ctl::ParName, i));
-    auto* edit = qobject_cast<QLineEdit*>(window_.ControlWidget(Ctl::ParVal, i));
-    if (!frame || !frame->isVisible() || !label || !edit || label->text().trimmed() != name)
-      continue;
-    Log("row " + name + " " + value);
-    window_.activateWindow();
-    ClickWidget(edit);
-    edit->setFocus(Qt::MouseFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, value);
-    QTest::keyClick(edit, Qt::Key_Tab);
-    return;
-  }
-  Fail("no parameter row " + name);
 }
 
 void ScriptDriver::Dump(const QString& label) {

@@ -6,7 +6,6 @@
 // Script lines (words with blanks in double quotes; "#" starts a comment line):
 //   click TEXT            click the visible button TEXT of the open dialog, else of the window
 //   menu TEXT TEXT ...    choose a menu command by its captions ("&" marks ignored)
-//   row NAME VALUE        type VALUE into the parameter row NAME and press Tab
 //   answer TEXT           wait for a message box, log it, click its button TEXT
 //   input TEXT            wait for an input box, log it, type TEXT and press OK
 //   file PATH | cancel    wait for a file dialog, log it, choose PATH or cancel it
@@ -44,7 +43,6 @@ class ScriptDriver : public QObject {
   bool File(const QStringList& words);
   void Click(const QString& text);
   void Menu(const QStringList& path);
-  void Row(const QString& name, const QString& value);
   void Dump(const QString& label);
   void Fail(const QString& why);
   void Log(const QString& line);
