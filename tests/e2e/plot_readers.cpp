@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <regex>
+#include <cstring>
 #include <sstream>
 
 std::string Shell(const std::string& command, int& status) {
@@ -156,22 +156,68 @@ std::string RasterTrace::Describe() const {
   return s.str();
 }
 
+namespace {
+
+// The text between tags, without the tags and CDATA markers.
+std::string WithoutMarkup(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (text.compare(i, 9, "<![CDATA[") == 0) {
+      i += 9;
+    } else if (text.compare(i, 3, "]]>") == 0) {
+      i += 3;
+    } else if (text[i] == '<') {
+      const std::size_t end = text.find('>', i);
+      i = end == std::string::npos ? text.size() : end + 1;
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
+}
+
+// The numbers of a points or path attribute, in order.
+std::vector<double> Numbers(const std::string& list) {
+  std::vector<double> values;
+  const char* p = list.c_str();
+  while (*p) {
+    const bool starts = (*p >= '0' && *p <= '9') || ((*p == '-' || *p == '.') && p[1] >= '0' && p[1] <= '9');
+    if (!starts) {
+      ++p;
+      continue;
+    }
+    char* end = nullptr;
+    values.push_back(std::strtod(p, &end));
+    p = end > p ? end : p + 1;
+  }
+  return values;
+}
+
+}  // namespace
+
 SvgPlot ReadSvgPlot(const std::string& svg) {
   SvgPlot plot;
-  static const std::regex text(R"(<(?:svg:)?text\b[^>]*>([\s\S]*?)</(?:svg:)?text>)");
-  static const std::regex tag(R"(<!\[CDATA\[|\]\]>|<[^>]*>)");
-  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator(); ++it)
-    plot.texts.push_back(std::regex_replace((*it)[1].str(), tag, ""));
+  for (const char* open : {"<text", "<svg:text"}) {
+    const std::string close = std::string("</") + (open + 1) + ">";
+    for (std::size_t at = svg.find(open); at != std::string::npos; at = svg.find(open, at + 1)) {
+      const char after = at + std::strlen(open) < svg.size() ? svg[at + std::strlen(open)] : '\0';
+      if (after != ' ' && after != '>') continue;
+      const std::size_t body = svg.find('>', at);
+      const std::size_t end = svg.find(close, at);
+      if (body == std::string::npos || end == std::string::npos || end < body) continue;
+      plot.texts.push_back(WithoutMarkup(svg.substr(body + 1, end - body - 1)));
+    }
+  }
   // The trace: the point list with the most points, from polylines or paths.
-  static const std::regex lists(R"re((?:points|d)="([^"]*)")re");
-  static const std::regex number(R"(-?[0-9]+(?:\.[0-9]+)?(?:[eE][-+]?[0-9]+)?)");
   std::vector<double> best;
-  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), lists); it != std::sregex_iterator(); ++it) {
-    const std::string list = (*it)[1].str();
-    std::vector<double> values;
-    for (auto n = std::sregex_iterator(list.begin(), list.end(), number); n != std::sregex_iterator(); ++n)
-      values.push_back(std::stod(n->str()));
-    if (values.size() > best.size()) best = values;
+  for (const char* attribute : {" points=\"", " d=\""}) {
+    for (std::size_t at = svg.find(attribute); at != std::string::npos; at = svg.find(attribute, at + 1)) {
+      const std::size_t from = at + std::strlen(attribute);
+      const std::size_t to = svg.find('"', from);
+      if (to == std::string::npos) break;
+      std::vector<double> values = Numbers(svg.substr(from, to - from));
+      if (values.size() > best.size()) best = std::move(values);
+    }
   }
   plot.tracePoints = best.size() / 2;
   if (plot.tracePoints == 0) return plot;
