@@ -10,6 +10,7 @@
 #include "groups/ui/program_groups.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "mainwin/ui/output_dialog_services.h"
+#include "mainwin/ui/script_driver.h"
 #include "output/export_pictures.h"
 #include "output/output_printer.h"
 #include "output/output_registration.h"
@@ -56,7 +57,11 @@ int main(int argc, char** argv) {
     SetExportPictures(&exportPictures);
     RegisterMainWindowServices(&window.form());
     OutputDialogServices outputDialogs(window);
-    if (window.form().Form_Load(CommandLineItems(argc, argv))) status = app.exec();
+    if (window.form().Form_Load(CommandLineItems(argc, argv))) {
+      ScriptDriver script(window);  // plays KAVO71_SCRIPT when the tests set it
+      script.Start();
+      status = app.exec();
+    }
     RegisterMainWindowServices(nullptr);
     SetExportPictures(nullptr);
   }
