@@ -34,7 +34,9 @@ std::optional<Document> DocumentToChange(std::string_view file, std::string* err
 }  // namespace
 
 std::string CutValue(std::string_view value) {
-  return std::string(value.substr(0, std::min(value.find('\0'), kMaxValueLength)));
+  // Blanks that the cut leaves at the end go too, so that a value saved as read reads back the
+  // same (the file's values are trimmed on every read).
+  return TrimBlanks(value.substr(0, std::min(value.find('\0'), kMaxValueLength)));
 }
 
 std::string GetString(std::string_view file, std::string_view section, std::string_view key,

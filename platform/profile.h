@@ -2,7 +2,7 @@
 // section and key names match without regard to case and surrounding blanks; values are trimmed
 // on read; a missing file, section or key gives the default; a present empty value gives "";
 // keys are listed in file order; a value read ends at its first NUL byte (as the Windows
-// functions' C strings do) and is cut at 4095 characters; a write replaces the
+// functions' C strings do) and is cut at 4095 characters, blanks before the cut dropped; a write replaces the
 // key in place or appends it at the end of its section (a new section at the end of the file);
 // comments and unknown lines are kept; LF, CR LF and CR are read, CR LF is written.
 // Every rewrite is atomic. Texts and paths are Windows-1252.
@@ -18,7 +18,8 @@ namespace profile {
 
 constexpr std::size_t kMaxValueLength = 4095;
 
-// A stored value as the reads return it: up to its first NUL byte, at most kMaxValueLength.
+// A stored value as the reads return it: up to its first NUL byte, at most kMaxValueLength,
+// without blanks at its end.
 std::string CutValue(std::string_view value);
 
 std::string GetString(std::string_view file, std::string_view section, std::string_view key,

@@ -62,6 +62,10 @@ TEST_F(ProfileTest, ReadsValuesByWindowsRules) {
       {"value holds '=' and ';'", "[A]\r\nk=a=b;c\r\n", "A", "k", "a=b;c"},
       {"text after ']' ignored", "[A] ; note\r\nk=v\r\n", "A", "k", "v"},
       {"value ends at its first NUL", std::string("[A]\r\nk=a\0b\r\n", 12), "A", "k", "a"},
+      // What is read is what a save writes back, so blanks before the NUL go with it.
+      {"blanks before a NUL", std::string("[A]\r\nk=a \t\0b\r\n", 14), "A", "k", "a"},
+      {"blank before the cut at 4095", "[A]\r\nk=" + longValue.substr(0, 4094) + " x\r\n", "A",
+       "k", longValue.substr(0, 4094)},
       {"value cut at 4095", "[A]\r\nk=" + longValue + "\r\n", "A", "k", longValue.substr(0, 4095)},
   };
   for (const ReadCase& c : cases) {
