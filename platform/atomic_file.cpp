@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 
@@ -59,6 +61,17 @@ std::atomic<bool> gSkipSync{false};
 
 bool Sync(int fd) { return gSkipSync.load() || ::fsync(fd) == 0; }
 
+bool WriteProtected(const struct stat& st, const std::string& nativePath) {
+  if (!S_ISREG(st.st_mode)) return false;
+  // A file without any write permission is read-only for everyone, the superuser too (as a
+  // read-only file is on Windows); otherwise the permission of the user who runs the program.
+  if ((st.st_mode & 0222) == 0) return true;
+  return ::faccessat(AT_FDCWD, nativePath.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+bool WriteNativeFileAtomicKeepingErrno(std::string_view path, std::string_view bytes,
+                                       std::string* error, int& err);
+
 mode_t NewFileMode() {
   mode_t mask = ::umask(0);
   ::umask(mask);
@@ -72,12 +85,31 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
 }
 
 bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
+  // errno tells the caller why the write failed, whatever the clean-up did to it afterwards.
+  int err = 0;
+  const bool ok = WriteNativeFileAtomicKeepingErrno(path, bytes, error, err);
+  if (!ok) errno = err;
+  return ok;
+}
+
+bool FileWriteProtected(std::string_view path) {
+  const std::string native = NativePath(path);
+  struct stat st;
+  return ::stat(native.c_str(), &st) == 0 && WriteProtected(st, native);
+}
+
+namespace {
+
+bool WriteNativeFileAtomicKeepingErrno(std::string_view path, std::string_view bytes,
+                                       std::string* error, int& err) {
+  err = EIO;
   if (error) error->clear();
   if (!FailReason().empty()) {
     if (error) *error = FailReason();
     return false;
   }
   if (path.empty()) {
+    err = ENOENT;
     if (error) *error = "No file name given.";
     return false;
   }
@@ -88,11 +120,19 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
   struct stat st;
   const std::string target = FollowLinks(std::string(path), &linkError, &exists, &st);
   if (target.empty()) {
+    err = linkError;
     SetError(error, "Cannot follow the link " + std::string(path), linkError);
     return false;
   }
   if (exists && !S_ISREG(st.st_mode)) {
+    err = EISDIR;
     if (error) *error = "Not a file: " + std::string(path);
+    return false;
+  }
+  // The rename would replace a file that the user may not write: refused, the file kept.
+  if (exists && WriteProtected(st, target)) {
+    err = EACCES;
+    if (error) *error = "The file " + std::string(path) + " is write-protected.";
     return false;
   }
 
@@ -107,24 +147,28 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
   TempFile temp;
   temp.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (temp.fd < 0) {
-    SetError(error, "Cannot create a temporary file beside " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot create a temporary file beside " + std::string(path), err);
     return false;
   }
   temp.path = pattern;
   ::fchmod(temp.fd, exists ? (st.st_mode & 07777) : NewFileMode());
 
   if (!WriteAll(temp.fd, bytes) || !Sync(temp.fd)) {
-    SetError(error, "Cannot write " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot write " + std::string(path), err);
     return false;
   }
   const int fd = temp.fd;
   temp.fd = -1;
   if (::close(fd) != 0) {
-    SetError(error, "Cannot write " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot write " + std::string(path), err);
     return false;
   }
   if (::rename(temp.path.c_str(), target.c_str()) != 0) {
-    SetError(error, "Cannot replace " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot replace " + std::string(path), err);
     return false;
   }
   temp.path.clear();  // renamed: nothing to remove
@@ -137,6 +181,8 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
   }
   return true;
 }
+
+}  // namespace
 
 void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
 

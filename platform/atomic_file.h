@@ -12,10 +12,15 @@
 // a new one gets 0666 less the umask; a symbolic link is written through (the link stays), also
 // when the file it names does not exist yet (that file is then created). Temporary files that
 // earlier saves of the same target left behind when their process died are removed.
+// A file whose permission bits forbid writing (no write bit at all, or none for this user) is
+// write-protected: the save fails and the file stays as it is. errno tells why a save failed.
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
 // The same for a path that is already the file system's bytes (UTF-8), passed on unchanged.
 bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes,
                            std::string* error = nullptr);
+
+// An existing regular file that the user may not write (see WriteFileAtomic).
+bool FileWriteProtected(std::string_view path);
 
 // Reads a whole regular file; nullopt when it is missing, not a regular file or cannot be read.
 // Never creates, truncates or changes a file.
