@@ -188,37 +188,77 @@ void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
 
 void AtomicWriteFailForTests(const std::string& reason) { FailReason() = reason; }
 
-std::optional<std::string> ReadFileBytes(std::string_view path) {
-  return ReadNativeFileBytes(NativePath(path));
+std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t limit,
+                                         bool* tooLarge) {
+  return ReadNativeFileBytes(NativePath(path), limit, tooLarge);
 }
 
-std::optional<std::string> ReadNativeFileBytes(std::string_view path) {
+namespace {
+
+// Opens a regular file for reading; -1 when it is missing or not a regular file.
+int OpenRegular(const std::string& path, struct stat& st) {
   // O_NONBLOCK: opening a FIFO must not hang; only regular files are read.
-  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return std::nullopt;
-  struct stat st;
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    return std::nullopt;
+    return -1;
   }
-  // Read straight into the result, sized for the file as it is now; a file that grows
-  // meanwhile is read to its end all the same.
-  std::string out(static_cast<std::size_t>(st.st_size) + 1, '\0');
+  return fd;
+}
+
+// Reads up to `most` bytes from the descriptor's position; false on a read error.
+bool ReadUpTo(int fd, std::size_t most, std::size_t sizeHint, std::string& out) {
+  out.assign(std::min(most, sizeHint + 1), '\0');
   std::size_t used = 0;
   for (;;) {
-    if (used == out.size()) out.resize(out.size() * 2);
+    if (used == out.size()) {
+      if (used >= most) break;
+      out.resize(std::min(most, out.size() * 2 + 1));
+    }
     ssize_t n = ::read(fd, out.data() + used, out.size() - used);
     if (n < 0) {
       if (errno == EINTR) continue;
-      ::close(fd);
-      return std::nullopt;
+      return false;
     }
     if (n == 0) break;
     const bool toTheEnd = static_cast<std::size_t>(n) < out.size() - used;
     used += static_cast<std::size_t>(n);
     if (toTheEnd) break;  // a regular file reads short only at its end
   }
-  ::close(fd);
   out.resize(used);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadNativeFileBytes(std::string_view path, std::size_t limit,
+                                               bool* tooLarge) {
+  if (tooLarge) *tooLarge = false;
+  struct stat st;
+  const int fd = OpenRegular(std::string(path), st);
+  if (fd < 0) return std::nullopt;
+  // The size is looked at before anything is read; a file that grows meanwhile is read to its
+  // end all the same, but never beyond the limit.
+  const std::size_t size = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
+  std::string out;
+  const std::size_t most = limit < SIZE_MAX ? limit + 1 : limit;
+  const bool ok = size <= limit && ReadUpTo(fd, most, size, out);
+  ::close(fd);
+  if (ok && out.size() <= limit) return out;
+  if (tooLarge) *tooLarge = ok || size > limit;
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadFileHead(std::string_view path, std::size_t count,
+                                        uint64_t* fileSize) {
+  struct stat st;
+  const int fd = OpenRegular(NativePath(path), st);
+  if (fd < 0) return std::nullopt;
+  if (fileSize) *fileSize = static_cast<uint64_t>(std::max<off_t>(st.st_size, 0));
+  std::string out;
+  const bool ok = ReadUpTo(fd, count, std::min<std::size_t>(count, std::size_t(st.st_size)), out);
+  ::close(fd);
+  if (!ok) return std::nullopt;
   return out;
 }

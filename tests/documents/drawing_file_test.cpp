@@ -233,6 +233,42 @@ TEST_F(DrawingFileTest, FailedWriteKeepsOldFileAndBackup) {
   EXPECT_FALSE(std::filesystem::exists(DrawingBackupName(empty)));
 }
 
+// Sparse files of 1 GiB: without the magic line refused from their first bytes, with it
+// refused by their size; nothing is read whole and the file stays as it was.
+TEST_F(DrawingFileTest, HugeFilesAreRefusedBeforeTheyAreRead) {
+  struct Case {
+    const char* what;
+    std::string head;
+    int16_t result;
+    std::string text;
+  } cases[] = {
+      {"no magic", std::string(40, 'x'), -2,
+       "Error in FileLoadBin32Bit: NOT Proper file (no ZEF1621DRW header) [{}]"},
+      {"a drawing with 1 GiB appended", DrawingFile(Page("OBJECTS-ONE")), -1,
+       "The drawing file [{}] is larger than 64 MB, more than any drawing holds; it is not "
+       "loaded."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    boxes.Clear();
+    const std::string path = Write("huge.zef", c.head);
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 30);
+    PageArray pages;
+    EXPECT_EQ(FileLoadBin32Bit(pages, path, 0), c.result);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, Named(c.text, path));
+    EXPECT_EQ(boxes.last().title, "ZEF File Load");
+    EXPECT_EQ(std::filesystem::file_size(path), std::uintmax_t{1} << 30);
+  }
+  // The largest drawing file that is still read.
+  const std::string path = Write("large.zef", DrawingFile(Page("OBJECTS-ONE")));
+  std::filesystem::resize_file(path, kMaxDrawingFileBytes);
+  boxes.Clear();
+  PageArray pages;
+  EXPECT_EQ(FileLoadBin32Bit(pages, path, 0), 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
 // The save's own failures map to the runtime's numbers: a folder that does not exist is 76,
 // a file nobody may write (mode 444, the superuser included) is 70; the file stays as it was.
 TEST_F(DrawingFileTest, WriteFailuresGiveTheRuntimesErrors) {

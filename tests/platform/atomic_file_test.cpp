@@ -136,6 +136,46 @@ TEST(AtomicFile, WriteProtectedFilesAreNotReplaced) {
   EXPECT_FALSE(FileWriteProtected(dir.File("none.sim")));
 }
 
+// Readers look at the size first: a file beyond the limit is refused before anything is read
+// (a sparse file of 1 GiB takes no time), one at the limit is read whole.
+TEST(AtomicFile, ReadsAreBoundedAndTheHeadComesAlone) {
+  ScratchFolder dir;
+  const std::string huge = dir.File("huge.zef");
+  {
+    std::ofstream out(huge, std::ios::binary);
+    out << "ZEF1621DRW\r\n";
+  }
+  fs::resize_file(huge, std::uintmax_t{1} << 30);
+  bool tooLarge = false;
+  EXPECT_EQ(ReadFileBytes(huge, kDefaultReadLimit, &tooLarge), std::nullopt);
+  EXPECT_TRUE(tooLarge);
+  EXPECT_EQ(ReadFileBytes(huge), std::nullopt);
+  uint64_t size = 0;
+  EXPECT_EQ(ReadFileHead(huge, 12, &size), "ZEF1621DRW\r\n");
+  EXPECT_EQ(size, std::uint64_t{1} << 30);
+  EXPECT_EQ(fs::file_size(huge), std::uintmax_t{1} << 30) << "reading changes nothing";
+
+  const std::string small = dir.File("small.bin");
+  Put(small, "12345");
+  const struct {
+    std::size_t limit;
+    std::optional<std::string> read;
+    bool tooLarge;
+  } cases[] = {{5, "12345", false}, {4, std::nullopt, true}, {0, std::nullopt, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.limit);
+    tooLarge = !c.tooLarge;
+    EXPECT_EQ(ReadFileBytes(small, c.limit, &tooLarge), c.read);
+    EXPECT_EQ(tooLarge, c.tooLarge);
+  }
+  EXPECT_EQ(ReadFileHead(small, 3), "123");
+  EXPECT_EQ(ReadFileHead(small, 12), "12345");
+  tooLarge = true;
+  EXPECT_EQ(ReadFileBytes(dir.File("none"), 10, &tooLarge), std::nullopt);
+  EXPECT_FALSE(tooLarge);
+  EXPECT_EQ(ReadFileHead(dir.File("none"), 10), std::nullopt);
+}
+
 TEST(AtomicFile, KeepsPermissionsAndSymbolicLinks) {
   ScratchFolder dir;
   std::string path = dir.File("a.ini");
