@@ -8,6 +8,7 @@
 #include "drawlib/util/strings.h"
 #include "groups/group_clock.h"
 #include "platform/atomic_file.h"
+#include "platform/folder_lock.h"
 #include "platform/profile.h"
 #include "platform/profile_document.h"
 #include "platform/runtime_numbers.h"
@@ -149,6 +150,9 @@ void SimItemRead(clsFileINI& file, SimItem& item, int16_t index, bool readHeader
 
 bool SimItemSave(const SimItem& item, int16_t index, const std::string& path, bool writeHeader,
                  std::string* error) {
+  // Read afresh and written back under the group's lock: another instance's save in between
+  // is kept.
+  const FolderLock lock(path);
   clsFileINI file;
   file.IniFilename(path);
   bool ok = file.BeginBatch();
@@ -172,6 +176,7 @@ bool SimItemRestore(SimItem& item, int16_t index, const std::string& path, bool 
 }
 
 bool WriteNewGroupFile(const std::string& path, std::string* error) {
+  const FolderLock lock(path);
   clsFileINI file;
   file.IniFilename(path);
   bool ok = file.BeginBatch();
