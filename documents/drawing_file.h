@@ -2,6 +2,7 @@
 // 1000, then the mark 1001.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -10,6 +11,8 @@
 #include "documents/page_record.h"
 
 inline constexpr std::string_view kDrawingMagic = "ZEF1621DRW\r\n";
+// Far beyond any drawing (25 pages of 1499 steps each); a larger file is not loaded.
+inline constexpr std::size_t kMaxDrawingFileBytes = std::size_t{64} << 20;
 inline constexpr int16_t kLoadKeepName = 0x1000;  // a name packet becomes the drawing name
 
 // The file image of pages first..last; the first written page carries last - first + 1 as

@@ -135,6 +135,16 @@ void Finish(PageArray& pages) {
 
 }  // namespace
 
+namespace {
+
+int16_t RefuseNoHeader(const std::string& fileName) {
+  MsgBox("Error in FileLoadBin32Bit: NOT Proper file (no ZEF1621DRW header) [" + fileName + "]",
+         vbOKOnly + vbExclamation, kLoadTitle);
+  return -2;
+}
+
+}  // namespace
+
 int16_t DrawingFileParse(PageArray& pages, std::string_view file, const std::string& fileName,
                          int16_t options) {
   if (file.size() < 24) {
@@ -143,11 +153,7 @@ int16_t DrawingFileParse(PageArray& pages, std::string_view file, const std::str
            vbOKCancel + vbExclamation, kLoadTitle);
     return -1;
   }
-  if (file.substr(0, kDrawingMagic.size()) != kDrawingMagic) {
-    MsgBox("Error in FileLoadBin32Bit: NOT Proper file (no ZEF1621DRW header) [" + fileName + "]",
-           vbOKOnly + vbExclamation, kLoadTitle);
-    return -2;
-  }
+  if (file.substr(0, kDrawingMagic.size()) != kDrawingMagic) return RefuseNoHeader(fileName);
   FileReader r(file);
   r.Take(int64_t(kDrawingMagic.size()));
   std::string lastText(kDrawingMagic);
@@ -184,7 +190,19 @@ int16_t DrawingFileParse(PageArray& pages, std::string_view file, const std::str
 int16_t FileLoadBin32Bit(PageArray& pages, const std::string& fileName, int16_t options) {
   ErrorLocation = 5515;
   int16_t result = 0;
-  if (const auto file = ReadFileBytes(fileName)) {
+  // The magic line is looked at before the file is read: anything else is not a drawing.
+  uint64_t size = 0;
+  if (const auto head = ReadFileHead(fileName, kDrawingMagic.size(), &size);
+      head && size >= 24 && *head != kDrawingMagic) {
+    ErrorLocation = 5516;
+    return RefuseNoHeader(fileName);
+  }
+  if (size > kMaxDrawingFileBytes) {
+    MsgBox("The drawing file [" + fileName + "] is larger than 64 MB, more than any drawing "
+           "holds; it is not loaded.", vbExclamation, kLoadTitle);
+    return -1;
+  }
+  if (const auto file = ReadFileBytes(fileName, kMaxDrawingFileBytes)) {
     result = DrawingFileParse(pages, *file, fileName, options);
   } else {
     std::error_code ec;

@@ -14,21 +14,11 @@
 
 namespace {
 
-constexpr int16_t kErrSubscript = 9, kErrDiskFull = 61, kErrPermission = 70, kErrPathAccess = 75;
-
-// The error number of a failed write: folder not writable, disk full, or any other failure.
-int16_t WriteError(const std::string& path, int err) {
-  std::string folder, name;
-  SplitPath(path, folder, name);
-  if (FolderNotWritable(folder.empty() ? "." : folder)) return kErrPermission;
-  if (err == ENOSPC || err == EDQUOT) return kErrDiskFull;
-  return kErrPathAccess;
-}
+constexpr int16_t kErrSubscript = 9;
 
 int16_t SafeWrite(const std::string& path, std::string_view bytes) {
-  errno = 0;
   if (WriteFileAtomic(path, bytes)) return 0;
-  return WriteError(path, errno);
+  return SaveErrorNumber(path, errno);
 }
 
 DrawingFileWriter mWriter;

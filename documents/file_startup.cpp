@@ -19,6 +19,7 @@
 #include "drawlib/util/numbers.h"
 #include "drawlib/util/paths.h"
 #include "platform/cp1252.h"
+#include "platform/profile.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/runtime_numbers.h"
@@ -90,6 +91,10 @@ int16_t FileInitName(std::string& iniName, const std::vector<std::string>& comma
   for (const std::string& item : commandLine) TakeCommandLineItem(item, iniName);
 
   IniRegisterFile(iniName);
+  // A settings file far too large to be one is left alone: the defaults are used.
+  if (profile::TooLarge(iniName))
+    MsgBox(profile::TooLargeText(iniName) + " The program starts with its default settings.",
+           vbExclamation);
   mIniName = iniName;
   mNamed = true;
   ErrorLocation = 5510;

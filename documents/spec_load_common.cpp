@@ -6,9 +6,13 @@
 #include "platform/msgbox.h"
 
 std::optional<SpecFileBytes> SpecLoadRead(const std::string& fileName, const std::string& title) {
-  std::optional<std::string> bytes = ReadFileBytes(fileName);
+  bool tooLarge = false;
+  std::optional<std::string> bytes = ReadFileBytes(fileName, kMaxSpectrumFileBytes, &tooLarge);
   if (!bytes) {
-    MsgBox("<" + fileName + "> could not be read.", vbExclamation, title);
+    MsgBox("<" + fileName + (tooLarge ? "> is larger than 32 MB, more than any NMR spectrum "
+                                        "file holds; it is not loaded."
+                                      : "> could not be read."),
+           vbExclamation, title);
     return std::nullopt;
   }
   return SpecFileBytes(std::move(*bytes));

@@ -12,7 +12,11 @@
 #include "documents/spec_file_bytes.h"
 #include "documents/spec_record.h"
 
-// The file's bytes; a box and nothing when it cannot be read.
+// Far beyond any spectrum file the loaders read (4 million complex points of NUTS data).
+inline constexpr std::size_t kMaxSpectrumFileBytes = std::size_t{32} << 20;
+
+// The file's bytes; a box and nothing when it cannot be read or is larger than
+// kMaxSpectrumFileBytes (its size is looked at before anything is read).
 std::optional<SpecFileBytes> SpecLoadRead(const std::string& fileName, const std::string& title);
 
 // The box "<name> is damaged and cannot be loaded." with the loader's title; returns 0.

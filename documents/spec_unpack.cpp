@@ -145,9 +145,13 @@ void SpecUnpack(const ByteArray& data, const std::string&, std::string& caption,
     const int16_t type = r.Int();
     const uint16_t length = static_cast<uint16_t>(r.Int());
     const bool fits = r.Left() >= length;
-    const bool fixedLength = type != kSpecPktStrings && type != kSpecPktAnnot &&
-                             type != kSpecPktAnnotNoValues && type != kSpecPktStart;
-    if (fixedLength && !fits) {
+    // Only packets read by their length field must fit; a packet of unknown type is asked
+    // about first (and then skipped to the end at most).
+    const bool byLength = type == kSpecPktParams || type == kSpecPktHead ||
+                          type == kSpecPktPoints || type == kSpecPktCaption ||
+                          type == kSpecPktIntegral || type == kSpecPktInset ||
+                          type == kSpecPktMarker;
+    if (byLength && !fits) {
       UnpackFault(kErrPastEnd);
       break;
     }

@@ -8,6 +8,8 @@
 #include "drawlib/util/strings.h"
 #include "groups/group_clock.h"
 #include "platform/atomic_file.h"
+#include "platform/folder_lock.h"
+#include "platform/profile.h"
 #include "platform/profile_document.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
@@ -148,6 +150,9 @@ void SimItemRead(clsFileINI& file, SimItem& item, int16_t index, bool readHeader
 
 bool SimItemSave(const SimItem& item, int16_t index, const std::string& path, bool writeHeader,
                  std::string* error) {
+  // Read afresh and written back under the group's lock: another instance's save in between
+  // is kept.
+  const FolderLock lock(path);
   clsFileINI file;
   file.IniFilename(path);
   bool ok = file.BeginBatch();
@@ -171,6 +176,7 @@ bool SimItemRestore(SimItem& item, int16_t index, const std::string& path, bool 
 }
 
 bool WriteNewGroupFile(const std::string& path, std::string* error) {
+  const FolderLock lock(path);
   clsFileINI file;
   file.IniFilename(path);
   bool ok = file.BeginBatch();
@@ -194,11 +200,10 @@ std::string GroupSaveFailedText(const std::string& path, const std::string& reas
 }
 
 bool IsReadableGroupFile(const std::string& path) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return false;
-  const profile::Document doc = profile::Document::Parse(*bytes);
+  const std::shared_ptr<const profile::Document> doc = profile::Load(path);
+  if (!doc) return false;
   const std::string header = profile::MatchName(kGroupHeaderSection);
-  for (const std::string& name : doc.SectionNames()) {
+  for (const std::string& name : doc->SectionNames()) {
     const std::string match = profile::MatchName(name);
     if (match == header) return true;
     if (match.rfind("SAVERESTORE", 0) != 0) continue;
@@ -212,5 +217,6 @@ bool IsReadableGroupFile(const std::string& path) {
 }
 
 std::string UnreadableGroupText(const std::string& path) {
+  if (profile::TooLarge(path)) return profile::TooLargeText(path);
   return "The file [" + path + "] is not a readable simulation group file.";
 }

@@ -6,8 +6,10 @@
 #include "drawlib/util/numbers.h"
 #include "drawlib/util/paths.h"
 #include "groups/group_file.h"
+#include "groups/item_drawing.h"
 #include "groups/main_window_groups.h"
 #include "mainwin/plot_document.h"
+#include "platform/folder_lock.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/runtime_numbers.h"
@@ -42,6 +44,9 @@ void MainWindowGroups::SaveSimItem(int16_t index, const std::string& name, bool&
     return;
   }
   form_.SnapshotSimulation(gSimTypes[static_cast<size_t>(gSimType)]);
+  // The item and its drawing are saved under one hold of the group's lock, so that another
+  // instance saving into the same group never finds one without the other.
+  const FolderLock lock(mGroupFile);
   if (!IniSaveCalcD(gSimType, form_.CurrentGroup(), gFinm, index, name)) return;
   UpdateSaveRestore(index, name);
   saved = SaveZefFile(index, mGroupFile);
@@ -95,30 +100,10 @@ bool MainWindowGroups::IniSaveCalcD(int16_t simType, int16_t typeGroup,
 
 bool MainWindowGroups::SaveZefFile(int16_t index, const std::string& path) {
   ErrorLocation = 10001;
-  const std::string zef = ChangeExtension(path, "zef");
-  PageArray pages(2);
-  int16_t count = 0;  // pages read from the file
-  if (PathExists(zef)) {
-    if (FileLoadBin32Bit(pages, zef, 0) != 0) {
-      MsgBox("The drawing file [" + zef + "] could not be read; the drawing was not saved.",
-             vbExclamation);
-      ErrorLocation = 10002;
-      return false;
-    }
-    count = pages[1].pageCount;
-  }
-  const int16_t wanted = static_cast<int16_t>(index + 1);
-  if (count < wanted) {
-    if (pages.size() < static_cast<size_t>(wanted) + 1) pages.resize(static_cast<size_t>(wanted) + 1);
-    for (int16_t p = static_cast<int16_t>(count + 1); p <= wanted; ++p) PageNew(pages[p]);
-    pages[1].pageCount = wanted;
-    count = wanted;
-  }
-  CreatePlotDocument(1);
-  const int16_t keepCount = pages[1].pageCount;
-  PageCapture(pages[static_cast<size_t>(wanted)]);
-  pages[1].pageCount = keepCount;
-  const bool ok = FileSaveBin(pages, 1, count, zef) == 0;
+  const bool ok = SaveItemDrawing(index, path, [](PageRec& page) {
+    CreatePlotDocument(1);
+    PageCapture(page);
+  });
   ErrorLocation = 10002;
   return ok;
 }

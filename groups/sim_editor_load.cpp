@@ -8,6 +8,7 @@
 #include "groups/group_file.h"
 #include "groups/sim_editor.h"
 #include "mainwin/help_context_ids.h"
+#include "platform/folder_lock.h"
 #include "platform/atomic_file.h"
 #include "platform/help_viewer.h"
 #include "platform/msgbox.h"
@@ -177,6 +178,8 @@ bool SimEditor::SaveDrawing() {
 
 int SimEditor::SimSave() {
   DataGridToSim();
+  // The group file and its drawing are written under one hold of the group's lock.
+  const FolderLock lock(path_);
   clsFileINI file;
   file.IniFilename(path_);
   // The file is built whole and replaces the old one in one write.

@@ -1,9 +1,8 @@
 #include "output/export_files.h"
 
 #include <gd.h>
-#include <sys/statvfs.h>
-#include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 
 #include "documents/file_dialog.h"
@@ -37,22 +36,11 @@ constexpr ExportFileKind kWmf{
 constexpr int32_t kSaveDialogOptions = 526350;
 constexpr int16_t kSaveDialogAction = 34;
 
-// The error number of a failed write: the folder cannot be written, the disk is full, or else
-// a path or access error.
-int16_t WriteErrorNumber(const std::string& fileName) {
-  std::string folder, file;
-  SplitPath(fileName, folder, file);
-  const std::string native = NativePath(folder.empty() ? "." : folder);
-  if (::access(native.c_str(), W_OK) != 0) return 70;
-  struct statvfs fs;
-  if (::statvfs(native.c_str(), &fs) == 0 && fs.f_bavail == 0) return 61;
-  return 75;
-}
-
 void ReportWriteError(const std::string& fileName, const std::string& reason) {
   std::string message;
   int16_t show = 1;
-  FileErrorMsg(WriteErrorNumber(fileName), "SaveExportFile. ", message, fileName, show, reason);
+  FileErrorMsg(SaveErrorNumber(fileName, errno), "SaveExportFile. ", message, fileName, show,
+               reason);
 }
 
 // The held image as a GIF file through the palette and GIF code of the conversion library: the

@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 
@@ -59,6 +61,17 @@ std::atomic<bool> gSkipSync{false};
 
 bool Sync(int fd) { return gSkipSync.load() || ::fsync(fd) == 0; }
 
+bool WriteProtected(const struct stat& st, const std::string& nativePath) {
+  if (!S_ISREG(st.st_mode)) return false;
+  // A file without any write permission is read-only for everyone, the superuser too (as a
+  // read-only file is on Windows); otherwise the permission of the user who runs the program.
+  if ((st.st_mode & 0222) == 0) return true;
+  return ::faccessat(AT_FDCWD, nativePath.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+bool WriteNativeFileAtomicKeepingErrno(std::string_view path, std::string_view bytes,
+                                       std::string* error, int& err);
+
 mode_t NewFileMode() {
   mode_t mask = ::umask(0);
   ::umask(mask);
@@ -72,12 +85,31 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
 }
 
 bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
+  // errno tells the caller why the write failed, whatever the clean-up did to it afterwards.
+  int err = 0;
+  const bool ok = WriteNativeFileAtomicKeepingErrno(path, bytes, error, err);
+  if (!ok) errno = err;
+  return ok;
+}
+
+bool FileWriteProtected(std::string_view path) {
+  const std::string native = NativePath(path);
+  struct stat st;
+  return ::stat(native.c_str(), &st) == 0 && WriteProtected(st, native);
+}
+
+namespace {
+
+bool WriteNativeFileAtomicKeepingErrno(std::string_view path, std::string_view bytes,
+                                       std::string* error, int& err) {
+  err = EIO;
   if (error) error->clear();
   if (!FailReason().empty()) {
     if (error) *error = FailReason();
     return false;
   }
   if (path.empty()) {
+    err = ENOENT;
     if (error) *error = "No file name given.";
     return false;
   }
@@ -88,11 +120,19 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
   struct stat st;
   const std::string target = FollowLinks(std::string(path), &linkError, &exists, &st);
   if (target.empty()) {
+    err = linkError;
     SetError(error, "Cannot follow the link " + std::string(path), linkError);
     return false;
   }
   if (exists && !S_ISREG(st.st_mode)) {
+    err = EISDIR;
     if (error) *error = "Not a file: " + std::string(path);
+    return false;
+  }
+  // The rename would replace a file that the user may not write: refused, the file kept.
+  if (exists && WriteProtected(st, target)) {
+    err = EACCES;
+    if (error) *error = "The file " + std::string(path) + " is write-protected.";
     return false;
   }
 
@@ -107,24 +147,28 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
   TempFile temp;
   temp.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (temp.fd < 0) {
-    SetError(error, "Cannot create a temporary file beside " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot create a temporary file beside " + std::string(path), err);
     return false;
   }
   temp.path = pattern;
   ::fchmod(temp.fd, exists ? (st.st_mode & 07777) : NewFileMode());
 
   if (!WriteAll(temp.fd, bytes) || !Sync(temp.fd)) {
-    SetError(error, "Cannot write " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot write " + std::string(path), err);
     return false;
   }
   const int fd = temp.fd;
   temp.fd = -1;
   if (::close(fd) != 0) {
-    SetError(error, "Cannot write " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot write " + std::string(path), err);
     return false;
   }
   if (::rename(temp.path.c_str(), target.c_str()) != 0) {
-    SetError(error, "Cannot replace " + std::string(path), errno);
+    err = errno;
+    SetError(error, "Cannot replace " + std::string(path), err);
     return false;
   }
   temp.path.clear();  // renamed: nothing to remove
@@ -138,41 +182,83 @@ bool WriteNativeFileAtomic(std::string_view path, std::string_view bytes, std::s
   return true;
 }
 
+}  // namespace
+
 void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
 
 void AtomicWriteFailForTests(const std::string& reason) { FailReason() = reason; }
 
-std::optional<std::string> ReadFileBytes(std::string_view path) {
-  return ReadNativeFileBytes(NativePath(path));
+std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t limit,
+                                         bool* tooLarge) {
+  return ReadNativeFileBytes(NativePath(path), limit, tooLarge);
 }
 
-std::optional<std::string> ReadNativeFileBytes(std::string_view path) {
+namespace {
+
+// Opens a regular file for reading; -1 when it is missing or not a regular file.
+int OpenRegular(const std::string& path, struct stat& st) {
   // O_NONBLOCK: opening a FIFO must not hang; only regular files are read.
-  int fd = ::open(std::string(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return std::nullopt;
-  struct stat st;
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return -1;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    return std::nullopt;
+    return -1;
   }
-  // Read straight into the result, sized for the file as it is now; a file that grows
-  // meanwhile is read to its end all the same.
-  std::string out(static_cast<std::size_t>(st.st_size) + 1, '\0');
+  return fd;
+}
+
+// Reads up to `most` bytes from the descriptor's position; false on a read error.
+bool ReadUpTo(int fd, std::size_t most, std::size_t sizeHint, std::string& out) {
+  out.assign(std::min(most, sizeHint + 1), '\0');
   std::size_t used = 0;
   for (;;) {
-    if (used == out.size()) out.resize(out.size() * 2);
+    if (used == out.size()) {
+      if (used >= most) break;
+      out.resize(std::min(most, out.size() * 2 + 1));
+    }
     ssize_t n = ::read(fd, out.data() + used, out.size() - used);
     if (n < 0) {
       if (errno == EINTR) continue;
-      ::close(fd);
-      return std::nullopt;
+      return false;
     }
     if (n == 0) break;
     const bool toTheEnd = static_cast<std::size_t>(n) < out.size() - used;
     used += static_cast<std::size_t>(n);
     if (toTheEnd) break;  // a regular file reads short only at its end
   }
-  ::close(fd);
   out.resize(used);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadNativeFileBytes(std::string_view path, std::size_t limit,
+                                               bool* tooLarge) {
+  if (tooLarge) *tooLarge = false;
+  struct stat st;
+  const int fd = OpenRegular(std::string(path), st);
+  if (fd < 0) return std::nullopt;
+  // The size is looked at before anything is read; a file that grows meanwhile is read to its
+  // end all the same, but never beyond the limit.
+  const std::size_t size = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
+  std::string out;
+  const std::size_t most = limit < SIZE_MAX ? limit + 1 : limit;
+  const bool ok = size <= limit && ReadUpTo(fd, most, size, out);
+  ::close(fd);
+  if (ok && out.size() <= limit) return out;
+  if (tooLarge) *tooLarge = ok || size > limit;
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadFileHead(std::string_view path, std::size_t count,
+                                        uint64_t* fileSize) {
+  struct stat st;
+  const int fd = OpenRegular(NativePath(path), st);
+  if (fd < 0) return std::nullopt;
+  if (fileSize) *fileSize = static_cast<uint64_t>(std::max<off_t>(st.st_size, 0));
+  std::string out;
+  const bool ok = ReadUpTo(fd, count, std::min<std::size_t>(count, std::size_t(st.st_size)), out);
+  ::close(fd);
+  if (!ok) return std::nullopt;
   return out;
 }

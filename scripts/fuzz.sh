@@ -13,6 +13,13 @@ cc=${KAVO_FUZZ_CC:-clang}
 cxx=${KAVO_FUZZ_CXX:-clang++}
 out=build-fuzz
 
+# The runs are judged as CI judges them: the project's leak suppressions (allocations that
+# fontconfig, glib and Qt keep until exit), and any undefined-behaviour report ends a run.
+# Sanitizer options given by the caller come first (ASan's replace CI's).
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}print_stacktrace=1:halt_on_error=1"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+
 toolchain_missing() {
   echo "$1"
   if [ "${CI:-}" = "true" ]; then

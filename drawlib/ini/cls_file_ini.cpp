@@ -1,13 +1,23 @@
 #include "drawlib/ini/cls_file_ini.h"
 
+#include <memory>
+#include <optional>
+
 #include "platform/atomic_file.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/profile_document.h"
 #include "platform/runtime_numbers.h"
 
+// The file's parsed content, shared until the first change makes a copy of its own.
 struct clsFileINI::Batch {
-  profile::Document doc;
+  std::shared_ptr<const profile::Document> read;
+  std::optional<profile::Document> changed;
+  const profile::Document& doc() const { return changed ? *changed : *read; }
+  profile::Document& change() {
+    if (!changed) changed = *read;
+    return *changed;
+  }
 };
 
 clsFileINI::clsFileINI() = default;
@@ -18,12 +28,14 @@ bool clsFileINI::BeginBatch(bool fresh) {
   if (!CheckRegistered()) return NoteWrite(false, "No file is named.");
   auto batch = std::make_unique<Batch>();
   if (!fresh) {
-    if (std::optional<std::string> bytes = ReadFileBytes(fileName_)) {
-      batch->doc = profile::Document::Parse(*bytes);
-    } else if (PathExists(fileName_)) {
+    profile::FileState state = profile::FileState::kMissing;
+    batch->read = profile::Load(fileName_, &state);
+    if (state == profile::FileState::kTooLarge)
+      return NoteWrite(false, profile::TooLargeText(fileName_));
+    if (state != profile::FileState::kMissing && !batch->read)
       return NoteWrite(false, "The file \"" + fileName_ + "\" cannot be read.");
-    }
   }
+  if (!batch->read) batch->read = std::make_shared<const profile::Document>();
   batch_ = std::move(batch);
   return NoteWrite(true, "");
 }
@@ -31,7 +43,7 @@ bool clsFileINI::BeginBatch(bool fresh) {
 bool clsFileINI::CommitBatch() {
   if (!batch_) return NoteWrite(false, "No batch is open.");
   std::string error;
-  const bool ok = WriteFileAtomic(fileName_, batch_->doc.Serialize(), &error);
+  const bool ok = WriteFileAtomic(fileName_, batch_->doc().Serialize(), &error);
   batch_.reset();
   return NoteWrite(ok, error);
 }
@@ -52,7 +64,7 @@ bool clsFileINI::NoteWrite(bool ok, const std::string& error) {
 bool clsFileINI::PrivDeleteEntry(std::string_view section, std::string_view key) {
   if (!CheckRegistered()) return false;
   if (batch_) {
-    batch_->doc.EraseKey(section, key);
+    batch_->change().EraseKey(section, key);
     return NoteWrite(true, "");
   }
   std::string error;
@@ -62,7 +74,7 @@ bool clsFileINI::PrivDeleteEntry(std::string_view section, std::string_view key)
 bool clsFileINI::PrivDeleteSection(std::string_view section) {
   if (!CheckRegistered()) return false;
   if (batch_) {
-    batch_->doc.EraseSection(section);
+    batch_->change().EraseSection(section);
     return NoteWrite(true, "");
   }
   std::string error;
@@ -73,7 +85,7 @@ void clsFileINI::GetSectEntriesEx(std::string_view section, IniEntryTable& table
   count = 0;
   if (!CheckRegistered()) return;
   if (batch_) {
-    auto entries = batch_->doc.Entries(section);
+    auto entries = batch_->doc().Entries(section);
     for (auto& entry : entries) entry.second = profile::CutValue(entry.second);
     count = IniFillEntryTable(entries, table);
     return;
@@ -110,7 +122,7 @@ bool clsFileINI::INIString(std::string_view section, std::string_view key,
   if (!CheckRegistered()) return false;
   if (batch_) {
     std::string problem = profile::Document::NameProblem(section, key);
-    if (problem.empty()) batch_->doc.Set(section, key, value);
+    if (problem.empty()) batch_->change().Set(section, key, value);
     return NoteWrite(problem.empty(), problem);
   }
   std::string error;
@@ -121,7 +133,7 @@ std::string clsFileINI::INIString(std::string_view section, std::string_view key
                                   std::string_view defaultValue) {
   if (!CheckRegistered()) return {};
   if (batch_) {
-    const std::string* value = batch_->doc.FindValue(section, key);
+    const std::string* value = batch_->doc().FindValue(section, key);
     return value ? profile::CutValue(*value) : std::string(defaultValue);
   }
   return profile::GetString(fileName_, section, key, defaultValue);

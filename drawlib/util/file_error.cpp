@@ -1,6 +1,15 @@
 #include "drawlib/util/file_error.h"
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "drawlib/util/error_location.h"
+#include "drawlib/util/paths.h"
+#include "platform/atomic_file.h"
+#include "platform/paths.h"
 #include "platform/msgbox.h"
 #include "platform/runtime_numbers.h"
 
@@ -22,7 +31,12 @@ std::string RuntimeErrorDescription(int error) {
     case 57: return "Device I/O error";
     case 63: return "Bad record number";
     case 67: return "Too many files";
+    case 53: return "File not found";
+    case 61: return "Disk full";
     case 68: return "Device unavailable";
+    case 70: return "Permission denied";
+    case 75: return "Path/File access error";
+    case 76: return "Path not found";
     default: return "Application-defined or object-defined error";
   }
 }
@@ -52,4 +66,21 @@ void FileErrorMsg(int16_t error, std::string_view label, std::string& message,
         std::string(label) + message + " [Error Location: " + Str(ErrorLocation) + "]";
     show = AskOK(text, vbOKCancel + vbExclamation) ? -1 : 0;
   }
+}
+
+int16_t SaveErrorNumber(std::string_view path, int err) {
+  std::string folder, name;
+  SplitPath(path, folder, name);
+  const std::string native = NativePath(folder.empty() ? "." : folder);
+  struct stat st;
+  if (::stat(native.c_str(), &st) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? 76 : errno == EACCES ? 70 : 75;
+  if (!S_ISDIR(st.st_mode)) return 76;
+  if (::access(native.c_str(), W_OK) != 0 || FileWriteProtected(path)) return 70;
+  if (err == EACCES || err == EPERM || err == EROFS) return 70;
+  struct statvfs fs;
+  if (err == ENOSPC || err == EDQUOT ||
+      (::statvfs(native.c_str(), &fs) == 0 && fs.f_bavail == 0))
+    return 61;
+  return 75;
 }

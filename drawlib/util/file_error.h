@@ -21,3 +21,8 @@ void FileErrorMsg(int16_t error, std::string_view label, std::string& message,
 // The runtime's description of an error number ("Application-defined or object-defined error"
 // for numbers it does not know).
 std::string RuntimeErrorDescription(int error);
+
+// The runtime's error number for a save to `path` that failed with the system error `err`
+// (0 when not known): 76 "Path not found" when the folder does not exist, 70 "Permission
+// denied" when the folder or the file may not be written, 61 when the disk is full, else 75.
+int16_t SaveErrorNumber(std::string_view path, int err);

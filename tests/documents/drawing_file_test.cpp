@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 
@@ -230,6 +231,71 @@ TEST_F(DrawingFileTest, FailedWriteKeepsOldFileAndBackup) {
   const std::string empty = Write("empty.zef", "");
   ASSERT_EQ(FileSaveBin(pages, 1, 1, empty), 0);
   EXPECT_FALSE(std::filesystem::exists(DrawingBackupName(empty)));
+}
+
+// Sparse files of 1 GiB: without the magic line refused from their first bytes, with it
+// refused by their size; nothing is read whole and the file stays as it was.
+TEST_F(DrawingFileTest, HugeFilesAreRefusedBeforeTheyAreRead) {
+  struct Case {
+    const char* what;
+    std::string head;
+    int16_t result;
+    std::string text;
+  } cases[] = {
+      {"no magic", std::string(40, 'x'), -2,
+       "Error in FileLoadBin32Bit: NOT Proper file (no ZEF1621DRW header) [{}]"},
+      {"a drawing with 1 GiB appended", DrawingFile(Page("OBJECTS-ONE")), -1,
+       "The drawing file [{}] is larger than 64 MB, more than any drawing holds; it is not "
+       "loaded."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    boxes.Clear();
+    const std::string path = Write("huge.zef", c.head);
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 30);
+    PageArray pages;
+    EXPECT_EQ(FileLoadBin32Bit(pages, path, 0), c.result);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, Named(c.text, path));
+    EXPECT_EQ(boxes.last().title, "ZEF File Load");
+    EXPECT_EQ(std::filesystem::file_size(path), std::uintmax_t{1} << 30);
+  }
+  // The largest drawing file that is still read.
+  const std::string path = Write("large.zef", DrawingFile(Page("OBJECTS-ONE")));
+  std::filesystem::resize_file(path, kMaxDrawingFileBytes);
+  boxes.Clear();
+  PageArray pages;
+  EXPECT_EQ(FileLoadBin32Bit(pages, path, 0), 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
+// The save's own failures map to the runtime's numbers: a folder that does not exist is 76,
+// a file nobody may write (mode 444, the superuser included) is 70; the file stays as it was.
+TEST_F(DrawingFileTest, WriteFailuresGiveTheRuntimesErrors) {
+  PageArray pages(2);
+  pages[1] = SamplePage(1);
+  const std::string missing = folder.File("no such folder/d.zef");
+  const std::string locked = Write("locked.zef", "old drawing bytes");
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+  struct Case {
+    std::string path;
+    int16_t error;
+    std::string text;
+  } cases[] = {
+      {missing, 76, "FileSaveBin. FileSpec * " + missing + " * Contains a Path Error."},
+      {locked, 70, "FileSaveBin. Permission Denied. Write Protected disk?  File already Open?"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    boxes.Clear();
+    EXPECT_EQ(FileSaveBin(pages, 1, 1, c.path), c.error);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text.rfind(c.text, 0), 0u) << boxes.last().text;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.File("no such folder")));
+  EXPECT_EQ(ReadFileBytes(locked), "old drawing bytes");
 }
 
 TEST(PageRecord, NewPageBytesRunThreeFiveTwelveThenEnd) {

@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -198,6 +200,33 @@ class FileInitTest : public FileStartupTest {
     SetDocumentServices(nullptr);
   }
 };
+
+// A settings file far too large to be one (1 GiB, sparse), in the program folder or named on
+// the command line: start-up says so once, the settings are the defaults, and nothing is
+// written over the file.
+TEST_F(FileInitTest, AFarTooLargeSettingsFileIsLeftAloneAndTheDefaultsUsed) {
+  InstallDataFile();
+  const std::string named = WriteTestFile(root_.File("big.ini"), "[Preferences]\r\n");
+  fs::resize_file(named, std::uintmax_t{1} << 30);
+  const std::string beside =
+      WriteTestFile(root_.File("bin/KAVO71.ini"), "[Preferences]\r\n35 Print Scale:=0.7\r\n");
+  fs::resize_file(beside, std::uintmax_t{1} << 30);
+  const std::vector<std::vector<std::string>> commandLines = {{}, {named}};
+  for (const auto& commandLine : commandLines) {
+    SCOPED_TRACE(commandLine.empty() ? beside : named);
+    Reset();
+    boxes_.Clear();
+    std::string ini;
+    ASSERT_EQ(FileInitName(ini, commandLine), 1);
+    EXPECT_EQ(ini, commandLine.empty() ? beside : named);
+    ASSERT_EQ(boxes_.count(), 1u);
+    EXPECT_NE(boxes_.last().text.find("larger than 16 MB"), std::string::npos);
+    EXPECT_NE(boxes_.last().text.find(ini), std::string::npos);
+    EXPECT_EQ(IniGetString("Preferences", "35 Print Scale:", "none"), "none");
+    EXPECT_EQ(IniPutString("Preferences", "35 Print Scale:", "0.5"), 0);
+    EXPECT_EQ(fs::file_size(ini), std::uintmax_t{1} << 30);
+  }
+}
 
 TEST_F(FileInitTest, PreferencesReadWithPointOrCommaWhateverTheLocale) {
   const std::string settings =

@@ -173,6 +173,12 @@ TEST_F(SpecObjectTest, DamagedPacketsAskOnceAndNeverRunBack) {
       {"unknown packet, Cancel", unknown, vbCancel, "SpecPak Unknown Data Packet Typ: 99", false},
       {"payload past the end", std::string("\x2C\x00\xFF\xFF", 4), vbOK,
        "SpecUnpack. Input Past End of File.", false},
+      // An unknown type is asked about even when its length runs past the end; nothing after
+      // it can be read, whatever the answer.
+      {"unknown packet past the end, OK", std::string("\x63\x00\xFF\xFF", 4), vbOK,
+       "SpecPak Unknown Data Packet Typ: 99 Length:  65535", false},
+      {"unknown packet past the end, Cancel", std::string("\x63\x00\xFF\xFF", 4), vbCancel,
+       "SpecPak Unknown Data Packet Typ: 99 Length:  65535", false},
       {"item index outside 1..30", std::string("\x2D\x00\x1A\x00\x1F\x00", 6) + std::string(24, 0),
        vbOK, "SpecUnpack. Subscript out of range", true},
       {"annotation count past the data", std::string("\x31\x00\x06\x00\xFF\x7F\x00\x00\x00\x00", 10),
@@ -188,6 +194,9 @@ TEST_F(SpecObjectTest, DamagedPacketsAskOnceAndNeverRunBack) {
     SpecUnpack(WithInsert(c.insert), "", caption, out, points);
     ASSERT_EQ(boxes.count(), 1u);
     EXPECT_EQ(boxes.last().text.rfind(c.box, 0), 0u) << boxes.last().text;
+    if (c.box.rfind("SpecPak", 0) == 0) {
+      EXPECT_EQ(boxes.last().title, "ZEF File Load");
+    }
     EXPECT_EQ(out.MHz == 300, c.headRead);
   }
 }

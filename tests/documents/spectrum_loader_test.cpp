@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -143,6 +145,34 @@ TEST_F(SpectrumLoaderTest, RefusalsShowTheirBoxAndRestoreThePreviousSpectrum) {
     EXPECT_FLOAT_EQ(gSpec.MHz, 123);
     EXPECT_EQ(gSpec.Strings[2], "F > " + good);
     EXPECT_EQ(SpecRawData, rawBefore);
+  }
+}
+
+// A spectrum file of each format with 1 GiB appended (a sparse file): refused by its size
+// before it is read, the previous spectrum kept, the file unchanged.
+TEST_F(SpectrumLoaderTest, HugeFilesAreRefusedByTheirSize) {
+  const std::vector<std::pair<std::string, FixtureBytes>> cases = {
+      {"a.lyb", LybricsFile(4, 100, 100, 0, {1, 2, 3})},
+      {"b.nut", NutsFile(1, 3, 500, 300, -12, {1.5f, 2.5f, 3.5f, 4.5f})},
+      {"d.txt", NutsTextFile("$$JCAMPDX\r\n##JCAMP-DXB= 3\r\n##TITLE= t\r\n##$POINTS= 2, 1\r\n"
+                             "##$SWEEP_WIDTH= 800\r\n",
+                             {5, 6})},
+      {"e.tnt", TecmagFile(3, 200.25, 10, 250, {1, 2, 3, 4})},
+  };
+  const std::string good = Write("good.lyb", LybricsFile(4, 100, 123, 0, {1, 2, 3}));
+  for (const auto& [name, file] : cases) {
+    SCOPED_TRACE(name);
+    ASSERT_NE(LoadSpectrumFile(good, gSpec, SpecRawData), 0);
+    const std::string path = Write(name, file);
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 30);
+    boxes.Clear();
+    EXPECT_EQ(LoadSpectrumFile(path, gSpec, SpecRawData), 0);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_EQ(boxes.last().text, "<" + path +
+                                     "> is larger than 32 MB, more than any NMR spectrum file "
+                                     "holds; it is not loaded.");
+    EXPECT_FLOAT_EQ(gSpec.MHz, 123);
+    EXPECT_EQ(std::filesystem::file_size(path), std::uintmax_t{1} << 30);
   }
 }
 

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -96,6 +98,82 @@ TEST(AtomicFile, FailedWriteLeavesTheOldFileUntouched) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write claimed success, 2: no clear reason";
   EXPECT_EQ(ReadFileBytes(path), "old contents");
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"KAVO71.ini"});
+}
+
+// A file that nobody may write (no write bit) is not replaced, whoever runs the save, the
+// superuser too: a rename in a writable folder would otherwise go round the protection.
+TEST(AtomicFile, WriteProtectedFilesAreNotReplaced) {
+  ScratchFolder dir;
+  const struct {
+    mode_t mode;
+    bool saved;
+  } cases[] = {{0444, false}, {0400, false}, {0555, false}, {0644, true}, {0200, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    const std::string path = dir.File("group.sim");
+    fs::remove(path);
+    Put(path, "old");
+    ASSERT_EQ(chmod(path.c_str(), c.mode), 0);
+    std::string error;
+    errno = 0;
+    EXPECT_EQ(WriteFileAtomic(path, "new", &error), c.saved) << error;
+    EXPECT_EQ(FileWriteProtected(path), !c.saved);
+    EXPECT_EQ(ModeOf(path), c.mode);
+    chmod(path.c_str(), 0644);
+    EXPECT_EQ(ReadFileBytes(path), c.saved ? "new" : "old");
+    if (!c.saved) {
+      EXPECT_EQ(errno, EACCES);
+      EXPECT_NE(error.find("write-protected"), std::string::npos) << error;
+    }
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"group.sim"});
+  }
+  // The protection of a link's target counts.
+  const std::string target = dir.File("group.sim");
+  ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+  fs::create_symlink(target, dir.File("link.sim"));
+  EXPECT_FALSE(WriteFileAtomic(dir.File("link.sim"), "new"));
+  EXPECT_TRUE(fs::is_symlink(dir.File("link.sim")));
+  EXPECT_FALSE(FileWriteProtected(dir.File("none.sim")));
+}
+
+// Readers look at the size first: a file beyond the limit is refused before anything is read
+// (a sparse file of 1 GiB takes no time), one at the limit is read whole.
+TEST(AtomicFile, ReadsAreBoundedAndTheHeadComesAlone) {
+  ScratchFolder dir;
+  const std::string huge = dir.File("huge.zef");
+  {
+    std::ofstream out(huge, std::ios::binary);
+    out << "ZEF1621DRW\r\n";
+  }
+  fs::resize_file(huge, std::uintmax_t{1} << 30);
+  bool tooLarge = false;
+  EXPECT_EQ(ReadFileBytes(huge, kDefaultReadLimit, &tooLarge), std::nullopt);
+  EXPECT_TRUE(tooLarge);
+  EXPECT_EQ(ReadFileBytes(huge), std::nullopt);
+  uint64_t size = 0;
+  EXPECT_EQ(ReadFileHead(huge, 12, &size), "ZEF1621DRW\r\n");
+  EXPECT_EQ(size, std::uint64_t{1} << 30);
+  EXPECT_EQ(fs::file_size(huge), std::uintmax_t{1} << 30) << "reading changes nothing";
+
+  const std::string small = dir.File("small.bin");
+  Put(small, "12345");
+  const struct {
+    std::size_t limit;
+    std::optional<std::string> read;
+    bool tooLarge;
+  } cases[] = {{5, "12345", false}, {4, std::nullopt, true}, {0, std::nullopt, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.limit);
+    tooLarge = !c.tooLarge;
+    EXPECT_EQ(ReadFileBytes(small, c.limit, &tooLarge), c.read);
+    EXPECT_EQ(tooLarge, c.tooLarge);
+  }
+  EXPECT_EQ(ReadFileHead(small, 3), "123");
+  EXPECT_EQ(ReadFileHead(small, 12), "12345");
+  tooLarge = true;
+  EXPECT_EQ(ReadFileBytes(dir.File("none"), 10, &tooLarge), std::nullopt);
+  EXPECT_FALSE(tooLarge);
+  EXPECT_EQ(ReadFileHead(dir.File("none"), 10), std::nullopt);
 }
 
 TEST(AtomicFile, KeepsPermissionsAndSymbolicLinks) {

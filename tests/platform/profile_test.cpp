@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "platform/profile_document.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -62,6 +65,10 @@ TEST_F(ProfileTest, ReadsValuesByWindowsRules) {
       {"value holds '=' and ';'", "[A]\r\nk=a=b;c\r\n", "A", "k", "a=b;c"},
       {"text after ']' ignored", "[A] ; note\r\nk=v\r\n", "A", "k", "v"},
       {"value ends at its first NUL", std::string("[A]\r\nk=a\0b\r\n", 12), "A", "k", "a"},
+      // What is read is what a save writes back, so blanks before the NUL go with it.
+      {"blanks before a NUL", std::string("[A]\r\nk=a \t\0b\r\n", 14), "A", "k", "a"},
+      {"blank before the cut at 4095", "[A]\r\nk=" + longValue.substr(0, 4094) + " x\r\n", "A",
+       "k", longValue.substr(0, 4094)},
       {"value cut at 4095", "[A]\r\nk=" + longValue + "\r\n", "A", "k", longValue.substr(0, 4095)},
   };
   for (const ReadCase& c : cases) {
@@ -170,6 +177,58 @@ TEST_F(ProfileTest, WriteFailuresAreReportedAndNothingIsLost) {
   EXPECT_FALSE(error.empty());
   EXPECT_FALSE(profile::DeleteSection(folder, "A"));
   EXPECT_TRUE(fs::is_directory(folder + "/inside"));
+}
+
+// A file far larger than any settings file (a sparse 1 GiB one, and one just over the limit)
+// is not read: reads give the defaults at once, and every writer leaves it as it was.
+TEST_F(ProfileTest, FarTooLargeFilesAreNeitherReadNorWrittenOver) {
+  const std::uintmax_t sizes[] = {std::uintmax_t{1} << 30, profile::kMaxFileBytes + 1};
+  for (const std::uintmax_t size : sizes) {
+    SCOPED_TRACE(size);
+    Put("[A]\r\nk=v\r\n");
+    fs::resize_file(file_, size);
+    EXPECT_TRUE(profile::TooLarge(file_));
+    EXPECT_EQ(profile::GetString(file_, "A", "k", "DEF"), "DEF");
+    EXPECT_EQ(profile::GetInt(file_, "A", "k", 7), 7);
+    EXPECT_TRUE(profile::ReadSection(file_, "A").empty());
+    std::string error;
+    EXPECT_FALSE(profile::WriteString(file_, "A", "k", "w", &error));
+    EXPECT_EQ(error, profile::TooLargeText(file_));
+    EXPECT_NE(error.find("larger than 16 MB"), std::string::npos);
+    EXPECT_FALSE(profile::DeleteKey(file_, "A", "k"));
+    EXPECT_FALSE(profile::DeleteSection(file_, "A"));
+    EXPECT_EQ(fs::file_size(file_), size);
+    std::string head(10, '\0');
+    std::ifstream(file_, std::ios::binary).read(head.data(), 10);
+    EXPECT_EQ(head, "[A]\r\nk=v\r\n");
+  }
+  Put("[A]\r\nk=v\r\n");
+  fs::resize_file(file_, profile::kMaxFileBytes);
+  EXPECT_FALSE(profile::TooLarge(file_));
+  EXPECT_EQ(profile::GetString(file_, "A", "k", "DEF"), "v");
+}
+
+// A file is parsed once and its content shared while it stays the same; any change, also one
+// of the same size made at once (file times move in coarse steps), is read again.
+TEST_F(ProfileTest, ParsedContentIsReusedWhileTheFileIsUnchanged) {
+  Put("[A]\r\nk=1\r\n");
+  const auto first = profile::Load(file_);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(profile::Load(file_), first);
+  EXPECT_EQ(profile::GetString(file_, "A", "k", ""), "1");
+  EXPECT_EQ(profile::Load(file_), first);
+
+  Put("[A]\r\nk=2\r\n");  // same size, same file, rewritten in place at once
+  EXPECT_EQ(profile::GetString(file_, "A", "k", ""), "2");
+  ASSERT_TRUE(profile::WriteString(file_, "A", "k", "3"));
+  EXPECT_EQ(profile::GetString(file_, "A", "k", ""), "3");
+  const auto written = profile::Load(file_);
+  EXPECT_EQ(profile::Load(file_), written);
+  fs::remove(file_);
+  profile::FileState state = profile::FileState::kRead;
+  EXPECT_EQ(profile::Load(file_, &state), nullptr);
+  EXPECT_EQ(state, profile::FileState::kMissing);
+  EXPECT_EQ(profile::GetString(file_, "A", "k", "DEF"), "DEF");
 }
 
 TEST_F(ProfileTest, PathsAreWindows1252) {

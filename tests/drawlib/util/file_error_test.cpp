@@ -1,8 +1,13 @@
 #include "drawlib/util/file_error.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <fstream>
 
 #include "drawlib/util/error_location.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/msgbox_recorder.h"
 
 TEST(FileErrorMsg, MessagesByErrorNumber) {
@@ -70,4 +75,32 @@ TEST(AskOK, TrueForOKAndYes) {
     EXPECT_EQ(AskOK("Go?", vbYesNo), c.ok);
   }
   EXPECT_EQ(log.last().style, vbYesNo);
+}
+
+// Why a save failed, in the runtime's numbers, from the state of the folder and the file.
+TEST(SaveErrorNumber, FolderAndFileStateGiveTheRuntimesError) {
+  ScratchFolder folder;
+  const std::string plain = folder.File("plain.txt");
+  std::ofstream(plain) << "x";
+  const std::string locked = folder.File("locked.zef");
+  std::ofstream(locked) << "x";
+  ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+  struct Case {
+    const char* what;
+    std::string path;
+    int err;
+    int16_t error;
+  } cases[] = {
+      {"folder missing", folder.File("none/a.zef"), ENOENT, 76},
+      {"folder missing, deeper", folder.File("none/deeper/a.zef"), 0, 76},
+      {"a file where the folder should be", plain + "/a.zef", ENOTDIR, 76},
+      {"write-protected file", locked, EACCES, 70},
+      {"write-protected file, reason unknown", locked, 0, 70},
+      {"refused by the system", folder.File("a.zef"), EROFS, 70},
+      {"disk full", folder.File("a.zef"), ENOSPC, 61},
+      {"anything else", folder.File("a.zef"), EIO, 75},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SaveErrorNumber(c.path, c.err), c.error) << c.what;
+  EXPECT_EQ(RuntimeErrorDescription(76), "Path not found");
+  EXPECT_EQ(RuntimeErrorDescription(70), "Permission denied");
 }
