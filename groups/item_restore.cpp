@@ -93,6 +93,8 @@ bool MainWindowGroups::mnuR_Click(int16_t index) {
         form_.SetupLinefitting(true);
       }
     }
+    // An item without a spectrum ends line fitting: its controls go with it.
+    if (!gLineFit) form_.SetupLinefitting(false);
     form_.OptSetupParFrames();
   } else {
     form_.OptSetupSpectrum(rec.Par[0].Value, rec.Par[1].Value, rec.VertMult);

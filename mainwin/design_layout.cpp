@@ -279,6 +279,13 @@ void LoadDesignControls(FormControls& c) {
     c.SetToolTip(Ctl::CmndUpDn, t.index, t.tip);
     c.SetHelpContextID(Ctl::CmndUpDn, t.index, t.help);
   }
+  // The spectrum-height buttons work on a fitted spectrum only: the window starts without line
+  // fitting, so they start disabled with their grey pictures (a restored item without a
+  // spectrum does not set them up).
+  c.SetPicture(Ctl::CmndUpDn, 11, 3);
+  c.SetPicture(Ctl::CmndUpDn, 12, 5);
+  c.SetEnabled(Ctl::CmndUpDn, 11, false);
+  c.SetEnabled(Ctl::CmndUpDn, 12, false);
   for (int i = 0; i < 6; ++i) c.SetVisible(Ctl::Image2, i, false);
   for (size_t k = 0; k < std::size(kIncrementRibbons); ++k) {
     const int index = kIncrementRibbons[k];

@@ -19,6 +19,7 @@
 #include "groups/ui/frm_sim_edit.h"
 #include "groups/ui/program_groups.h"
 #include "mainwin/ui/frm_kavo.h"
+#include "mainwin/ui/toolbar_pictures.h"
 #include "platform/paths.h"
 #include "tests/groups/groups_fixture.h"
 #include "tests/mainwin/recording_help_viewer.h"
@@ -29,12 +30,20 @@ class FrmKavoGroupsTest : public GroupsTest {
  protected:
   void SetUp() override {
     GroupsTest::SetUp();
-    FileStartupReset();
-    IniResetForTests();
-    SpecRecordReset();
     SetProgramFolderForTests(folder.path());
     std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
     SetHelpViewer(&help);
+    Start();
+  }
+  // The start-up road of a new process in the same program folder.
+  void Start() {
+    groups.reset();
+    window.reset();
+    RegisterMainWindowServices(nullptr);
+    FileStartupReset();
+    IniResetForTests();
+    SpecRecordReset();
+    ResetEngineState();
     window = std::make_unique<frmKavo>();
     groups = std::make_unique<ProgramGroups>(*window);
     RegisterMainWindowServices(&window->form());
@@ -94,6 +103,45 @@ TEST_F(FrmKavoGroupsTest, TheEditorOpensFromTheMenuAndItsExitReturns) {
   window->MenuAction(Ctl::mnuSimEdit, 0)->trigger();
   EXPECT_TRUE(shown);
   EXPECT_EQ(groups->groups().GroupFile(), group);
+}
+
+// The spectrum-height buttons work on a fitted spectrum only: without line fitting they are
+// disabled and show their grey pictures, whether the window started afresh, reopened its group
+// or restored an item without a spectrum while fitting.
+TEST_F(FrmKavoGroupsTest, SpectrumHeightButtonsAnswerOnlyInLineFitting) {
+  const auto expectState = [this](bool fitting) {
+    for (int index : {11, 12}) {
+      SCOPED_TRACE(index);
+      auto* button = qobject_cast<QPushButton*>(window->ControlWidget(Ctl::CmndUpDn, index));
+      ASSERT_NE(button, nullptr);
+      EXPECT_EQ(button->isEnabled(), fitting);
+      // Pictures 2 and 4 are the active ones, 3 and 5 the grey ones.
+      const int picture = (index == 11 ? 2 : 4) + (fitting ? 0 : 1);
+      EXPECT_TRUE(button->icon().pixmap(16).toImage() ==
+                  ToolbarPicture(index, picture, "").icon.pixmap(16).toImage())
+          << "not picture " << picture;
+    }
+  };
+  {
+    SCOPED_TRACE("first start");
+    expectState(false);
+  }
+  boxes.AnswerInput("plain AB");
+  window->MenuAction(Ctl::mnuS, 0)->trigger();
+  Start();
+  {
+    SCOPED_TRACE("second start, the group reopened");
+    expectState(false);
+  }
+  gLineFit = -1;
+  window->form().SetupLinefitting(true);
+  expectState(true);
+  window->MenuAction(Ctl::mnuR, 0)->trigger();
+  {
+    SCOPED_TRACE("an item without a spectrum restored");
+    EXPECT_EQ(gLineFit, 0);
+    expectState(false);
+  }
 }
 
 }  // namespace

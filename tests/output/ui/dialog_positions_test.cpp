@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QRect>
+#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -114,6 +115,9 @@ TEST_P(DialogPositions, RectangleIsKeptInTwipsAndComesBack) {
     d->move(given.topLeft());
     d->resize(given.size());
     given = QRect(d->pos(), d->size());
+    // A rectangle off the screen would come back moved onto it.
+    ASSERT_TRUE(d->screen()->availableGeometry().contains(given))
+        << "the screen is too small for the dialog at this scale";
   });
   ASSERT_GT(tpp, 0);
   const auto twips = [tpp](int px) { return std::lround(px * tpp); };
