@@ -1,9 +1,18 @@
 #include "documents/spec_load_common.h"
 
+#include "documents/spec_loaders.h"
 #include "drawlib/util/strings.h"
 #include "engine/mainwin_services.h"
 #include "platform/atomic_file.h"
 #include "platform/msgbox.h"
+
+namespace {
+int32_t gLowestLoaded = 0;
+}  // namespace
+
+void SpecNoteLowestLoaded(int32_t index) { gLowestLoaded = index; }
+
+int32_t SpecLowestLoaded() { return gLowestLoaded; }
 
 std::optional<SpecFileBytes> SpecLoadRead(const std::string& fileName, const std::string& title) {
   bool tooLarge = false;

@@ -29,6 +29,9 @@ bool SpecHeaderSound(const SpecRec& rec, int64_t points, std::size_t valuesPrese
 // The parts that are not empty, each markup-escaped, joined by "{/}".
 std::string SpecTitleJoin(const std::vector<std::string>& parts);
 
+// Notes the lowest raw index the running load fills (SpecLowestLoaded reads it).
+void SpecNoteLowestLoaded(int32_t index);
+
 // raw = 0..points, zeros; then count values read by valueAt(0), valueAt(1)... are stored at
 // indices points, points - 1, ...  Returns false when a value is not finite.
 template <class ValueAt>
@@ -36,6 +39,7 @@ bool SpecStoreDownwards(std::vector<float>& raw, int32_t points, std::size_t cou
                         ValueAt valueAt) {
   raw.assign(static_cast<std::size_t>(points) + 1, 0.0f);
   const std::size_t n = std::min(count, raw.size());
+  SpecNoteLowestLoaded(points + 1 - static_cast<int32_t>(n));
   for (std::size_t i = 0; i < n; ++i) {
     const float v = valueAt(i);
     if (!std::isfinite(v)) return false;

@@ -18,5 +18,10 @@ int16_t LoadSpectrumTECMAG(const std::string& fileName, SpecRec& rec, std::vecto
 // restored. Nonzero on success.
 int16_t LoadSpectrumFile(const std::string& fileName, SpecRec& rec, std::vector<float>& raw);
 
+// The lowest raw index that the last loader filled from its file. The values fill the array
+// from the top index down; a file with fewer values than points + 1 leaves the indices below
+// this one empty (they hold 0, no loaded value).
+int32_t SpecLowestLoaded();
+
 // Clears the items and strings of a record before a load.
 void SpecReset(SpecRec& rec);

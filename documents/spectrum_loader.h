@@ -21,11 +21,24 @@ inline constexpr int16_t kLoadFromDrawing = 32;
 int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>& target, float startHz,
                          float widthHz, float refHz, float& multiplier, int16_t flags);
 
-// Maps raw(0..) onto target(1..count): the point of display point i is i x step + offset,
-// interpolated linearly when step <= 1, else the nearest lower point; 0 outside the raw data.
-// Returns the smallest value written (1e6 when none is smaller).
+// The display points first..last of a mapping that hold loaded values (none when last < first).
+struct SpecShownPoints {
+  int32_t first = 1;
+  int32_t last = 0;
+};
+
+// Maps raw(rawFirst..) onto target(1..count): the point of display point i is i x step +
+// offset, interpolated linearly when step <= 1, else the nearest lower point; 0 outside the
+// loaded raw data (raw values below rawFirst hold nothing and are never used). Returns the
+// smallest value written (1e6 when none is smaller); shown, when given, gets the display
+// points that hold loaded values.
 float SpecResample(const std::vector<float>& raw, std::vector<float>& target, int32_t count,
-                   double pointsPerHz, double startHz, double refHz, double widthHz);
+                   double pointsPerHz, double startHz, double refHz, double widthHz,
+                   int32_t rawFirst = 0, SpecShownPoints* shown = nullptr);
+
+// The display points of target that its last mapping by LoadSpectrumKavo filled from loaded
+// values; false when target was never mapped from a loaded spectrum.
+bool SpecLoadedPoints(const std::vector<float>& target, SpecShownPoints& shown);
 
 // Forgets the values kept from the last load (tests).
 void SpectrumLoaderReset();
@@ -35,4 +48,5 @@ class SpectrumLoader final : public SpectrumFileServices {
   int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>& target, float startHz,
                            float widthHz, float refHz, float& multiplier, int16_t flags) override;
   float& SpecRef() override;
+  bool LoadedPoints(const std::vector<float>& target, int32_t& first, int32_t& last) override;
 };

@@ -25,6 +25,12 @@ class SpectrumFileServices {
                                    int16_t flags) = 0;
   // The reference (Hz) of the simulator's spectrum record gSpec.
   virtual float& SpecRef() = 0;
+  // The points first..last of target that its last mapping filled from loaded values (none when
+  // last < first). False when target holds no mapped spectrum: then every point counts.
+  virtual bool LoadedPoints(const std::vector<float>& /*target*/, int32_t& /*first*/,
+                            int32_t& /*last*/) {
+    return false;
+  }
 };
 
 // Registers the implementation (not owned); nullptr removes it.

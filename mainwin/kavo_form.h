@@ -121,7 +121,9 @@ class KavoForm : public MainWindowServices {
   // --- On-screen display ---
   void DrawSpectra(int16_t numLines, uint32_t traceColour, bool copyToClipboard);
   void DrawSpectra(int16_t& lineCount, std::array<uint32_t, 4>& colors, int16_t& flag) override;
-  void DrawTrace(const std::vector<float>& values, float offset, uint32_t colour);
+  // Draws points first..last of values (those that the array holds).
+  void DrawTrace(const std::vector<float>& values, float offset, uint32_t colour,
+                 int32_t first = 1, int32_t last = INT32_MAX);
   void DrawMarker(float x, float y, const std::string& text, PictureBox& target, uint32_t colour,
                   bool visible);
   void DrawTreeFork(PictureBox& target, int32_t y, int32_t height, int32_t dy, int32_t x,

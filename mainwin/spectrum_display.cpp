@@ -47,6 +47,24 @@ class TreePen {
   int16_t style_, width_;
 };
 
+// The points of an array that hold loaded values, by the loader's record of its last mapping;
+// all of them when it keeps none.
+struct PointRun {
+  int32_t first = 1;
+  int32_t last = INT32_MAX;
+};
+PointRun LoadedRun(const std::vector<float>& values) {
+  PointRun run;
+  if (SpectrumFileServices* files = SpectrumFiles()) {
+    int32_t first = 0, last = 0;
+    if (files->LoadedPoints(values, first, last)) run = {first, last};
+  }
+  return run;
+}
+
+// The calculated trace: in type 0 it holds the loaded spectrum itself.
+PointRun CalculatedRun() { return gSimType == 0 ? LoadedRun(gSpectrum) : PointRun{}; }
+
 float ParValueAt(int p) {
   return p >= 0 && p < kSimParCount ? gSimPar[static_cast<size_t>(p)].Value : 0.0f;
 }
@@ -78,8 +96,12 @@ void KavoForm::DrawSpectra(int16_t numLines, uint32_t /*traceColour*/, bool copy
       gVertMult *= inc;
       inc = 1;
     }
-    if (gVertLock == 0) DrawTrace(gSpectrum, 0, gTraceColors[0]);
-    else DrawLockedTrace();
+    if (gVertLock == 0) {
+      const PointRun run = CalculatedRun();
+      DrawTrace(gSpectrum, 0, gTraceColors[0], run.first, run.last);
+    } else {
+      DrawLockedTrace();
+    }
   }
   bool treeDrawn = false;
   DrawCouplingTree(treeDrawn);
@@ -130,7 +152,8 @@ void KavoForm::DrawLockedTrace() {
       gRedrawFlags = 8;
     }
   }
-  DrawTrace(gSpectrum, 0, gTraceColors[0]);
+  const PointRun run = CalculatedRun();
+  DrawTrace(gSpectrum, 0, gTraceColors[0], run.first, run.last);
 }
 
 void KavoForm::DrawCouplingTree(bool& drawn) {
@@ -184,7 +207,10 @@ void KavoForm::DrawOverlay() {
   const double mean = gNumPts > 0 ? sum / gNumPts : 0.0;
   if (ctl_.Get(Ctl::lstError).Items.size() >= 7) ctl_.ListRemove(Ctl::lstError, 0, 5);
   ctl_.ListInsert(Ctl::lstError, 0, 0, CommaToPoint(Format(mean, "0.0")));
-  DrawTrace(gSpecExp, static_cast<float>(gBaseLnTwips - gExpBaseLnTwips), PaletteColor(12));
+  // Only the loaded points are drawn, of the spectrum and of the difference.
+  const PointRun run = LoadedRun(gSpecExp);
+  DrawTrace(gSpecExp, static_cast<float>(gBaseLnTwips - gExpBaseLnTwips), PaletteColor(12),
+            run.first, run.last);
   if (ctl_.Get(Ctl::btnDiffTogg).Value) {
     PicLine(0, gDiffBaseLnTwips, static_cast<float>(gPicWidthTwips), gDiffBaseLnTwips, kBlack);
     const int m = std::min(n, PointCount(gSpectrum2));
@@ -192,7 +218,8 @@ void KavoForm::DrawOverlay() {
       const size_t k = static_cast<size_t>(i);
       gSpectrum2[k] = gSpecExp[k] - gSpectrum[k];
     }
-    DrawTrace(gSpectrum2, static_cast<float>(gBaseLnTwips - gDiffBaseLnTwips), PaletteColor(3));
+    DrawTrace(gSpectrum2, static_cast<float>(gBaseLnTwips - gDiffBaseLnTwips), PaletteColor(3),
+              run.first, run.last);
   }
 }
 
@@ -223,23 +250,26 @@ void KavoForm::CopySpectraToClipboard() {
   MsgBox(message, vbInformation, "Clipboard copy");
 }
 
-void KavoForm::DrawTrace(const std::vector<float>& values, float offset, uint32_t colour) {
+void KavoForm::DrawTrace(const std::vector<float>& values, float offset, uint32_t colour,
+                         int32_t first, int32_t last) {
   const float yb = gBaseLnTwips - offset;
   const float width = static_cast<float>(gPicWidthTwips);
   const float noise = gNoiseLevel * 0.001f * gBaseLnTwips;
-  const int n = PointCount(values);
+  const int from = std::max<int32_t>(first, 1);
+  const int to = std::min<int32_t>(last, PointCount(values));
   float previous = yb;
-  for (int i = 1; i <= n; ++i) {
+  for (int i = from; i <= to; ++i) {
     const float x = width - static_cast<float>(i) * gTwipsPerPt;
     float y = yb - values[static_cast<size_t>(i)];
     if (gNoiseLevel != 0) y -= mNoise() * noise;
     if (y < 0) y = 0;
-    if (i == 1) {
-      // The trace starts at its first point: point 0 holds no value (nothing is loaded there).
+    if (i == from) {
+      // The trace starts at its first point, not at the baseline: point 0 and the points
+      // outside a loaded spectrum hold no value.
       pic_.CurrentX = x;
       pic_.CurrentY = y;
-      if (n == 1) PicLine(x, y, x, y, colour);
-    } else if (std::fabs(y - previous) > 0.5f || i == n) {
+      if (from == to) PicLine(x, y, x, y, colour);
+    } else if (std::fabs(y - previous) > 0.5f || i == to) {
       // Runs of nearly flat points collapse into one segment.
       PicLine(pic_.CurrentX, pic_.CurrentY, x, y, colour);
     }

@@ -44,6 +44,7 @@ struct LoadCase {
   float sw, mhz, ref;
   std::string s0, s3;
   std::vector<std::pair<int, float>> values;  // index, value
+  int32_t lowest = 0;  // the lowest raw index the file fills
 };
 
 TEST_F(SpectrumLoaderTest, EachFormatLoadsItsHeaderStringsAndValues) {
@@ -59,10 +60,13 @@ TEST_F(SpectrumLoaderTest, EachFormatLoadsItsHeaderStringsAndValues) {
                     "##$POINTS= 4, 1\r\n##$FREQUENCY= 250.5\r\n##$SWEEP_WIDTH= 800\r\n"
                     "##$FREQ_OFFSET= 100\r\n",
                     {5, 6, 7, 8}),
-       4, 800, 250.5f, -300, "M > MY ^{RUN^}", "L > 1 MAY", {{4, 5}, {1, 8}, {0, 0}}},
+       4, 800, 250.5f, -300, "M > MY ^{RUN^}", "L > 1 MAY", {{4, 5}, {1, 8}, {0, 0}}, 1},
       {"e.tnt", TecmagFile(3, 200.25, 10, 250, {1, 2, 3, 4}), 3, 500, 200.25f, -260,
        "M > TecMag NMR Spectrum{/}", "L > TNT1.003TMAG{/}Title one{/}Second",
        {{3, 1}, {0, 4}}},
+      // Eight points and eight values: index 0 stays empty.
+      {"f.lyb", LybricsFile(16, 300, 200, 0, {8, 7, 6, 5, 4, 3, 2, 1}), 8, 300, 200, 0,
+       "M > Lybrics (PCNMR) Spectrum{/}", "L > No ID", {{8, 8}, {1, 1}, {0, 0}}, 1},
   };
   for (const LoadCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -80,6 +84,7 @@ TEST_F(SpectrumLoaderTest, EachFormatLoadsItsHeaderStringsAndValues) {
     EXPECT_EQ(gSpec.Strings[3], c.s3);
     ASSERT_EQ(SpecRawData.size(), std::size_t(c.points) + 1);
     for (auto [i, v] : c.values) EXPECT_FLOAT_EQ(SpecRawData[std::size_t(i)], v) << i;
+    EXPECT_EQ(SpecLowestLoaded(), c.lowest);
     boxes.Clear();
   }
 }
@@ -218,6 +223,94 @@ TEST_F(SpectrumLoaderTest, ResamplingInterpolatesOrTakesTheNearestLowerPoint) {
   // An offset beyond every range gives zeros.
   EXPECT_EQ(SpecResample(raw, target, 3, 1e30, 1e30, -1e30, 1.0), 0);
   EXPECT_EQ(target[1], 0);
+}
+
+// Raw index 0 of these spectra holds no loaded value: it is set to a value far off the data,
+// which no display point may show, and the display points outside the loaded data are
+// reported as not loaded.
+TEST_F(SpectrumLoaderTest, ResamplingNeverTakesAValueFromAnEmptyRawPoint) {
+  struct Case {
+    const char* name;
+    int32_t rawPoints;  // raw 1..rawPoints are loaded
+    int32_t count;      // display points
+    double pointsPerHz, startHz, widthHz;
+    int32_t first, last;  // the display points expected to hold loaded values
+  };
+  const Case cases[] = {
+      // Eight points over 300 Hz onto 553 display points, the display the whole sweep: point
+      // 1 lies at raw 8/553, the first point past raw 1 is 70, the last before raw 8 is 552.
+      {"eight onto the sweep", 8, 553, 8 / 300.0, 0, 300, 70, 552},
+      // The display from 100 Hz below the data over 600 Hz: offset -3 raw points, step
+      // 16 / 553; raw 1 is reached at point 139, the last pair ends before point 381.
+      {"eight inside a wider display", 8, 553, 8 / 300.0, -100, 600, 139, 380},
+      // The display from 200 Hz over 300 Hz: offset 5, step 0.08, the data end at point 37.
+      {"eight, ending inside the display", 8, 100, 8 / 300.0, 200, 300, 1, 37},
+      // The display entirely inside the data.
+      {"eight, zoomed in", 8, 100, 8 / 300.0, 75, 150, 1, 100},
+      // The display entirely below the data: nothing loaded shows.
+      {"eight, off the data", 8, 100, 8 / 300.0, -500, 100, 1, 0},
+      // More raw points than display points: the nearest lower point, step 10.24.
+      {"1024 onto 100", 1024, 100, 1024 / 1000.0, 0, 1000, 1, 99},
+      // Fewer: step 0.5, point 1 would blend raw 0 in.
+      {"1024 onto 2048", 1024, 2048, 1024 / 1000.0, 0, 1000, 2, 2047},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<float> raw(std::size_t(c.rawPoints) + 1);
+    for (int32_t k = 1; k <= c.rawPoints; ++k) raw[std::size_t(k)] = float(100 + k % 7);
+    std::vector<float> withZero, withFarOff;
+    SpecShownPoints shown, shownFarOff;
+    raw[0] = 0;
+    const float smallest = SpecResample(raw, withZero, c.count, c.pointsPerHz, c.startHz, 0,
+                                        c.widthHz, 1, &shown);
+    raw[0] = 1e5f;
+    SpecResample(raw, withFarOff, c.count, c.pointsPerHz, c.startHz, 0, c.widthHz, 1,
+                 &shownFarOff);
+    EXPECT_EQ(withFarOff, withZero);  // raw 0 never reaches the display
+    EXPECT_EQ(shown.first, c.first);
+    EXPECT_EQ(shown.last, c.last);
+    EXPECT_EQ(shownFarOff.first, shown.first);
+    EXPECT_EQ(shownFarOff.last, shown.last);
+    for (int32_t i = 1; i <= c.count; ++i) {
+      const float y = withZero[std::size_t(i)];
+      if (i >= shown.first && i <= shown.last) {
+        EXPECT_GE(y, 100) << i;  // a loaded value, or one between two of them
+        EXPECT_LE(y, 106) << i;
+      } else {
+        EXPECT_EQ(y, 0) << i;
+      }
+    }
+    // The 0 of a point off the data counts in the smallest value, as before.
+    if (shown.first == 1 && shown.last == c.count) EXPECT_GE(smallest, 100);
+    else EXPECT_EQ(smallest, 0);
+  }
+}
+
+TEST_F(SpectrumLoaderTest, LoadSpectrumKavoKeepsTheLoadedPointsOfEachTarget) {
+  // Eight values for eight points: raw 0 stays empty, and so does not pull the scale's
+  // minimum down to 0.
+  std::string name =
+      Write("eight.lyb", LybricsFile(16, 300, 200, 0, {800, 700, 600, 500, 400, 300, 200, 100}));
+  gNumPts = 553;
+  std::vector<float> target, other;
+  SpecShownPoints shown;
+  EXPECT_FALSE(SpecLoadedPoints(target, shown));  // nothing mapped yet
+  float mult = 1;
+  ASSERT_EQ(LoadSpectrumKavo(name, target, 0, 300, 0, mult, 3), kSpectrumLoaded);
+  ASSERT_TRUE(SpecLoadedPoints(target, shown));
+  EXPECT_EQ(shown.first, 70);
+  EXPECT_EQ(shown.last, 552);
+  EXPECT_FALSE(SpecLoadedPoints(other, shown));
+  // Raw 1 (100) at point 70 is close to the bottom; raw 8 (800) is the top: (800 - 0) / 700.
+  EXPECT_NEAR(target[70], 100.0 / 700, 0.01);
+  EXPECT_NEAR(target[552], 800.0 / 700, 0.01);
+  // A re-mapping onto a narrower display (flag 2 only) keeps its own record.
+  ASSERT_EQ(LoadSpectrumKavo(name, other, 75, 150, 0, mult, 2), kSpectrumLoaded);
+  ASSERT_TRUE(SpecLoadedPoints(other, shown));
+  EXPECT_EQ(shown.first, 1);
+  EXPECT_EQ(shown.last, 553);
+  ASSERT_TRUE(SpecLoadedPoints(target, shown));
+  EXPECT_EQ(shown.first, 70);
 }
 
 TEST_F(SpectrumLoaderTest, LoadSpectrumKavoMapsScalesAndRemapsWithTheKeptValues) {

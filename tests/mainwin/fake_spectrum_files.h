@@ -1,9 +1,12 @@
 // Spectrum loading for the main window's tests: the Open dialog (flags 9) and the clipboard
 // import (16) answer a scripted result and, when they load, name a file and set the sweep
-// width; re-mapping onto the grid (2, 6) answers mapResult. Every call is recorded.
+// width; re-mapping onto the grid (2, 6) answers mapResult. Every call is recorded. The loaded
+// points of an array are what a test puts into loaded.
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,7 @@ class FakeSpectrumFiles : public SpectrumFileServices {
   float sweepHz = 1000;
   float reference = 0;
   std::vector<Call> calls;
+  std::map<const std::vector<float>*, std::pair<int32_t, int32_t>> loaded;
 
   int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>&, float startHz,
                            float widthHz, float, float&, int16_t flags) override {
@@ -40,6 +44,12 @@ class FakeSpectrumFiles : public SpectrumFileServices {
     return openResult;
   }
   float& SpecRef() override { return gSpec.Ref; }
+  bool LoadedPoints(const std::vector<float>& target, int32_t& first, int32_t& last) override {
+    const auto it = loaded.find(&target);
+    if (it == loaded.end()) return false;
+    std::tie(first, last) = it->second;
+    return true;
+  }
 
   int CallsWith(int16_t flags) const {
     int n = 0;

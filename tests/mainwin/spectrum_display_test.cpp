@@ -125,6 +125,75 @@ TEST_F(SpectrumDisplayTest, ATraceStartsAtItsFirstPointNotAtTheRightEdge) {
   }
 }
 
+// The traces of a loaded spectrum (type 0's own, the overlay and the difference) cover the
+// points the loader filled, and none runs down to its baseline at either end.
+TEST_F(SpectrumDisplayTest, LoadedSpectraAreDrawnOverTheirLoadedPointsOnly) {
+  struct Case {
+    const char* name;
+    int16_t type;
+    bool exp;                // a record for gSpecExp (overlay and difference)
+    bool calc;               // a record for gSpectrum
+    int32_t first, last;     // the record
+    int32_t expFirst, expLast, calcFirst, calcLast;  // the points expected drawn (0 0: none)
+  };
+  const Case cases[] = {
+      {"type 0, the trace loaded at points 3-7", 0, false, true, 3, 7, 1, 10, 3, 7},
+      {"a simulation: its trace whole, the overlay 3-7", 2, true, true, 3, 7, 3, 7, 1, 10},
+      {"the overlay inside at the right end", 2, true, false, 1, 4, 1, 4, 1, 10},
+      {"the overlay inside at the left end", 2, true, false, 8, 10, 8, 10, 1, 10},
+      {"no record: every point", 2, false, false, 0, 0, 1, 10, 1, 10},
+      {"nothing loaded shows", 0, true, true, 1, 0, 0, 0, 0, 0},
+  };
+  gLineFit = -1;
+  form.Controls().SetValue(Ctl::btnDiffTogg, 0, true);
+  gExpBaseLnTwips = 900;
+  gDiffBaseLnTwips = 300;
+  for (int i = 1; i <= 10; ++i) {
+    gSpectrum[static_cast<size_t>(i)] = 50.0f + static_cast<float>(i);
+    gSpecExp[static_cast<size_t>(i)] = 80.0f + static_cast<float>(i);
+  }
+  const uint32_t calcColour = gTraceColors[0], expColour = PaletteColor(12),
+                 diffColour = PaletteColor(3);
+  ASSERT_NE(calcColour, expColour);
+  ASSERT_NE(expColour, diffColour);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    gSimType = c.type;
+    spectra.loaded.clear();
+    if (c.exp) spectra.loaded[&gSpecExp] = {c.first, c.last};
+    if (c.calc) spectra.loaded[&gSpectrum] = {c.first, c.last};
+    picture.ops.clear();
+    gRedrawFlags = 0;
+    form.DrawSpectra(0, 0, false);
+    struct Trace {
+      uint32_t colour;
+      float baseline;
+      int32_t first, last;
+    };
+    const Trace traces[] = {{calcColour, 1000, c.calcFirst, c.calcLast},
+                            {expColour, 900, c.expFirst, c.expLast},
+                            {diffColour, 300, c.expFirst, c.expLast}};
+    for (const Trace& t : traces) {
+      SCOPED_TRACE(t.baseline);
+      std::vector<RecordingPictureBox::Op> lines;
+      for (const auto& line : Lines())
+        if (line.color == t.colour && !(line.x1 == 0 && line.x2 == 150)) lines.push_back(line);
+      if (t.first == 0) {
+        EXPECT_TRUE(lines.empty());
+        continue;
+      }
+      ASSERT_FALSE(lines.empty());
+      EXPECT_EQ(lines.front().x1, 150 - 15 * t.first);
+      EXPECT_EQ(lines.back().x2, 150 - 15 * t.last);
+      for (const auto& line : lines) {
+        EXPECT_GE(std::min(line.x1, line.x2), 150 - 15 * t.last);
+        EXPECT_LE(std::max(line.x1, line.x2), 150 - 15 * t.first);
+        EXPECT_LT(std::max(line.y1, line.y2), t.baseline - 25);  // every value is above 25
+      }
+    }
+  }
+}
+
 TEST_F(SpectrumDisplayTest, NoiseComesFromTheNoiseSource) {
   form.SetNoiseSource([] { return 0.5f; });
   gNoiseLevel = 8;

@@ -22,6 +22,7 @@
 
 #include "documents/file_startup.h"
 #include "documents/spec_record.h"
+#include "documents/spectrum_loader.h"
 #include "drawlib/drawlib_init.h"
 #include "drawlib/ini/libr_ini.h"
 #include "engine/engine_globals.h"
@@ -44,6 +45,7 @@ void ResetAll() {
   IniResetForTests();
   DrawLibReset();
   SpecRecordReset();
+  SpectrumLoaderReset();
 }
 
 class FrmKavoTest : public ::testing::Test {
@@ -297,6 +299,56 @@ TEST_F(FrmKavoTest, AShortLoadedSpectrumIsDrawnFromItsLoadedPointsOnly) {
     int drawn = 0;
     for (int y = image.height() / 3; y < image.height(); ++y) drawn += image.pixel(x, y) != 0xFFFFFFFF;
     EXPECT_LT(drawn, image.height() / 10) << "column " << x;
+  }
+}
+
+// Eight points over 300 Hz, shown on the whole sweep: with eight values in the file its point
+// at 0 Hz holds nothing, with nine it does. Either way the trace shows the loaded points only:
+// no ink slopes or drops to the baseline at the right or the left end.
+TEST_F(FrmKavoTest, NoStrokeRunsToTheBaselineAtEitherEndOfAShortSpectrum) {
+  struct Case {
+    const char* name;
+    std::vector<int32_t> values;  // from the highest point down; both ends far above 0
+  };
+  const Case cases[] = {
+      {"eight-values", {3000, 2000, 1000, 200, 1000, 2000, 3000, 4000}},
+      {"nine-values", {3000, 2000, 1000, 200, 1000, 2000, 3000, 4000, 4000}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Start();
+    const std::string path = folder.File(std::string(c.name) + ".lyb");
+    std::ofstream(path, std::ios::binary) << LybricsFile(16, 300, 200, 0, c.values).bytes;
+    ChosenFile chosen(path);
+    window->MenuAction(Ctl::mnuFileLoad, 0)->trigger();
+    ASSERT_EQ(gSimType, 0) << (boxes.empty() ? "" : boxes.last().text);
+    QApplication::processEvents();
+    SaveScreenshot(window.get(), c.name);
+    const QImage& image = window->picture()->image();
+    const int baseline =
+        static_cast<int>(gBaseLnTwips / window->picture()->TwipsPerPixelY());
+    ASSERT_GT(baseline, 40);
+    ASSERT_LT(baseline, image.height());
+    // The ink in a band just above the baseline at the two ends (the markers sit below it).
+    const int band = image.height() / 8;
+    auto inkNearBaseline = [&](int x) {
+      int n = 0;
+      for (int y = baseline - band; y <= baseline; ++y) n += image.pixel(x, y) != 0xFFFFFFFF;
+      return n;
+    };
+    for (int x : {0, 1, 2, image.width() - 3, image.width() - 2, image.width() - 1})
+      EXPECT_EQ(inkNearBaseline(x), 0) << "column " << x;
+    // The trace itself is there, well above the baseline.
+    int drawnColumns = 0;
+    for (int x = 0; x < image.width(); ++x) {
+      for (int y = 0; y < baseline - band; ++y) {
+        if (image.pixel(x, y) != 0xFFFFFFFF) {
+          ++drawnColumns;
+          break;
+        }
+      }
+    }
+    EXPECT_GT(drawnColumns, image.width() / 2);
   }
 }
 
