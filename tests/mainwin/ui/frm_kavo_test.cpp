@@ -325,8 +325,11 @@ TEST_F(FrmKavoTest, NoStrokeRunsToTheBaselineAtEitherEndOfAShortSpectrum) {
     QApplication::processEvents();
     SaveScreenshot(window.get(), c.name);
     const QImage& image = window->picture()->image();
-    const int baseline =
-        static_cast<int>(gBaseLnTwips / window->picture()->TwipsPerPixelY());
+    // The picture's image holds device pixels: at a scale factor above 1 more than the
+    // widget's logical pixels, in which the twips are counted.
+    const double devicePixels = double(image.width()) / window->picture()->width();
+    const int baseline = static_cast<int>(
+        gBaseLnTwips / window->picture()->TwipsPerPixelY() * devicePixels);
     ASSERT_GT(baseline, 40);
     ASSERT_LT(baseline, image.height());
     // The ink in a band just above the baseline at the two ends (the markers sit below it).
