@@ -4,10 +4,10 @@
 // bounding box, and its axis carries its labelled ticks in ppm.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "documents/data_file.h"
@@ -81,13 +81,23 @@ class EpsExportTest : public MainWinTest {
   ScriptedFileDialog dialogs;
 };
 
-// The texts of the PostScript label runs that are plain numbers.
+// The texts of the PostScript label runs "(text) _LbTXT" that are plain numbers ("-1.25").
 std::vector<double> NumberRuns(const std::string& text) {
   std::vector<double> numbers;
-  const std::regex run(R"(\((-?[0-9]+(\.[0-9]+)?)\) _LbTXT)");
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), run); it != std::sregex_iterator();
-       ++it)
-    numbers.push_back(std::stod((*it)[1]));
+  const std::string tail = ") _LbTXT";
+  for (size_t end = text.find(tail); end != std::string::npos; end = text.find(tail, end + 1)) {
+    const size_t open = text.rfind('(', end);
+    if (open == std::string::npos) continue;
+    const std::string run = text.substr(open + 1, end - open - 1);
+    const size_t digits = run.find_first_not_of("0123456789", run.starts_with('-') ? 1 : 0);
+    const bool plain = !run.empty() && run != "-" &&
+                       (digits == std::string::npos ||
+                        (run[digits] == '.' && digits + 1 < run.size() &&
+                         run.find_first_not_of("0123456789", digits + 1) == std::string::npos));
+    double value = 0;
+    if (plain && std::from_chars(run.data(), run.data() + run.size(), value).ec == std::errc())
+      numbers.push_back(value);
+  }
   return numbers;
 }
 
