@@ -12,6 +12,8 @@ char16_t Cp1252ToUnicode(unsigned char c);
 // The Windows-1252 code of a Unicode character, or nothing when the code page cannot hold it.
 std::optional<unsigned char> UnicodeToCp1252(char32_t u);
 
+// Appends the UTF-8 bytes of one Unicode code point.
+void AppendUtf8(std::string& out, char32_t u);
 std::u16string Cp1252ToUtf16(std::string_view s);
 std::string Cp1252ToUtf8(std::string_view s);
 // Conversions back: characters Windows-1252 cannot hold make the result empty (nullopt).

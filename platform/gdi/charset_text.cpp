@@ -6,28 +6,6 @@
 
 #include "platform/cp1252.h"
 
-namespace {
-
-void AppendUtf8(std::string& out, char32_t u) {
-  if (u < 0x80) {
-    out += char(u);
-  } else if (u < 0x800) {
-    out += char(0xC0 | (u >> 6));
-    out += char(0x80 | (u & 0x3F));
-  } else if (u < 0x10000) {
-    out += char(0xE0 | (u >> 12));
-    out += char(0x80 | ((u >> 6) & 0x3F));
-    out += char(0x80 | (u & 0x3F));
-  } else {
-    out += char(0xF0 | (u >> 18));
-    out += char(0x80 | ((u >> 12) & 0x3F));
-    out += char(0x80 | ((u >> 6) & 0x3F));
-    out += char(0x80 | (u & 0x3F));
-  }
-}
-
-}  // namespace
-
 std::optional<int> CodePageOfCharset(uint8_t charset) {
   switch (charset) {
     case kCharsetSymbol: return std::nullopt;

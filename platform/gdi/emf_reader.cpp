@@ -354,7 +354,7 @@ Decoded Decode(uint32_t type, std::span<const uint8_t> record, std::vector<MetaC
       if (!r.ok()) return Decoded::kBad;
       if (c.pixels.empty()) return Decoded::kSkipped;
       // Source rows count from the bitmap's bottom.
-      c.rect1.y = c.pixelHeight - c.rect1.y - c.rect2.y;
+      c.rect1.y = SourceRowFromTop(c.pixelHeight, c.rect1.y, c.rect2.y);
       break;
     }
     case kSetPixel: c = MakeCommand(MetaOp::kSetPixel); c.p1 = Point32(r, 8); c.color = r.U32(16); break;

@@ -21,3 +21,8 @@ bool ReadRecordBitmap(std::span<const uint8_t> header, std::span<const uint8_t> 
       out.pixels[size_t(y) * size_t(out.width) + size_t(x)] = dib->Pixel(x, y);
   return true;
 }
+
+int32_t SourceRowFromTop(int32_t height, int32_t yFromBottom, int32_t rows) {
+  const int64_t top = int64_t(height) - yFromBottom - rows;
+  return int32_t(std::clamp<int64_t>(top, INT32_MIN, INT32_MAX));
+}

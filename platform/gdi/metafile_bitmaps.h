@@ -20,3 +20,7 @@ struct RecordBitmap {
 // the picture) shrinks by the bitmap's pixels.
 bool ReadRecordBitmap(std::span<const uint8_t> header, std::span<const uint8_t> bits,
                       RecordBitmap& out, uint64_t& budget);
+
+// The top row, counted from the bitmap's top, of a source rectangle whose record counts rows
+// from the bottom: height - y - rows, clamped to 32 bits (the values come from the file).
+int32_t SourceRowFromTop(int32_t height, int32_t yFromBottom, int32_t rows);

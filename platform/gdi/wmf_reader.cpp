@@ -216,7 +216,7 @@ Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<M
       c.p1 = YX(r, 18);
       if (!ReadPackedBitmap(params, 22, c, budget)) return Decoded::kBad;
       if (c.pixels.empty()) return Decoded::kSkipped;
-      c.rect1.y = c.pixelHeight - c.rect1.y - c.rect2.y;  // rows from the bottom
+      c.rect1.y = SourceRowFromTop(c.pixelHeight, c.rect1.y, c.rect2.y);  // rows from the bottom
       break;
     }
     case kSetDibToDev: {
@@ -228,7 +228,7 @@ Decoded Decode(uint16_t function, std::span<const uint8_t> params, std::vector<M
       c.p1 = YX(r, 14);
       if (!ReadPackedBitmap(params, 18, c, budget)) return Decoded::kBad;
       if (c.pixels.empty()) return Decoded::kSkipped;
-      c.rect1.y = c.pixelHeight - c.rect1.y - c.rect2.y;
+      c.rect1.y = SourceRowFromTop(c.pixelHeight, c.rect1.y, c.rect2.y);
       break;
     }
     case kRectangle: c = MakeCommand(MetaOp::kRectangle); ReadBox(r, 0, c); break;
