@@ -78,7 +78,10 @@ class Pool {
     if (failed_ || static_cast<int>(workers_.size()) >= count) return;
     workers_.reserve(static_cast<size_t>(Threads()));
     try {
-      while (static_cast<int>(workers_.size()) < count) workers_.emplace_back([this] { Work(); });
+      // A new worker counts from the calls made so far (generation_ changes only under run_,
+      // held here), so it joins the next call however late its thread starts.
+      while (static_cast<int>(workers_.size()) < count)
+        workers_.emplace_back([this, seen = generation_] { Work(seen); });
     } catch (const std::system_error&) {
       failed_ = true;
     }
@@ -133,13 +136,12 @@ class Pool {
   }
 
   // A worker takes the slot of its place among those joining the call.
-  void Work() {
+  void Work(unsigned seen) {
     // A woken worker must not take the core of the thread that woke it (which goes on with
     // the largest task): batch threads do not preempt on waking.
     const sched_param param{};
     pthread_setschedparam(pthread_self(), SCHED_BATCH, &param);
     std::unique_lock<std::mutex> lock(m_);
-    unsigned seen = generation_;
     for (;;) {
       wake_.wait(lock, [&] {
         return stop_ || (open_ && generation_ != seen && joined_ < slots_ - 1);

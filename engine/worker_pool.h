@@ -1,5 +1,5 @@
 // A small pool of worker threads kept for the program's life, which one calculation splits its
-// independent pieces over (the spin blocks of the quantum-mechanical analysis).
+// independent work over (the spin blocks of the quantum-mechanical analysis).
 #pragma once
 
 // The number of threads a calculation may use, the calling one included: `count` (0: the

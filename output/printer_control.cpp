@@ -6,6 +6,7 @@
 #include "drawlib/pardata.h"
 #include "drawlib/printer_interface.h"
 #include "drawlib/util/error_location.h"
+#include "output/export_resolution.h"
 #include "output/output_printer.h"
 #include "output/postscript_writer.h"
 #include "platform/runtime_numbers.h"
@@ -54,7 +55,7 @@ int32_t PrinterSetupRun(int16_t& options) {
       dpiX = dpiY = kVirtualDpi;
       printable = paper = kVirtualLetter;
     }
-    const float scale = Pardata[35].Default > 0.0f ? Pardata[35].Default : 0.7f;
+    const float scale = ExportPrintScale();
     WorldWindow.sx = scale / (1440.0f / float(dpiX) * kTwipsToWorld);
     WorldWindow.sy = scale / (1440.0f / float(dpiY) * kTwipsToWorld);
     PrinterPage.printableWidth = WorldOf(printable.cx, dpiX);

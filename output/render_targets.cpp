@@ -37,8 +37,6 @@ constexpr int32_t kMaxMetafileSide = 32767;  // the 16-bit coordinates of Window
 constexpr int32_t kScreenPixelsX = 1920, kScreenPixelsY = 1080;
 constexpr int32_t kScreenMmX = 508, kScreenMmY = 286;
 
-float PrintScale() { return ExportPrintScale(); }
-
 struct PixelBox {
   int32_t width = 0, height = 0;
 };
@@ -56,10 +54,10 @@ void SetExportWorldWindow(const OutputRegion& r, uint16_t flags, float& widthTwi
                           float& heightTwips) {
   WorldWindow.x0 = r.left;
   WorldWindow.y0 = r.top;
-  widthTwips = (r.right - r.left) * PrintScale() / kTwipsToWorld;
-  heightTwips = (r.top - r.bottom) * PrintScale() / kTwipsToWorld;
+  widthTwips = (r.right - r.left) * ExportPrintScale() / kTwipsToWorld;
+  heightTwips = (r.top - r.bottom) * ExportPrintScale() / kTwipsToWorld;
   if (flags & kExportScreenRef) {
-    WorldWindow.sx = WorldWindow.sy = ScreenExportPixelsPerWorldUnit(PrintScale());
+    WorldWindow.sx = WorldWindow.sy = ScreenExportPixelsPerWorldUnit(ExportPrintScale());
   } else {
     int16_t options = 35;
     PrinterSetupRun(options);
@@ -114,7 +112,7 @@ class PrinterTarget final : public RenderTarget {
   }
   Device* Dc() override { return dc_; }
   void Finish(const OutputRegion&, uint16_t) override {
-    const float s = PrintScale();
+    const float s = ExportPrintScale();
     const float x = 2.0f * kWorldUnitsPerMM / s + PrintableRect.left;
     const float y = 3.5f * kWorldUnitsPerMM / s + PrintableRect.bottom;
     DrawPrintCaption(dc_, BottomLabelText(""), x, y);
@@ -189,7 +187,7 @@ class MetafileTarget final : public RenderTarget {
     if (!SizeFits(box, kMaxMetafileSide)) return false;
     OutputFlags = uint16_t(flags & 0x0442);
     Device* measure = pictures_ ? pictures_->MeasureDevice() : nullptr;
-    const float s = PrintScale();
+    const float s = ExportPrintScale();
     if (enhanced_) {
       EmfHeaderInfo info;
       info.frameRight = CLng(double(r.right - r.left) * 100 * s / kWorldUnitsPerMM);

@@ -61,5 +61,4 @@ class ScriptDriver : public QObject {
   // For each action under way, the dialog that was open when it began (nullptr: none).
   std::vector<QPointer<QWidget>> running_;
   std::FILE* log_ = nullptr;
-  QTimer timer_;
 };
