@@ -76,9 +76,12 @@ bool SimEditor::LoadGroup() {
     else if (type != firstType) mixed_ = true;
   }
   gSimItems = std::move(items);
+  // The commands that read or write the grid row by row need one type; the two group tables
+  // are built from every item and stay available.
   buttons_ = EditorButtons{};
   if (mixed_) {
-    buttons_ = EditorButtons{false, false, false, false, false, false, false};
+    buttons_.MakeParSame = buttons_.MakeViewParSame = buttons_.Copy = buttons_.Paste = false;
+    buttons_.Make_k_vs_T = false;
   }
   txtBoxWidth = BoxMillimetres(gPrintBoxWidth);
   txtBoxHeight = BoxMillimetres(gPrintBoxHeight);

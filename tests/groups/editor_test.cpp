@@ -2,6 +2,8 @@
 // with the drawing file, closing, and the failure roads.
 #include <gmock/gmock.h>
 
+#include <filesystem>
+
 #include "tests/groups/editor_fixture.h"
 
 namespace {
@@ -36,9 +38,6 @@ TEST_F(EditorTest, AMixedGroupShowsTheCurrentItemAloneAndTurnsTypeCommandsOff) {
   Open();
   EXPECT_TRUE(editor.MixedTypes());
   EXPECT_EQ(editor.Grid1().Cols(), 2);
-  const EditorButtons& b = editor.Buttons();
-  EXPECT_FALSE(b.MakeParSame || b.MakeViewParSame || b.Copy || b.Paste || b.Make_k_vs_T ||
-               b.CopyData || b.CopyRates);
   editor.lstIniItems_Click(1);
   EXPECT_EQ(editor.Grid1().Rows(), 13);  // type 15: parameters 0..7
   EXPECT_EQ(Cell(6, 0), "kab+kba ");
@@ -48,6 +47,42 @@ TEST_F(EditorTest, AMixedGroupShowsTheCurrentItemAloneAndTurnsTypeCommandsOff) {
   EXPECT_EQ(editor.ListIndex(), 1);
   Select(6, 1);
   EXPECT_FALSE(editor.Buttons().Make_k_vs_T);
+}
+
+// Which buttons a loaded group leaves enabled: a mixed group turns off exactly the five commands
+// that work on the grid's rows; the two group tables stay.
+TEST_F(EditorTest, TheButtonsAfterLoadingFollowTheGroupsTypes) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int16_t, int16_t>> items;
+    bool typeCommands;  // MakeParSame, MakeViewParSame, Copy, Paste, Make_k_vs_T
+  };
+  const Case cases[] = {
+      {"single type", {{0, 18}, {1, 18}}, true},
+      {"mixed types", {{0, 2}, {1, 18}}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(Path());
+    WriteGroup(c.items);
+    SimEditor fresh;
+    fresh.SetTag(Path());
+    fresh.Form_Activate();
+    ASSERT_EQ(fresh.MixedTypes(), !c.typeCommands);
+    const EditorButtons& b = fresh.Buttons();
+    EXPECT_EQ(b.MakeParSame, c.typeCommands);
+    EXPECT_EQ(b.MakeViewParSame, c.typeCommands);
+    EXPECT_EQ(b.Copy, c.typeCommands);
+    EXPECT_EQ(b.Paste, c.typeCommands);
+    EXPECT_TRUE(b.CopyData);
+    EXPECT_TRUE(b.CopyRates);
+    // On the rate row "k" of the type-18 item, k versus T follows the type commands.
+    fresh.lstIniItems_Click(1);
+    fresh.Grid1().SetRow(8);
+    fresh.Grid1().SetCol(c.typeCommands ? 2 : 1);
+    fresh.Grid1_CellChanged();
+    EXPECT_EQ(fresh.Buttons().Make_k_vs_T, c.typeCommands);
+  }
 }
 
 TEST_F(EditorTest, AnEmptyGroupShowsTheFiveFixedRows) {

@@ -80,6 +80,8 @@ TEST_F(FrmSimEditTest, EscapeActsAsExitAndAMixedGroupShowsTwoColumns) {
   ShowOn(Path());
   EXPECT_EQ(window.Grid1()->model()->columnCount(), 2);
   EXPECT_FALSE(window.Button("cmdCopy")->isEnabled());
+  EXPECT_TRUE(window.Button("cmdClipboard0")->isEnabled());
+  EXPECT_TRUE(window.Button("cmdClipboard1")->isEnabled());
   Screenshot(window, "frmSimEdit_2_columns");
   window.Grid1()->setCurrentIndex(window.Grid1()->model()->index(2, 1));
   QTest::keyClicks(window.txtGridEdit(), "y");
