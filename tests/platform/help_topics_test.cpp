@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/help_viewer.h"
 
@@ -77,3 +78,26 @@ TEST(HelpTopics, EveryTopicIsATitledPageAndEveryLinkLeadsToATopic) {
   reachable.insert(70);
   EXPECT_EQ(reachable, topics);
 }
+
+namespace {
+
+// Topics that answer a chemist's questions name what they explain: the members of the type
+// groups, the meaning of the exchange box, and every choice of the export settings.
+TEST(HelpTopics, TopicsNameWhatTheyExplain) {
+  struct Case {
+    int topic;
+    std::vector<std::string> phrases;
+  };
+  const Case cases[] = {
+      {72, {"8-Spin", "AB2", "ABX", "AA'BB'", "first-order", "kab+kba", "<i>sum</i>"}},
+      {520, {"WMF-P", "WMF-S", "printer", "screen", "EMF", "GIF", "Drawing Frame",
+             "L &amp; R Margins", "Page"}},
+  };
+  for (const Case& c : cases) {
+    const std::string html = ReadFile(HelpFolder() + "/" + std::to_string(c.topic) + ".html");
+    for (const std::string& phrase : c.phrases)
+      EXPECT_NE(html.find(phrase), std::string::npos) << c.topic << ": " << phrase;
+  }
+}
+
+}  // namespace
