@@ -12,7 +12,7 @@ bool SaveItemDrawing(int16_t index, const std::string& groupPath,
   const FolderLock lock(groupPath);
   PageArray pages(2);
   int16_t count = 0;  // pages read from the file
-  if (PathExists(zef)) {
+  if (PathExists(zef) && !IsEmptyDrawingFile(zef)) {
     if (FileLoadBin32Bit(pages, zef, 0) != 0) {
       MsgBox("The drawing file [" + zef + "] could not be read; the drawing was not saved.",
              vbExclamation);

@@ -169,7 +169,7 @@ void SimEditor::cmdMakeBoxSame_Click() {
   // another program's saves in between are kept; the lock is let go before any message.
   std::optional<FolderLock> lock(std::in_place, path_);
   PageArray pages(2);
-  if (FileLoadBin32Bit(pages, zef, 0) != 0) return;
+  if (!IsEmptyDrawingFile(zef) && FileLoadBin32Bit(pages, zef, 0) != 0) return;
   clsFileINI file;
   file.IniFilename(path_);
   bool ok = file.BeginBatch();
@@ -202,7 +202,7 @@ void SimEditor::cmdMakeBoxSame_Click() {
     pages[static_cast<size_t>(p)].pageCount = pageCount;
   }
   pages[1].pageCount = count;
-  if (FileSaveBin(pages, 1, count, zef) != 0) return;
+  if (count > 0 && FileSaveBin(pages, 1, count, zef) != 0) return;
   lock.reset();
   // The items take the rescaled pages, so that a later save keeps them.
   for (int16_t i = 0; i < kGroupItems; ++i)

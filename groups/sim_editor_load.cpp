@@ -1,6 +1,5 @@
 // The editor's life: loading the group on activation, selecting an item, saving the group with
 // its drawing file, and closing.
-#include <filesystem>
 #include <map>
 
 #include "documents/drawing_file.h"
@@ -125,7 +124,7 @@ void SimEditor::LoadDrawing() {
   const std::string zef = ChangeExtension(path_, "zef");
   PageRec empty;
   PageNew(empty);
-  if (!IsPlainFile(zef)) {
+  if (!IsPlainFile(zef) || IsEmptyDrawingFile(zef)) {
     for (SimItem& item : gSimItems)
       if (item.Page.objects.empty()) item.Page = empty;
     return;
@@ -207,8 +206,7 @@ void SimEditor::TakeOtherSaves(const std::map<int16_t, int>& answers,
   const std::string zef = ChangeExtension(path_, "zef");
   PageArray pages;
   int16_t count = 0;
-  std::error_code size;
-  if (!drawingDamaged_ && IsPlainFile(zef) && std::filesystem::file_size(NativePath(zef), size) > 0 && !size) {
+  if (!drawingDamaged_ && IsPlainFile(zef) && !IsEmptyDrawingFile(zef)) {
     pages.assign(2, PageRec{});
     if (FileLoadBin32Bit(pages, zef, 0) == 0) count = pages[1].pageCount;
   }

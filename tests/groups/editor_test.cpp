@@ -284,4 +284,23 @@ TEST_F(EditorSharingTest, AnItemBothChangedIsWrittenOverOnlyWhenTheUserSaysSo) {
   }
 }
 
+// An empty drawing file (an interrupted copy) is a drawing without pages: the editor opens
+// without a word and its save writes the drawing, as an item save does.
+TEST_F(EditorTest, AnEmptyDrawingFileReadsAsOneWithoutPages) {
+  WriteGroup({{0, 2}});
+  WriteAll(Zef(), "");
+  Open();
+  EXPECT_TRUE(boxes.empty());
+  ASSERT_EQ(editor.SimSave(), 1);
+  PageArray pages(2);
+  ASSERT_EQ(FileLoadBin32Bit(pages, Zef(), 0), 0);
+  EXPECT_EQ(pages[1].pageCount, 25);
+  WriteAll(Zef(), "");
+  ASSERT_TRUE(SaveItemDrawing(2, Path(), [](PageRec& page) { page.title = "third"; }));
+  ASSERT_EQ(FileLoadBin32Bit(pages, Zef(), 0), 0);
+  EXPECT_EQ(pages[1].pageCount, 3);
+  EXPECT_EQ(pages[3].title, "third");
+  EXPECT_TRUE(boxes.empty());
+}
+
 }  // namespace
