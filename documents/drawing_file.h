@@ -34,6 +34,10 @@ int16_t FileSaveBin(PageArray& pages, int16_t first, int16_t last, const std::st
 // before a failure stay. The file is only read.
 int16_t FileLoadBin32Bit(PageArray& pages, const std::string& fileName, int16_t options);
 
+// The file exists and holds no bytes (an interrupted copy, a touch): a drawing without pages,
+// read as a missing one is.
+bool IsEmptyDrawingFile(const std::string& fileName);
+
 // The same over the file's bytes.
 int16_t DrawingFileParse(PageArray& pages, std::string_view file, const std::string& fileName,
                          int16_t options);

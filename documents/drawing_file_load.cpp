@@ -217,3 +217,10 @@ int16_t FileLoadBin32Bit(PageArray& pages, const std::string& fileName, int16_t 
   ErrorLocation = 5516;
   return result;
 }
+
+bool IsEmptyDrawingFile(const std::string& fileName) {
+  std::error_code error;
+  const std::filesystem::path path(NativePath(fileName));
+  return std::filesystem::is_regular_file(path, error) &&
+         std::filesystem::file_size(path, error) == 0 && !error;
+}

@@ -7,15 +7,17 @@
 #include "platform/paths.h"
 
 bool SaveItemDrawing(int16_t index, const std::string& groupPath,
-                     const std::function<void(PageRec&)>& draw) {
+                     const std::function<void(PageRec&)>& draw, bool* unreadable) {
   const std::string zef = ChangeExtension(groupPath, "zef");
   const FolderLock lock(groupPath);
   PageArray pages(2);
   int16_t count = 0;  // pages read from the file
-  if (PathExists(zef)) {
+  if (PathExists(zef) && !IsEmptyDrawingFile(zef)) {
     if (FileLoadBin32Bit(pages, zef, 0) != 0) {
-      MsgBox("The drawing file [" + zef + "] could not be read; the drawing was not saved.",
-             vbExclamation);
+      if (unreadable) *unreadable = true;
+      else
+        MsgBox("The drawing file [" + zef + "] could not be read; the drawing was not saved.",
+               vbExclamation);
       return false;
     }
     count = pages[1].pageCount;

@@ -11,7 +11,8 @@
 // Reads the drawing file afresh, grows it to index + 1 pages when needed (new pages empty),
 // lets `draw` fill page index + 1 and writes the file back, all under the group's lock so that
 // a save by another instance in between is neither lost nor loses this one. False (nothing
-// written) when the existing drawing file cannot be read, with a message; false when the write
-// failed (the drawing-file writer reported it).
+// written) when the existing drawing file cannot be read, with a message (or, when `unreadable`
+// is given, with it set and no message); false when the write failed (the drawing-file writer
+// reported it).
 bool SaveItemDrawing(int16_t index, const std::string& groupPath,
-                     const std::function<void(PageRec&)>& draw);
+                     const std::function<void(PageRec&)>& draw, bool* unreadable = nullptr);

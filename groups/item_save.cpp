@@ -1,5 +1,8 @@
 // Saving the current simulation as an item of the open group, with its drawing as the item's
 // page of the group's drawing file.
+#include <filesystem>
+#include <optional>
+
 #include "documents/drawing_file.h"
 #include "documents/spec_record.h"
 #include "drawlib/util/error_location.h"
@@ -9,11 +12,23 @@
 #include "groups/item_drawing.h"
 #include "groups/main_window_groups.h"
 #include "mainwin/plot_document.h"
+#include "platform/atomic_file.h"
 #include "platform/folder_lock.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
+
+namespace {
+
+// A drawing file made by a save that did not complete goes again.
+bool RemoveNewDrawing(const std::string& zef) {
+  std::error_code error;
+  std::filesystem::remove(NativePath(zef), error);
+  return !error;
+}
+
+}  // namespace
 
 void MainWindowGroups::mnuS_Click(int16_t index) {
   if (index < 0 || index > kLastGroupItem || NoGroupOpen()) return;
@@ -45,11 +60,46 @@ void MainWindowGroups::SaveSimItem(int16_t index, const std::string& name, bool&
   }
   form_.SnapshotSimulation(gSimTypes[static_cast<size_t>(gSimType)]);
   // The item and its drawing are saved under one hold of the group's lock, so that another
-  // instance saving into the same group never finds one without the other.
+  // instance saving into the same group never finds one without the other. The drawing goes
+  // first: when it cannot be written the item is not saved either, and when the item cannot be
+  // written the drawing is put back as it was, so the two files always agree.
   const FolderLock lock(mGroupFile);
-  if (!IniSaveCalcD(gSimType, form_.CurrentGroup(), gFinm, index, name)) return;
+  const std::string zef = ChangeExtension(mGroupFile, "zef");
+  const std::optional<std::string> drawingBefore =
+      IsPlainFile(zef) ? ReadFileBytes(zef) : std::optional<std::string>{};
+  if (IsPlainFile(zef) && !drawingBefore) {
+    MsgBox(ItemNotSavedText(index, zef), vbExclamation);
+    return;
+  }
+  bool unreadable = false;
+  if (!SaveZefFile(index, mGroupFile, &unreadable)) {
+    MsgBox(unreadable ? "The drawing file [" + zef + "] could not be read (it may be damaged or "
+                        "cut short), so the simulation was not saved as item" +
+                            Str(static_cast<int16_t>(index + 1)) + " of the group [" +
+                            mGroupFile + "]. The group and its drawing are as they were."
+                      : ItemNotSavedText(index, zef),
+           vbExclamation);
+    return;
+  }
+  if (!IniSaveCalcD(gSimType, form_.CurrentGroup(), gFinm, index, name)) {
+    std::string error;
+    const bool putBack = drawingBefore ? WriteFileAtomic(zef, *drawingBefore, &error)
+                                       : RemoveNewDrawing(zef);
+    if (!putBack)
+      MsgBox("The drawing file [" + zef + "] now holds a drawing for item" +
+                 Str(static_cast<int16_t>(index + 1)) +
+                 " that was not saved in the group, and it could not be put back as it was.",
+             vbExclamation);
+    return;
+  }
   UpdateSaveRestore(index, name);
-  saved = SaveZefFile(index, mGroupFile);
+  saved = true;
+}
+
+std::string MainWindowGroups::ItemNotSavedText(int16_t index, const std::string& zef) const {
+  return "The simulation was not saved as item" + Str(static_cast<int16_t>(index + 1)) +
+         " of the group [" + mGroupFile + "], because its drawing could not be written to [" +
+         zef + "]. The group and its drawing are as they were.";
 }
 
 bool MainWindowGroups::IniSaveCalcD(int16_t simType, int16_t typeGroup,
@@ -98,12 +148,12 @@ bool MainWindowGroups::IniSaveCalcD(int16_t simType, int16_t typeGroup,
   return true;
 }
 
-bool MainWindowGroups::SaveZefFile(int16_t index, const std::string& path) {
+bool MainWindowGroups::SaveZefFile(int16_t index, const std::string& path, bool* unreadable) {
   ErrorLocation = 10001;
   const bool ok = SaveItemDrawing(index, path, [](PageRec& page) {
     CreatePlotDocument(1);
     PageCapture(page);
-  });
+  }, unreadable);
   ErrorLocation = 10002;
   return ok;
 }

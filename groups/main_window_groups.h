@@ -39,7 +39,9 @@ class MainWindowGroups final : public GroupCommands {
   bool IniSaveCalcD(int16_t simType, int16_t typeGroup, const std::string& fileName,
                     int16_t index, const std::string& name);
   void SaveSimItem(int16_t index, const std::string& name, bool& saved);
-  bool SaveZefFile(int16_t index, const std::string& path);
+  bool SaveZefFile(int16_t index, const std::string& path, bool* unreadable = nullptr);
+  // The message of an item save refused because its drawing could not be written.
+  std::string ItemNotSavedText(int16_t index, const std::string& zef) const;
 
   // --- Handlers ---
   void mnuGroupList_Click(int16_t index);

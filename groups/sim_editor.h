@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,16 @@ class SimEditor {
   bool IsItemEmpty(int16_t item) const;
   void SelectListEntry(int16_t index);
   void ProcessListSelection(int16_t index);
-  bool SaveDrawing();
+  // False when the drawing was not written; `message` then holds what to tell, if anything.
+  bool SaveDrawing(std::string& message);
+  // Under the group's lock: takes into the editor every item that another program saved since
+  // the editor read the group and that the editor left as it was. Items both changed (and not
+  // yet answered) are listed in `clashes`, the items taken in `taken`.
+  void TakeOtherSaves(const std::map<int16_t, int>& answers, std::vector<int16_t>& clashes,
+                      std::vector<int16_t>& taken);
+  // Asks what to do with an item both changed: 1 write over, 0 keep the other save, -1 cancel.
+  int AskAboutClash(int16_t item);
+  bool WriteGroup(std::string& error);
   SimItem& Item(int16_t i) { return gSimItems[static_cast<size_t>(i)]; }
   const SimItem& Item(int16_t i) const { return gSimItems[static_cast<size_t>(i)]; }
 
@@ -123,4 +133,11 @@ class SimEditor {
   std::string edit_;
   EditorButtons buttons_;
   PageArray loadedPages_;
+  // The items as the editor last read or wrote them in the group file (that file), and as the
+  // editor showed them then: a difference from the first is another program's save, from the
+  // second an edit made here.
+  std::vector<SimItem> knownFile_, knownEditor_;
+  std::string knownPath_;
+  std::vector<SimItem> EditorView();
+  void ReadKnownFile();
 };

@@ -3,6 +3,7 @@
 // and the list of rate constants and temperatures.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "documents/drawing_file.h"
 #include "drawlib/device/obj_header.h"
@@ -17,6 +18,7 @@
 #include "groups/item_tag.h"
 #include "groups/sim_editor.h"
 #include "platform/clipboard.h"
+#include "platform/folder_lock.h"
 #include "platform/msgbox.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
@@ -163,8 +165,11 @@ void SimEditor::cmdMakeBoxSame_Click() {
     MsgBox("File [" + zef + "] Not Found");
     return;
   }
+  // The group file and its drawing are read afresh and written back under the group's lock, so
+  // another program's saves in between are kept; the lock is let go before any message.
+  std::optional<FolderLock> lock(std::in_place, path_);
   PageArray pages(2);
-  if (FileLoadBin32Bit(pages, zef, 0) != 0) return;
+  if (!IsEmptyDrawingFile(zef) && FileLoadBin32Bit(pages, zef, 0) != 0) return;
   clsFileINI file;
   file.IniFilename(path_);
   bool ok = file.BeginBatch();
@@ -174,6 +179,7 @@ void SimEditor::cmdMakeBoxSame_Click() {
     ok = file.CommitBatch();
   }
   if (!ok) {
+    lock.reset();
     MsgBox(GroupSaveFailedText(path_, file.WriteError()), vbExclamation);
     return;
   }
@@ -196,7 +202,8 @@ void SimEditor::cmdMakeBoxSame_Click() {
     pages[static_cast<size_t>(p)].pageCount = pageCount;
   }
   pages[1].pageCount = count;
-  if (FileSaveBin(pages, 1, count, zef) != 0) return;
+  if (count > 0 && FileSaveBin(pages, 1, count, zef) != 0) return;
+  lock.reset();
   // The items take the rescaled pages, so that a later save keeps them.
   for (int16_t i = 0; i < kGroupItems; ++i)
     if (!IsItemEmpty(i) && i + 1 <= count) Item(i).Page = pages[static_cast<size_t>(i + 1)];

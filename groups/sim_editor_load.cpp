@@ -1,5 +1,7 @@
 // The editor's life: loading the group on activation, selecting an item, saving the group with
 // its drawing file, and closing.
+#include <map>
+
 #include "documents/drawing_file.h"
 #include "documents/file_dialog.h"
 #include "drawlib/util/numbers.h"
@@ -97,9 +99,27 @@ bool SimEditor::LoadGroup() {
   if (mixed_) grid_.SetColWidth(1, grid_.ColWidth(0) * 6);
   for (int16_t i = 0; i < kGroupItems; ++i) MakeNameEntry(i);
   LoadDrawing();
+  knownFile_ = gSimItems;
+  knownPath_ = path_;
   caption_ = EditorCaption(path_);
   ProcessListSelection(current_);
+  knownEditor_ = EditorView();
   return true;
+}
+
+std::vector<SimItem> SimEditor::EditorView() {
+  std::vector<SimItem> kept = gSimItems;
+  DataGridToSim();
+  std::vector<SimItem> view = std::move(gSimItems);
+  gSimItems = std::move(kept);
+  return view;
+}
+
+void SimEditor::ReadKnownFile() {
+  knownFile_ = gSimItems;
+  for (int16_t i = 0; i < kGroupItems; ++i)
+    SimItemRestore(knownFile_[static_cast<size_t>(i)], i, path_, false);
+  knownPath_ = path_;
 }
 
 void SimEditor::LoadDrawing() {
@@ -107,7 +127,7 @@ void SimEditor::LoadDrawing() {
   const std::string zef = ChangeExtension(path_, "zef");
   PageRec empty;
   PageNew(empty);
-  if (!IsPlainFile(zef)) {
+  if (!IsPlainFile(zef) || IsEmptyDrawingFile(zef)) {
     for (SimItem& item : gSimItems)
       if (item.Page.objects.empty()) item.Page = empty;
     return;
@@ -156,7 +176,7 @@ void SimEditor::ProcessListSelection(int16_t index) {
   Grid1_CellChanged();
 }
 
-bool SimEditor::SaveDrawing() {
+bool SimEditor::SaveDrawing(std::string& message) {
   const std::string zef = ChangeExtension(path_, "zef");
   if (drawingDamaged_ && IsPlainFile(zef)) {
     // The unreadable drawing file is kept before the new one replaces it.
@@ -164,9 +184,8 @@ bool SimEditor::SaveDrawing() {
     SplitExtension(zef, base, extension);
     std::optional<std::string> bytes = ReadFileBytes(zef);
     if (!bytes || !WriteFileAtomic(base + "{damaged}.zef", *bytes, &error)) {
-      MsgBox(GroupSaveFailedText(path_, error.empty() ? "the drawing file cannot be kept."
-                                                      : error),
-             vbExclamation);
+      message = GroupSaveFailedText(path_, error.empty() ? "the drawing file cannot be kept."
+                                                         : error);
       return false;
     }
     drawingDamaged_ = false;
@@ -179,10 +198,61 @@ bool SimEditor::SaveDrawing() {
   return FileSaveBin(pages, 1, kGroupItems, zef) == 0;
 }
 
-int SimEditor::SimSave() {
-  DataGridToSim();
-  // The group file and its drawing are written under one hold of the group's lock.
-  const FolderLock lock(path_);
+void SimEditor::TakeOtherSaves(const std::map<int16_t, int>& answers,
+                               std::vector<int16_t>& clashes, std::vector<int16_t>& taken) {
+  clashes.clear();
+  // Only the file this editor read can hold another program's saves of these items.
+  if (path_ != knownPath_ || knownFile_.size() < kGroupItems ||
+      knownEditor_.size() < kGroupItems || gSimItems.size() < kGroupItems ||
+      !IsPlainFile(path_) || !IsReadableGroupFile(path_))
+    return;
+  const std::string zef = ChangeExtension(path_, "zef");
+  PageArray pages;
+  int16_t count = 0;
+  if (!drawingDamaged_ && IsPlainFile(zef) && !IsEmptyDrawingFile(zef)) {
+    pages.assign(2, PageRec{});
+    if (FileLoadBin32Bit(pages, zef, 0) == 0) count = pages[1].pageCount;
+  }
+  for (int16_t i = 0; i < kGroupItems; ++i) {
+    SimItem now = Item(i);
+    SimItemRestore(now, i, path_, false);
+    if (SameSavedValues(now, knownFile_[static_cast<size_t>(i)]) ||
+        SameSavedValues(now, Item(i)))
+      continue;
+    const auto answer = answers.find(i);
+    if (!SameSavedValues(Item(i), knownEditor_[static_cast<size_t>(i)])) {
+      if (answer == answers.end()) {
+        clashes.push_back(i);
+        continue;
+      }
+      if (answer->second != 0) continue;  // the user chose this editor's version
+    }
+    // Another program's save of an item this editor left alone (or the user chose to keep it).
+    if (i + 1 <= count && static_cast<size_t>(i + 1) < pages.size())
+      now.Page = pages[static_cast<size_t>(i + 1)];
+    else if (!ItemInUse(now))
+      PageNew(now.Page);
+    Item(i) = now;
+    taken.push_back(i);
+  }
+}
+
+int SimEditor::AskAboutClash(int16_t item) {
+  std::string name = Trim(Item(item).Name);
+  if (name.empty()) name = Trim(knownFile_[static_cast<size_t>(item)].Name);
+  const int answer = MsgBox(
+      "Item" + Str(static_cast<int16_t>(item + 1)) + " [" + name + "] of the group [" + path_ +
+          "] was saved by another program while this editor was open, and it is changed here "
+          "too.\r\n\r\nYes: save this editor's version over the other one.\r\nNo: keep the "
+          "other program's version of this item (the changes made here to it are dropped).\r\n"
+          "Cancel: save nothing now.",
+      vbYesNoCancel + vbExclamation, "Item saved by another program");
+  if (answer == vbYes) return 1;
+  if (answer == vbNo) return 0;
+  return -1;
+}
+
+bool SimEditor::WriteGroup(std::string& error) {
   clsFileINI file;
   file.IniFilename(path_);
   // The file is built whole and replaces the old one in one write.
@@ -191,12 +261,55 @@ int SimEditor::SimSave() {
     for (int16_t i = 0; i < kGroupItems; ++i) SimItemWrite(file, Item(i), i, i == 0);
     ok = file.CommitBatch();
   }
-  if (!ok) {
-    MsgBox(GroupSaveFailedText(path_, file.WriteError()), vbExclamation);
-    return 0;
+  if (!ok) error = file.WriteError();
+  return ok;
+}
+
+int SimEditor::SimSave() {
+  DataGridToSim();
+  std::map<int16_t, int> answers;  // the user's choice for items both programs changed
+  std::vector<int16_t> taken;      // items taken from the other program's saves
+  bool drawn = false;
+  for (;;) {
+    std::vector<int16_t> clashes;
+    std::string error, drawingMessage;
+    bool written = false;
+    {
+      // The group file is read again and written with its drawing under one hold of the
+      // group's lock; no message box is shown while it is held.
+      const FolderLock lock(path_);
+      TakeOtherSaves(answers, clashes, taken);
+      if (clashes.empty()) {
+        written = WriteGroup(error);
+        if (written) {
+          drawn = SaveDrawing(drawingMessage);
+          ReadKnownFile();
+        }
+      }
+    }
+    if (!clashes.empty()) {
+      for (const int16_t i : clashes) {
+        const int answer = AskAboutClash(i);
+        if (answer < 0) return 0;
+        answers[i] = answer;
+      }
+      continue;  // the file may have changed again while the question was open
+    }
+    if (!written) {
+      MsgBox(GroupSaveFailedText(path_, error), vbExclamation);
+      return 0;
+    }
+    if (!drawingMessage.empty()) MsgBox(drawingMessage, vbExclamation);
+    break;
   }
   changed_ = false;
-  const bool drawn = SaveDrawing();
+  // The grid and the list show the items taken from the other program's saves.
+  for (const int16_t i : taken) {
+    if (!mixed_) GridFillDataCol(i, i + 1);
+    else if (i == current_) DataSimToGrid();
+    MakeNameEntry(i);
+  }
+  knownEditor_ = EditorView();
   caption_ = EditorCaption(path_);
   return drawn ? 1 : 0;
 }

@@ -70,3 +70,12 @@ void GroupsReset() {
   gCurrentSimItem = 0;
   SetGroupClock(nullptr);
 }
+
+bool SameSavedValues(const SimItem& a, const SimItem& b) {
+  return a.Name == b.Name && a.ScreenParam == b.ScreenParam && a.FileName == b.FileName &&
+         a.Type == b.Type && a.Group == b.Group && a.SpectType == b.SpectType &&
+         a.TempK == b.TempK && a.SpecRef == b.SpecRef && a.SpecMHz == b.SpecMHz &&
+         a.VertMult == b.VertMult && a.VertLock == b.VertLock && a.VertLockHt == b.VertLockHt &&
+         a.SpecOffset == b.SpecOffset && a.SpecVertMult == b.SpecVertMult &&
+         a.Param == b.Param && a.ParamIncr == b.ParamIncr;
+}

@@ -42,6 +42,9 @@ extern std::string gGroupTitle;
 extern std::string gGroupDateStarted;
 extern int16_t gCurrentSimItem;
 
+// The two items hold the same saved values (the editor's tag and the page are not compared).
+bool SameSavedValues(const SimItem& a, const SimItem& b);
+
 // Makes sure gSimItems has items 0..index, keeping its contents.
 void GrowSimItems(int16_t index);
 // gSimItems as 25 empty items.

@@ -34,6 +34,7 @@ void CopyStackedPlot(const std::string& drawingPath) {
     return;
   }
   PageArray pages(2);
+  if (IsEmptyDrawingFile(drawingPath)) return;  // a drawing without pages: nothing to copy
   if (FileLoadBin32Bit(pages, drawingPath, 0) != 0) return;
   bool started = false;
   float baseY = 0, firstX = 0;

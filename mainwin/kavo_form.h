@@ -324,6 +324,7 @@ class KavoForm : public MainWindowServices {
   StatusFields mStatus;
   bool mFocusNext = false;
   bool mLoaded = false;  // start-up completed (the settings file is registered)
+  bool mSettingsWarned = false;  // the user was told the settings could not be saved
   float mVertIncr = 10;  // step of the toolbar buttons, percent
   int16_t mKeyShift = 0;  // Shift state of the last key on a toolbar button
   int16_t mNoiseIdx = 0;

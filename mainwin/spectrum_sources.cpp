@@ -17,7 +17,7 @@ bool ClipboardHasSpectrum() {
 
 GroupPage RestoreGroupDrawingPage(const std::string& groupFile, int16_t item) {
   const std::string drawing = ChangeExtension(groupFile, "zef");
-  if (!IsPlainFile(drawing)) return GroupPage::kMissing;
+  if (!IsPlainFile(drawing) || IsEmptyDrawingFile(drawing)) return GroupPage::kMissing;
   PageArray pages;
   if (FileLoadBin32Bit(pages, drawing, 0) != 0 || pages.size() < 2) return GroupPage::kUnreadable;
   const int page = item + 1;

@@ -8,6 +8,7 @@
 #include "documents/spec_record.h"
 #include "drawlib/drawlib_init.h"
 #include "drawlib/ini/libr_ini.h"
+#include "platform/msgbox.h"
 #include "drawlib/pending_events.h"
 #include "drawlib/util/paths.h"
 #include "engine/engine_globals.h"
@@ -216,17 +217,27 @@ void KavoForm::StartDefaultGroup(bool writeFile) {
 void KavoForm::QuitKavo(int16_t& /*cancel*/) {
   // Before the settings file is registered there is nothing to write.
   if (mLoaded) {
-    IniPutString(kConfigSection, "PrintBoxWidth", Str(gPrintBoxWidth));
-    IniPutString(kConfigSection, "PrintBoxHeight", Str(gPrintBoxHeight));
-    IniPutString(kConfigSection, "PrintBoxToggles", Str(gPrintBoxToggles));
-    IniPutString(kConfigSection, "Default MHz", Str(gSpec.MHz));
-    IniPutString(kConfigSection, "DisableRef", Str(static_cast<int16_t>(gDisableRef ? -1 : 0)));
     std::vector<std::string> files, groups(1);
     for (int i = 0; i < kRecentFiles; ++i) files.push_back(ctl_.Get(Ctl::mnufList, i).Caption);
     for (int i = 1; i < kRecentGroups; ++i)
       groups.push_back(ctl_.Get(Ctl::mnuGroupList, i).Caption);
-    CtrlMenuToINI(files, kLastFilesSection);
-    CtrlMenuToINI(groups, kLastGroupsSection);
+    // The writes stop at the first that fails: the others would fail the same way.
+    const bool saved =
+        IniPutString(kConfigSection, "PrintBoxWidth", Str(gPrintBoxWidth)) != 0 &&
+        IniPutString(kConfigSection, "PrintBoxHeight", Str(gPrintBoxHeight)) != 0 &&
+        IniPutString(kConfigSection, "PrintBoxToggles", Str(gPrintBoxToggles)) != 0 &&
+        IniPutString(kConfigSection, "Default MHz", Str(gSpec.MHz)) != 0 &&
+        IniPutString(kConfigSection, "DisableRef",
+                     Str(static_cast<int16_t>(gDisableRef ? -1 : 0))) != 0 &&
+        CtrlMenuToINI(files, kLastFilesSection) && CtrlMenuToINI(groups, kLastGroupsSection);
+    // Said once, though the window's closing passes here twice.
+    if (!saved && !mSettingsWarned) {
+      mSettingsWarned = true;
+      MsgBox("The settings (the lists of recent spectra and groups, the print box size and the "
+             "other options) could not be saved in the file " + IniRegFile + ": " +
+                 IniWriteError + "\r\nThe next start will use the settings saved before.",
+             vbExclamation);
+    }
   }
   HelpQuit();
 }

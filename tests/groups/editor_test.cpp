@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "groups/item_drawing.h"
 #include "tests/groups/editor_fixture.h"
 
 namespace {
@@ -246,6 +247,95 @@ TEST_F(EditorTest, ItemTagParseSetsOnlyTheFieldsItHolds) {
   ItemTagParse(ItemTagBuild(back), item);
   EXPECT_EQ(item.VertLockHt, "1234");
   EXPECT_EQ(item.VertLock, "0");
+}
+
+// Another program saves item 1 (with its page) while the editor is open on the group.
+class EditorSharingTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    WriteGroup({{0, 2}, {1, 2}, {2, 2}});
+    WriteDrawing(3);
+    Open();
+  }
+  void OtherProgramSavesItem1() {
+    SimItem other = AbItem("Saved by the other program");
+    other.Type = "15";
+    ASSERT_TRUE(SimItemSave(other, 1, Path(), false));
+    ASSERT_TRUE(SaveItemDrawing(1, Path(), [](PageRec& page) { page.title = "other page"; }));
+  }
+  std::string FileItemName(int16_t index) {
+    SimItem item;
+    EXPECT_TRUE(SimItemRestore(item, index, Path(), false));
+    return item.Name;
+  }
+  std::string PageTitle(int16_t index) {
+    PageArray pages(2);
+    EXPECT_EQ(FileLoadBin32Bit(pages, Zef(), 0), 0);
+    return static_cast<size_t>(index + 1) < pages.size() ? pages[static_cast<size_t>(index + 1)].title
+                                                         : "";
+  }
+};
+
+TEST_F(EditorSharingTest, AnItemTheEditorLeftAloneKeepsTheOtherProgramsSave) {
+  Select(2, 3);
+  editor.txtGridEdit_Change("Edited here");
+  OtherProgramSavesItem1();
+  ASSERT_EQ(editor.SimSave(), 1);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(FileItemName(1), "Saved by the other program");
+  EXPECT_EQ(PageTitle(1), "other page");
+  EXPECT_EQ(FileItemName(2), "Edited here");
+  // The editor shows the other program's item from now on, and a second save keeps it too.
+  EXPECT_EQ(editor.lstIniItems()[1], " 2. Saved by the other program");
+  ASSERT_EQ(editor.SimSave(), 1);
+  EXPECT_EQ(FileItemName(1), "Saved by the other program");
+}
+
+TEST_F(EditorSharingTest, AnItemBothChangedIsWrittenOverOnlyWhenTheUserSaysSo) {
+  struct Case {
+    int answer;
+    std::string name1;  // item 1 in the file afterwards
+    int result;
+  };
+  for (const Case& c : {Case{vbYes, "Edited here", 1},
+                        Case{vbNo, "Saved by the other program", 1},
+                        Case{vbCancel, "Saved by the other program", 0}}) {
+    SCOPED_TRACE(c.answer);
+    WriteGroup({{0, 2}, {1, 2}, {2, 2}});
+    Open();
+    boxes.Clear();
+    Select(2, 2);
+    editor.txtGridEdit_Change("Edited here");
+    OtherProgramSavesItem1();
+    boxes.Answer(c.answer);
+    EXPECT_EQ(editor.SimSave(), c.result);
+    ASSERT_EQ(boxes.count(), 1u);
+    EXPECT_THAT(boxes.last().text, HasSubstr("Item 2 [Edited here] of the group [" + Path() +
+                                             "] was saved by another program"));
+    EXPECT_EQ(FileItemName(1), c.name1);
+    EXPECT_EQ(FileItemName(0), "Item0");
+    EXPECT_EQ(editor.ChangedSinceSave(), c.result == 0);
+  }
+}
+
+// An empty drawing file (an interrupted copy) is a drawing without pages: the editor opens
+// without a word and its save writes the drawing, as an item save does.
+TEST_F(EditorTest, AnEmptyDrawingFileReadsAsOneWithoutPages) {
+  WriteGroup({{0, 2}});
+  WriteAll(Zef(), "");
+  Open();
+  EXPECT_TRUE(boxes.empty());
+  ASSERT_EQ(editor.SimSave(), 1);
+  PageArray pages(2);
+  ASSERT_EQ(FileLoadBin32Bit(pages, Zef(), 0), 0);
+  EXPECT_EQ(pages[1].pageCount, 25);
+  WriteAll(Zef(), "");
+  ASSERT_TRUE(SaveItemDrawing(2, Path(), [](PageRec& page) { page.title = "third"; }));
+  ASSERT_EQ(FileLoadBin32Bit(pages, Zef(), 0), 0);
+  EXPECT_EQ(pages[1].pageCount, 3);
+  EXPECT_EQ(pages[3].title, "third");
+  EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace

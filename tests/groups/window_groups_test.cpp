@@ -2,6 +2,9 @@
 // the step buttons, the group menus and their failure roads.
 #include <gmock/gmock.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <functional>
 
 #include "documents/drawing_file.h"
@@ -135,9 +138,11 @@ TEST_F(WindowGroupsTest, AFailedSaveKeepsBothFilesAndSaysWhy) {
   AtomicWriteFailForTests("No space left on device.");
   groups.SaveSimItem(1, "B", saved);
   EXPECT_FALSE(saved);
-  EXPECT_THAT(boxes.texts(),
-              ElementsAre("The simulation group file [" + DefaultGroup() +
-                          "] could not be saved: No space left on device."));
+  // The drawing is written first; as it cannot be, the item is not saved either.
+  EXPECT_EQ(boxes.last().text, "The simulation was not saved as item 2 of the group [" +
+                                   DefaultGroup() + "], because its drawing could not be "
+                                   "written to [" + folder.File("default.zef") +
+                                   "]. The group and its drawing are as they were.");
   EXPECT_EQ(ReadAll(DefaultGroup()), sim);
   EXPECT_EQ(ReadAll(folder.File("default.zef")), zef);
   EXPECT_EQ(groups.GroupFile(), DefaultGroup());
@@ -146,13 +151,71 @@ TEST_F(WindowGroupsTest, AFailedSaveKeepsBothFilesAndSaysWhy) {
 TEST_F(WindowGroupsTest, AnUnreadableDrawingFileIsNotOverwritten) {
   Load();
   WriteAll(folder.File("default.zef"), "ZEF1621DRW\r\n garbage that is long enough");
+  const std::string sim = ReadAll(DefaultGroup());
   boxes.Clear();
   bool saved = false;
   groups.SaveSimItem(0, "A", saved);
   EXPECT_FALSE(saved);
   EXPECT_EQ(boxes.last().text, "The drawing file [" + folder.File("default.zef") +
-                                   "] could not be read; the drawing was not saved.");
+                                   "] could not be read (it may be damaged or cut short), so the "
+                                   "simulation was not saved as item 1 of the group [" +
+                                   DefaultGroup() + "]. The group and its drawing are as they "
+                                   "were.");
+  EXPECT_EQ(ReadAll(DefaultGroup()), sim);
   EXPECT_EQ(ReadAll(folder.File("default.zef")), "ZEF1621DRW\r\n garbage that is long enough");
+}
+
+// An item save against every state of the group's drawing file: afterwards the group and the
+// drawing agree (both hold the save, or neither does and the message says so).
+TEST_F(WindowGroupsTest, AnItemSaveAndItsDrawingAreSavedTogetherOrNotAtAll) {
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& zef)> prepare;
+    int saved;  // 1 saved, 0 not saved, -1 either (the pages before the cut may still read)
+  };
+  const Case cases[] = {
+      {"empty", [](const std::string& zef) { WriteAll(zef, ""); }, 1},
+      {"damaged", [](const std::string& zef) { WriteAll(zef, "ZEF1621DRW\r\n" + std::string(80, 'x')); },
+       0},
+      {"truncated",
+       [](const std::string& zef) { WriteAll(zef, ReadAll(zef).substr(0, 200)); },
+       -1},
+      {"write-protected", [](const std::string& zef) { ::chmod(zef.c_str(), 0444); }, 0},
+      {"failing writer",
+       [](const std::string&) { AtomicWriteFailForTests("No space left on device."); }, 0},
+  };
+  Load();
+  const std::string zef = folder.File("default.zef");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    bool saved = false;
+    groups.SaveSimItem(0, "first", saved);
+    ASSERT_TRUE(saved);
+    c.prepare(zef);
+    const std::string sim = ReadAll(DefaultGroup()), drawing = ReadAll(zef);
+    boxes.Clear();
+    groups.SaveSimItem(2, "third", saved);
+    AtomicWriteFailForTests("");
+    ::chmod(zef.c_str(), 0644);
+    if (c.saved >= 0) {
+      EXPECT_EQ(saved, c.saved == 1);
+    }
+    if (saved) {
+      SimItem item;
+      SimItemRestore(item, 2, DefaultGroup(), false);
+      EXPECT_EQ(item.Name, "third");
+      PageArray pages(2);
+      EXPECT_EQ(FileLoadBin32Bit(pages, zef, 0), 0);
+      EXPECT_EQ(pages[1].pageCount, 3);
+    } else {
+      ASSERT_FALSE(boxes.empty());
+      EXPECT_THAT(boxes.last().text, HasSubstr("simulation was not saved as item 3"));
+      EXPECT_EQ(ReadAll(DefaultGroup()), sim);
+      EXPECT_EQ(ReadAll(zef), drawing);
+    }
+    std::filesystem::remove(zef);
+    std::filesystem::remove(DefaultGroup());
+  }
 }
 
 TEST_F(WindowGroupsTest, UnreadableFilesDoNotOpen) {

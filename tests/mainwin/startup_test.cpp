@@ -1,5 +1,7 @@
 // Start-up and shut-down of the main window: window and picture placement, the first type, the
 // start-up group, the settings the window reads and writes, and the window-wide events.
+#include <sys/stat.h>
+
 #include <gmock/gmock.h>
 
 #include <filesystem>
@@ -207,6 +209,24 @@ TEST_F(StartupTest, ShutdownWithoutRecentFilesLeavesNoFileSection) {
   form.QuitKavo(cancel);
   EXPECT_THAT(Settings(), Not(HasSubstr("Kavo LastFiles")));
   EXPECT_EQ(IniGetString("KavoConfiguration", "DisableRef", ""), "-1");
+}
+
+// A write-protected settings file is left as it is, and the user is told once where the
+// settings could not be saved.
+TEST_F(StartupTest, ShutdownWithAWriteProtectedSettingsFileSaysSoOnce) {
+  WriteSettings("[Kavo LastFiles]\n 1=/spectra/old.spc\n");
+  Load();
+  const std::string before = Settings();
+  ASSERT_EQ(::chmod(SettingsPath().c_str(), 0444), 0);
+  boxes.Clear();
+  int16_t cancel = 0;
+  form.Form_QueryUnload(cancel, 0);
+  form.Form_Unload(cancel);
+  ::chmod(SettingsPath().c_str(), 0644);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_THAT(boxes.last().text, HasSubstr("could not be saved in the file " + SettingsPath()));
+  EXPECT_THAT(boxes.last().text, HasSubstr("write-protected"));
+  EXPECT_EQ(Settings(), before);
 }
 
 TEST_F(StartupTest, ShutdownBeforeStartupWritesNothingButClosesHelp) {
