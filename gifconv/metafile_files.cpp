@@ -87,7 +87,12 @@ int32_t ConvertEnhMetafileFile(const char* path, const char* gifPath, int32_t wi
   if (!picture || !bounds) return CORVID_BAD_METAFILE;
   // The bounds count as their low 16 bits, sign-extended.
   auto low16 = [](int32_t v) { return int64_t(int16_t(uint16_t(uint32_t(v) & 0xFFFF))); };
-  const int64_t w = PictureSide(low16(bounds->right) - low16(bounds->left), 1, 1, widthPercent);
-  const int64_t h = PictureSide(low16(bounds->bottom) - low16(bounds->top), 1, 1, heightPercent);
-  return RenderEnhMetafileToGif(*picture, gifPath, {0, 0, int32_t(w), int32_t(h)}, flags, color);
+  const CorvidRect box{int32_t(low16(bounds->left)), int32_t(low16(bounds->top)),
+                       int32_t(low16(bounds->right)), int32_t(low16(bounds->bottom))};
+  const int64_t w = PictureSide(int64_t(box.right) - box.left, 1, 1, widthPercent);
+  const int64_t h = PictureSide(int64_t(box.bottom) - box.top, 1, 1, heightPercent);
+  // The bounds, not the frame, fill the raster: a frame larger or smaller than the drawing
+  // is not stretched onto it.
+  return RenderEnhMetafileToGif(*picture, gifPath, {0, 0, int32_t(w), int32_t(h)}, flags, color,
+                                &box);
 }

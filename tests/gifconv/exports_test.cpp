@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <optional>
 
 #include "tests/gifconv/gif_helpers.h"
 #include "platform/paths.h"
@@ -262,5 +263,45 @@ TEST_F(Exports, HandlesOfEveryKind) {
     EXPECT_EQ(CorvidPic(&truncated, gif.c_str(), &big, 0, 0), -3);
     CorvidHandle none{h.kind, nullptr, 100};
     EXPECT_EQ(CorvidPic(&none, gif.c_str(), &big, 0, 0), -3);
+  }
+}
+
+TEST_F(Exports, EnhancedFramesOtherThanTheBoundsDoNotStretchTheDrawing) {
+  // A square of 30 pixels at (10, 10) in bounds of 100 x 50; the frame (hundredths of a
+  // millimetre at 96 dpi, header offset 24) is twice the bounds, then twice their width only.
+  const std::string emf = EmfBuilder().CreateBrush(1, 0, 0x0000FF).Select(1)
+                              .Rectangle(10, 10, 40, 40).Bytes(0, 0, 100, 50);
+  auto withFrame = [&](int32_t right, int32_t bottom) {
+    std::string e = emf;
+    const int32_t frame[4] = {0, 0, right * 2540 / 96, bottom * 2540 / 96};
+    for (int f = 0; f < 4; ++f)
+      for (int i = 0; i < 4; ++i) e[size_t(24 + 4 * f + i)] = char(uint32_t(frame[f]) >> (8 * i));
+    return e;
+  };
+  struct Square {
+    int left, top, side;
+  };
+  std::optional<Square> first;
+  for (const auto& [name, file] : {std::pair{"frame as the bounds", emf},
+                                   std::pair{"frame twice the bounds", withFrame(200, 100)},
+                                   std::pair{"frame twice as wide", withFrame(200, 50)}}) {
+    SCOPED_TRACE(name);
+    ASSERT_EQ(Convert(file), 1);
+    const DecodedGif g = DecodeGif(gif);
+    ASSERT_EQ(g.width, 100);
+    ASSERT_EQ(g.height, 50);
+    int left = g.width, right = -1, top = g.height, bottom = -1;
+    for (int y = 0; y < g.height; ++y)
+      for (int x = 0; x < g.width; ++x)
+        if (g.At(x, y) == 0x0000FFu) {
+          left = std::min(left, x), right = std::max(right, x);
+          top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    EXPECT_NEAR(right - left, bottom - top, 1);  // square
+    // Where and how large it is with a frame that matches the bounds.
+    if (!first) first = {left, top, right - left};
+    EXPECT_NEAR(left, first->left, 1);
+    EXPECT_NEAR(top, first->top, 1);
+    EXPECT_NEAR(right - left, first->side, 1);
   }
 }
