@@ -1,6 +1,7 @@
 #include "gifconv/metafile_files.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <string>
 
@@ -23,6 +24,14 @@ std::span<const uint8_t> AsBytes(const std::string& s) {
 bool StartsWith(const char* path, size_t n, uint32_t key) {
   const std::optional<std::string> head = path ? ReadNativeFileHead(path, n) : std::nullopt;
   return head && head->size() == n && ByteReader(AsBytes(*head)).U32(0) == key;
+}
+
+// Bounds in reference-device pixels as screen pixels. A printer's pixels are converted by its
+// resolution; a screen's (below 300 dpi) count as the screen's own, unchanged.
+int64_t ScreenUnits(int64_t units, double referencePixelsPerMm) {
+  constexpr double kPrinterPixelsPerMm = 300 / 25.4;
+  if (!(referencePixelsPerMm >= kPrinterPixelsPerMm)) return units;
+  return std::llround(double(units) * kScreenDpi / 25.4 / referencePixelsPerMm);
 }
 
 }  // namespace
@@ -89,8 +98,10 @@ int32_t ConvertEnhMetafileFile(const char* path, const char* gifPath, int32_t wi
   auto low16 = [](int32_t v) { return int64_t(int16_t(uint16_t(uint32_t(v) & 0xFFFF))); };
   const CorvidRect box{int32_t(low16(bounds->left)), int32_t(low16(bounds->top)),
                        int32_t(low16(bounds->right)), int32_t(low16(bounds->bottom))};
-  const int64_t w = PictureSide(int64_t(box.right) - box.left, 1, 1, widthPercent);
-  const int64_t h = PictureSide(int64_t(box.bottom) - box.top, 1, 1, heightPercent);
+  const int64_t w = PictureSide(ScreenUnits(int64_t(box.right) - box.left, picture->pixelsPerMmX),
+                                1, 1, widthPercent);
+  const int64_t h = PictureSide(ScreenUnits(int64_t(box.bottom) - box.top, picture->pixelsPerMmY),
+                                1, 1, heightPercent);
   // The bounds, not the frame, fill the raster: a frame larger or smaller than the drawing
   // is not stretched onto it.
   return RenderEnhMetafileToGif(*picture, gifPath, {0, 0, int32_t(w), int32_t(h)}, flags, color,

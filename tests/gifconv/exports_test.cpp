@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <new>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "tests/gifconv/gif_helpers.h"
 #include "platform/paths.h"
@@ -304,4 +306,34 @@ TEST_F(Exports, EnhancedFramesOtherThanTheBoundsDoNotStretchTheDrawing) {
     EXPECT_NEAR(top, first->top, 1);
     EXPECT_NEAR(right - left, first->side, 1);
   }
+}
+
+TEST_F(Exports, APrinterReferencedEnhancedMetafileGivesTheRasterOfItsPlaceableTwin) {
+  // The same 2 x 1 inch drawing: an enhanced metafile made for a 600-dpi printer (A4 of
+  // 4960 x 7016 pixels, header offsets 72 and 80), its bounds and records in printer pixels, and
+  // a placeable metafile of 1200 x 600 units at 600 per inch.
+  std::string emf = EmfBuilder().CreateBrush(1, 0, 0x0000FF).Select(1)
+                        .Rectangle(300, 150, 900, 450).Bytes(0, 0, 1200, 600);
+  const int32_t reference[4] = {4960, 7016, 210, 297};
+  for (int f = 0; f < 4; ++f)
+    for (int i = 0; i < 4; ++i) emf[size_t(72 + 4 * f + i)] = char(uint32_t(reference[f]) >> (8 * i));
+  WmfBuilder wmf;
+  wmf.SetWindowOrg(0, 0).SetWindowExt(1200, 600).CreatePen(5, 0, 0).CreateBrush(0, 0x0000FF);
+  wmf.Select(0).Select(1).Rectangle(300, 150, 900, 450);
+
+  std::vector<DecodedGif> out;
+  for (const std::string& file : {emf, wmf.Placeable(0, 0, 1200, 600, 600)}) {
+    ASSERT_EQ(Convert(file), 1);
+    out.push_back(DecodeGif(gif));
+  }
+  EXPECT_NEAR(out[0].width, 192, 1);
+  EXPECT_NEAR(out[0].height, 96, 1);
+  EXPECT_NEAR(out[0].width, out[1].width, 1);
+  EXPECT_NEAR(out[0].height, out[1].height, 1);
+  for (int x : {40, 50, 140, 150})
+    for (int y : {20, 30, 66, 76}) {
+      const bool inside = x > 48 && x < 144 && y > 24 && y < 72;
+      EXPECT_EQ(out[0].At(x, y) == 0x0000FFu, inside) << x << ", " << y;
+      EXPECT_EQ(out[1].At(x, y) == 0x0000FFu, inside) << x << ", " << y;
+    }
 }
