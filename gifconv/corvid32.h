@@ -1,6 +1,7 @@
 /* CORVID32: renders a Windows metafile, an enhanced metafile or a bitmap into an off-screen
    raster and writes it as a GIF file. Paths are the file system's bytes (UTF-8), passed on
-   unchanged; the screen counts as 96 pixels per inch. One conversion at a time per process. */
+   unchanged; the screen counts as 96 pixels per inch. One conversion at a time per process:
+   calls from several threads at once wait for each other. */
 #ifndef CORVID32_H
 #define CORVID32_H
 

@@ -12,3 +12,8 @@ EncoderState& Encoder() {
   static EncoderState state;
   return state;
 }
+
+std::mutex& EncoderLock() {
+  static std::mutex lock;
+  return lock;
+}

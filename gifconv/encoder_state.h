@@ -1,12 +1,15 @@
 // The converter's process-wide state: the raster, the DIB read back from it, the palette image
 // and the metafile player's objects, saved states, position, mapping, colours and modes. Every
 // export opens an EncoderSession, which resets it all to the defaults on entry and releases it
-// on every way out, so no conversion sees what an earlier one left.
+// on every way out, so no conversion sees what an earlier one left. The session holds one
+// process-wide lock for its whole life: calls from several threads wait for each other and run
+// one conversion at a time.
 #pragma once
 
 #include <gd.h>
 
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 #include "platform/gdi/metafile_player.h"
@@ -23,10 +26,15 @@ struct EncoderState {
 
 EncoderState& Encoder();
 
+std::mutex& EncoderLock();
+
 class EncoderSession {
  public:
-  EncoderSession() { Encoder().Release(); }
+  EncoderSession() : lock_(EncoderLock()) { Encoder().Release(); }
   ~EncoderSession() { Encoder().Release(); }
   EncoderSession(const EncoderSession&) = delete;
   EncoderSession& operator=(const EncoderSession&) = delete;
+
+ private:
+  std::lock_guard<std::mutex> lock_;  // released after the state (members go last)
 };

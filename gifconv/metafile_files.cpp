@@ -1,9 +1,9 @@
 #include "gifconv/metafile_files.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
-#include <vector>
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <string>
 
 #include "gifconv/picture_size.h"
 #include "gifconv/renderers.h"
@@ -15,39 +15,23 @@ namespace {
 
 constexpr size_t kEmfHeaderBytes = 100;
 
-// A file open for reading, closed on every way out.
-class InputFile {
- public:
-  explicit InputFile(const char* path) : file_(path ? std::fopen(path, "rb") : nullptr) {}
-  ~InputFile() {
-    if (file_) std::fclose(file_);
-  }
-  InputFile(const InputFile&) = delete;
-  InputFile& operator=(const InputFile&) = delete;
+std::span<const uint8_t> AsBytes(const std::string& s) {
+  return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
 
-  bool is_open() const { return file_ != nullptr; }
-  // The bytes at the offset; fewer (or none) at the end of the file.
-  std::vector<uint8_t> Read(long offset, size_t n) {
-    std::vector<uint8_t> bytes(n);
-    if (!file_ || std::fseek(file_, offset, SEEK_SET) != 0) return {};
-    bytes.resize(std::fread(bytes.data(), 1, n, file_));
-    return bytes;
-  }
-  uint64_t Size() {
-    struct stat st;
-    return file_ && ::fstat(fileno(file_), &st) == 0 && S_ISREG(st.st_mode) ? uint64_t(st.st_size)
-                                                                           : 0;
-  }
-
- private:
-  std::FILE* file_;
-};
-
+// Only regular files are read: a FIFO, a device or a folder is never opened for blocking
+// reads, so nothing waits for a writer or reads without end.
 bool StartsWith(const char* path, size_t n, uint32_t key) {
-  InputFile file(path);
-  const std::vector<uint8_t> head = file.Read(0, n);
-  ByteReader r(head);
-  return head.size() == n && r.U32(0) == key;
+  const std::optional<std::string> head = path ? ReadNativeFileHead(path, n) : std::nullopt;
+  return head && head->size() == n && ByteReader(AsBytes(*head)).U32(0) == key;
+}
+
+// Bounds in reference-device pixels as screen pixels. A printer's pixels are converted by its
+// resolution; a screen's (below 300 dpi) count as the screen's own, unchanged.
+int64_t ScreenUnits(int64_t units, double referencePixelsPerMm) {
+  constexpr double kPrinterPixelsPerMm = 300 / 25.4;
+  if (!(referencePixelsPerMm >= kPrinterPixelsPerMm)) return units;
+  return std::llround(double(units) * kScreenDpi / 25.4 / referencePixelsPerMm);
 }
 
 }  // namespace
@@ -61,22 +45,28 @@ bool IsEnhMetafileFile(const char* path) {
 }
 
 std::optional<MetafilePicture> LoadPlaceableMetafile(const char* path, PlaceableHeader& header) {
-  InputFile file(path);
+  if (!path) return std::nullopt;
+  uint64_t fileSize = 0;
+  const std::optional<std::string> head =
+      ReadNativeFileHead(path, kPlaceableHeaderSize + kMetaHeaderSize, &fileSize);
+  if (!head) return std::nullopt;
+  const std::span<const uint8_t> headBytes = AsBytes(*head);
   const std::optional<PlaceableHeader> placeable =
-      ReadPlaceableHeader(file.Read(0, kPlaceableHeaderSize));
-  const std::optional<uint32_t> words =
-      MetaHeaderSizeWords(file.Read(long(kPlaceableHeaderSize), kMetaHeaderSize));
+      ReadPlaceableHeader(headBytes.first(std::min(headBytes.size(), kPlaceableHeaderSize)));
+  const std::optional<uint32_t> words = MetaHeaderSizeWords(
+      headBytes.subspan(std::min(headBytes.size(), kPlaceableHeaderSize)));
   if (!placeable || !words) return std::nullopt;
   const uint64_t bytes = uint64_t(*words) * 2;
-  const uint64_t fileSize = file.Size();
   if (bytes < kMetaHeaderSize || fileSize < kPlaceableHeaderSize ||
       bytes > fileSize - kPlaceableHeaderSize)
     return std::nullopt;
-  const std::vector<uint8_t> metafile = file.Read(long(kPlaceableHeaderSize), size_t(bytes));
-  if (metafile.size() != bytes) return std::nullopt;
+  // Read again up to the metafile's end, now that its size is known to fit the file.
+  const std::optional<std::string> file =
+      ReadNativeFileHead(path, kPlaceableHeaderSize + size_t(bytes));
+  if (!file || file->size() != kPlaceableHeaderSize + bytes) return std::nullopt;
   header = *placeable;
   if (header.unitsPerInch == 0) header.unitsPerInch = kUnitsPerInchWhenZero;
-  return ReadWindowsMetafile(metafile);
+  return ReadWindowsMetafile(AsBytes(*file).subspan(kPlaceableHeaderSize));
 }
 
 int32_t ConvertMetafileFile(const char* path, const char* gifPath, int32_t widthPercent,
@@ -100,14 +90,20 @@ int32_t ConvertEnhMetafileFile(const char* path, const char* gifPath, int32_t wi
                                int32_t heightPercent, uint32_t flags, uint32_t color) {
   const std::optional<std::string> bytes = ReadNativeFileBytes(path ? path : "");
   if (!bytes) return CORVID_BAD_METAFILE;
-  const std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes->data()),
-                                      bytes->size());
+  const std::span<const uint8_t> data = AsBytes(*bytes);
   const std::optional<MetafilePicture> picture = ReadEnhancedMetafile(data);
   const std::optional<EmfRect> bounds = ReadEmfBounds(data);
   if (!picture || !bounds) return CORVID_BAD_METAFILE;
   // The bounds count as their low 16 bits, sign-extended.
   auto low16 = [](int32_t v) { return int64_t(int16_t(uint16_t(uint32_t(v) & 0xFFFF))); };
-  const int64_t w = PictureSide(low16(bounds->right) - low16(bounds->left), 1, 1, widthPercent);
-  const int64_t h = PictureSide(low16(bounds->bottom) - low16(bounds->top), 1, 1, heightPercent);
-  return RenderEnhMetafileToGif(*picture, gifPath, {0, 0, int32_t(w), int32_t(h)}, flags, color);
+  const CorvidRect box{int32_t(low16(bounds->left)), int32_t(low16(bounds->top)),
+                       int32_t(low16(bounds->right)), int32_t(low16(bounds->bottom))};
+  const int64_t w = PictureSide(ScreenUnits(int64_t(box.right) - box.left, picture->pixelsPerMmX),
+                                1, 1, widthPercent);
+  const int64_t h = PictureSide(ScreenUnits(int64_t(box.bottom) - box.top, picture->pixelsPerMmY),
+                                1, 1, heightPercent);
+  // The bounds, not the frame, fill the raster: a frame larger or smaller than the drawing
+  // is not stretched onto it.
+  return RenderEnhMetafileToGif(*picture, gifPath, {0, 0, int32_t(w), int32_t(h)}, flags, color,
+                                &box);
 }

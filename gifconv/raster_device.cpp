@@ -512,9 +512,7 @@ void GdRasterDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
 
 void GdRasterDevice::TextOutUnicode(int32_t x, int32_t y, const std::string& utf8,
                                     const std::vector<int32_t>& advances) {
-  int32_t width = 0;
-  if (advances.empty()) width = TextExtentUnicode(utf8).cx;
-  for (int32_t a : advances) width += a;
+  const int32_t width = advances.empty() ? TextExtentUnicode(utf8).cx : AdvancesWidth(advances);
   if (textAlign_ & kTextAlignUpdateCP) {
     x = current_.x;
     y = current_.y;

@@ -34,7 +34,8 @@ int32_t RasterToGif(const char* gifPath, uint32_t flags, uint32_t color) {
 
 // A metafile on the background colour over the whole raster.
 int32_t PlayToGif(const MetafilePicture& picture, bool enhanced, const char* gifPath,
-                  const CorvidRect& target, uint32_t flags, uint32_t color) {
+                  const CorvidRect& target, uint32_t flags, uint32_t color,
+                  const CorvidRect* bounds) {
   int w, h;
   if (!MakeRaster(target, w, h)) return CORVID_NO_RASTER;
   GdRasterDevice device(Encoder().raster);
@@ -42,7 +43,14 @@ int32_t PlayToGif(const MetafilePicture& picture, bool enhanced, const char* gif
   MetafilePlaybackState& state = Encoder().player;
   bool drew;
   if (enhanced) {
-    drew = PlayMetafile(picture, state, device, FrameOntoRect(picture, 0, 0, w, h));
+    PlaybackTarget mapping = FrameOntoRect(picture, 0, 0, w, h);
+    if (bounds && bounds->right > bounds->left && bounds->bottom > bounds->top) {
+      mapping.scaleX = double(w) / (double(bounds->right) - bounds->left);
+      mapping.scaleY = double(h) / (double(bounds->bottom) - bounds->top);
+      mapping.offsetX = -bounds->left * mapping.scaleX;
+      mapping.offsetY = -bounds->top * mapping.scaleY;
+    }
+    drew = PlayMetafile(picture, state, device, mapping);
   } else {
     state.dc.mapping.mode = kMapAnisotropic;
     state.dc.mapping.viewportExt = {w, h};
@@ -59,12 +67,13 @@ int32_t PlayToGif(const MetafilePicture& picture, bool enhanced, const char* gif
 
 int32_t RenderMetafileToGif(const MetafilePicture& picture, const char* gifPath,
                             const CorvidRect& target, uint32_t flags, uint32_t color) {
-  return PlayToGif(picture, false, gifPath, target, flags, color);
+  return PlayToGif(picture, false, gifPath, target, flags, color, nullptr);
 }
 
 int32_t RenderEnhMetafileToGif(const MetafilePicture& picture, const char* gifPath,
-                               const CorvidRect& target, uint32_t flags, uint32_t color) {
-  return PlayToGif(picture, true, gifPath, target, flags, color);
+                               const CorvidRect& target, uint32_t flags, uint32_t color,
+                               const CorvidRect* bounds) {
+  return PlayToGif(picture, true, gifPath, target, flags, color, bounds);
 }
 
 int32_t RenderBitmapToGif(const PackedDib& bitmap, const char* gifPath, const CorvidRect& target,

@@ -252,8 +252,13 @@ std::optional<std::string> ReadNativeFileBytes(std::string_view path, std::size_
 
 std::optional<std::string> ReadFileHead(std::string_view path, std::size_t count,
                                         uint64_t* fileSize) {
+  return ReadNativeFileHead(NativePath(path), count, fileSize);
+}
+
+std::optional<std::string> ReadNativeFileHead(std::string_view path, std::size_t count,
+                                              uint64_t* fileSize) {
   struct stat st;
-  const int fd = OpenRegular(NativePath(path), st);
+  const int fd = OpenRegular(std::string(path), st);
   if (fd < 0) return std::nullopt;
   if (fileSize) *fileSize = static_cast<uint64_t>(std::max<off_t>(st.st_size, 0));
   std::string out;

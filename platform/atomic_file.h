@@ -40,3 +40,6 @@ std::optional<std::string> ReadNativeFileBytes(std::string_view path,
 // The first `count` bytes of a regular file (fewer when it is shorter), and its size.
 std::optional<std::string> ReadFileHead(std::string_view path, std::size_t count,
                                         uint64_t* fileSize = nullptr);
+// The same for a path that is already the file system's bytes.
+std::optional<std::string> ReadNativeFileHead(std::string_view path, std::size_t count,
+                                              uint64_t* fileSize = nullptr);

@@ -25,7 +25,10 @@ inline constexpr uint16_t kTextAlignUpdateCP = 1;
 
 // Where text drawn from `from` along the baseline direction (tenths of a degree,
 // counter-clockwise, Y downward on the device) ends after `advance` pixels.
+// Positions beyond the 32-bit range stay at its ends.
 GdiPoint AdvanceAlongBaseline(GdiPoint from, int32_t advance, int32_t escapement);
+// The sum of per-character advances, added in 64 bits and kept within the 32-bit range.
+int32_t AdvancesWidth(const std::vector<int32_t>& advances);
 
 struct GdiFont {
   int32_t height = 0;      // character height in device units (cell height when positive)

@@ -68,8 +68,9 @@ DecodedText Decode(const MetaCommand& c, const MetaFont& font) {
 void Player::FillBox(GdiPoint origin, double ax, double ay, double dx, double dy, double left,
                      double top, double right, double bottom, uint32_t color) {
   if (ay == 0 && dx == 0) {
-    dev_.FillRect(origin.x + Clamp(left), origin.y + Clamp(top), origin.x + Clamp(right),
-                  origin.y + Clamp(bottom), color);
+    // Added in double: a corner near the limit plus a box edge near it would overflow 32 bits.
+    dev_.FillRect(Clamp(origin.x + left), Clamp(origin.y + top), Clamp(origin.x + right),
+                  Clamp(origin.y + bottom), color);
     return;
   }
   auto corner = [&](double u, double v) {
@@ -102,7 +103,7 @@ void Player::Text(const MetaCommand& c) {
     for (int32_t d : c.dx) {
       sum += d * UnitX();
       const int32_t at = Clamp(sum);
-      advances.push_back(at - placed);
+      advances.push_back(Clamp(double(at) - placed));  // both may lie at opposite limits
       placed = at;
     }
   }

@@ -109,11 +109,7 @@ void RecordingDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
 void RecordingDevice::TextOutUnicode(int32_t x, int32_t y, const std::string& utf8,
                                      const std::vector<int32_t>& advances) {
   if (textAlign & kTextAlignUpdateCP) {
-    int32_t width = TextExtentUnicode(utf8).cx;
-    if (!advances.empty()) {
-      width = 0;
-      for (int32_t a : advances) width += a;
-    }
+    const int32_t width = advances.empty() ? TextExtentUnicode(utf8).cx : AdvancesWidth(advances);
     x = current.x;
     y = current.y;
     current = AdvanceAlongBaseline(current, width, font.escapement);

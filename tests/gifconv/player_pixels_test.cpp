@@ -518,3 +518,32 @@ TEST_F(PlayerPixels, AFileWithNothingDrawableIsNotWritten) {
   // A file of state records alone is an empty picture, and written.
   Convert(EmfBuilder().SetBkMode(1).Bytes(0, 0, 100, 100), 1);
 }
+
+TEST_F(PlayerPixels, TextAtTheCoordinateLimitsDrawsNothingOutOfPlace) {
+  // Opaque text whose reference point and advances lie at the far ends of the 32-bit range: its
+  // background box lies off the raster, wherever the sums of its corners would wrap around.
+  struct Case {
+    const char* name;
+    int x;
+    std::vector<int32_t> dx;
+    int scale;  // device pixels per logical unit
+  };
+  const Case cases[] = {
+      {"far right, wide", 0x7FFFFFF0, {0x7FFFFFFF, 0x7FFFFFFF}, 1},
+      {"far left, wide backwards", -0x7FFFFFF0, {-0x7FFFFFFF, -0x7FFFFFFF}, 1},
+      {"advances from one end to the other", 0x7FFFFFF0, {-0x7FFFFFFF, 0x7FFFFFFF, -0x7FFFFFFF}, 1},
+      {"one advance across the whole range", 0x7FFFFFF0, {-0x40000000, 0x7FFFFFFF}, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EmfBuilder b;
+    b.SetMapMode(8).SetWindowExt(1, 1).SetViewportExt(c.scale, c.scale);
+    b.SetBkMode(2).SetBkColor(kRed).SetTextColor(kBlue).SetTextAlign(0);
+    b.ExtTextOutW(c.x, 50, std::u16string(c.dx.size(), u'W'), c.dx);
+    b.ExtTextOutW(c.x, 50, u"WW", c.dx).SetTextAlign(1).MoveTo(c.x, 50);
+    b.ExtTextOutW(0, 0, std::u16string(c.dx.size(), u'W'), c.dx);
+    const DecodedGif g = Emf(b);
+    EXPECT_EQ(Count(g, kRed), 0);
+    EXPECT_EQ(Count(g, kBlue), 0);
+  }
+}
