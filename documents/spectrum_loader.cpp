@@ -122,6 +122,9 @@ int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>& target, floa
     fileName = chosen;
   }
 
+  // The caller's multiplier is the display's vertical scale; line fitting passes gSpec.VertMult
+  // itself, which reading a file or an import refills from the new spectrum's header.
+  const float displayMultiplier = multiplier;
   if (flags & kLoadReadFile) {
     MainWindow().SetMousePointer(MainWindowServices::kPointerHourglass);
     const int16_t loaded = LoadSpectrumFile(fileName, gSpec, SpecRawData);
@@ -139,6 +142,7 @@ int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>& target, floa
     KeepRange(1, static_cast<int32_t>(SpecRawData.size()) - 1);
   }
 
+  multiplier = displayMultiplier;
   if (!(gLast.largest - gLast.smallest >= 1)) gLast.largest = gLast.smallest + 1;
   const double verticalScale = 1.0 / (double(gLast.largest) - double(gLast.smallest));
   if (!(flags & kLoadResample)) return kSpectrumLoaded;

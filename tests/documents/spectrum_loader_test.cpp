@@ -330,6 +330,20 @@ TEST_F(SpectrumLoaderTest, LoadSpectrumKavoMapsScalesAndRemapsWithTheKeptValues)
   EXPECT_FLOAT_EQ(target[4], 0.0f);  // beyond the data
 }
 
+// Line fitting loads with the display's scale kept in gSpec.VertMult: a second load of a file
+// must scale like the first, not by the multiplier the file's header brings.
+TEST_F(SpectrumLoaderTest, ASecondLoadWithTheSpectrumsOwnMultiplierScalesLikeTheFirst) {
+  std::string name = Write("k.tnt", TecmagFile(4, 100, 0, 2, {40, 30, 20, 10, 0}));
+  gNumPts = 4;
+  std::vector<float> target(6, -1);
+  gSpec.VertMult = 1800;
+  for (int load = 0; load < 2; ++load) {
+    ASSERT_EQ(LoadSpectrumKavo(name, target, -2, 2, -2, gSpec.VertMult, 7), kSpectrumLoaded);
+    EXPECT_EQ(gSpec.VertMult, 1800.0f) << "load " << load;
+    EXPECT_FLOAT_EQ(target[4], 0.375f * 1800) << "load " << load;
+  }
+}
+
 TEST_F(SpectrumLoaderTest, ACancelledDialogLoadsNothing) {
   struct Cancel : FileDialogService {
     std::string Show(const FileDialogRequest& r) override {
