@@ -259,6 +259,16 @@ Ctl ContainerOf(Ctl id) {
   }
 }
 
+bool InLeftColumn(Ctl id) {
+  switch (id) {
+    case Ctl::fraCalcType: case Ctl::fraPattern: case Ctl::fraUpDown: case Ctl::fraDiff:
+    case Ctl::cmdNextPrevSim: case Ctl::fraError: case Ctl::lblTimeDate:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void LoadDesignControls(FormControls& c) {
   for (const ControlDesign& d : kDesign) {
     c.SetGeometry(d.id, d.index, d.left, d.top, d.width, d.height);

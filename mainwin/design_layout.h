@@ -13,6 +13,10 @@
 // children, and kOnForm for controls placed on the window itself.
 inline constexpr Ctl kOnForm = static_cast<Ctl>(-1);
 Ctl ContainerOf(Ctl id);
+// The controls of the window's left column (placed on the window itself, at its left edge): the
+// type frames, the display toolbar, the group step buttons, the read-outs and the clock. On a
+// window shorter than the column they scroll together.
+bool InLeftColumn(Ctl id);
 
 // Fills the model with the stored window.
 void LoadDesignControls(FormControls& controls);

@@ -30,6 +30,7 @@
 #include "mainwin/group_commands.h"
 #include "mainwin/ui/frm_data_entry.h"
 #include "mainwin/ui/kavo_widgets.h"
+#include "mainwin/ui/scrolling_column.h"
 #include "mainwin/ui/toolbar_pictures.h"
 #include "platform/help_viewer.h"
 #include "platform/ui/clipboard_read.h"
@@ -68,6 +69,7 @@ bool IsCheckable(Ctl id, int index) {
 frmKavo::frmKavo(QWidget* parent)
     : QMainWindow(parent),
       surface_(new FormSurface(this)),
+      column_(std::make_unique<ScrollingColumn>(surface_)),
       pictureClip_(new QWidget(surface_)),
       picture_(new PictureWidget(pictureClip_)),
       pictureOutput_(*picture_),
@@ -125,7 +127,7 @@ QMenu* frmKavo::Menu(Ctl id, int index) const {
 
 QWidget* frmKavo::ContainerWidget(Ctl id, int index) const {
   const Ctl container = ContainerOf(id);
-  if (container == kOnForm) return surface_;
+  if (container == kOnForm) return InLeftColumn(id) ? column_->Content() : surface_;
   if (container == Ctl::picKavo) return picture_;
   QWidget* w = ControlWidget(container, container == Ctl::fraPar ? index : 0);
   return w ? w : surface_;
@@ -286,6 +288,7 @@ void frmKavo::ControlChanged(Ctl id, int index, Prop what) {
     if (what == Prop::Geometry) PlacePicture();
     if (id == Ctl::picKavo) return;
   }
+  if (InLeftColumn(id) && (what == Prop::Geometry || what == Prop::Visible)) PlaceColumn();
   QWidget* w = ControlWidget(id, index);
   if (!w) {
     w = CreateControl(id, index);
@@ -394,7 +397,32 @@ void frmKavo::PlacePicture() {
   picture_->setGeometry(Px(pic.Left) - clipLeft, 0, std::max(1, Px(pic.Width)),
                         std::max(1, Px(pic.Height)));
   if (QWidget* grip = ControlWidget(Ctl::grp1, 0)) grip->raise();
+  PlaceColumn();
 }
+
+void frmKavo::PlaceColumn() {
+  FormControls& controls = form_.Controls();
+  float right = 0, bottom = 0;
+  for (const Key& key : controls.Keys()) {
+    if (!InLeftColumn(key.first)) continue;
+    const Control& c = controls.Get(key.first, key.second);
+    if (!c.Visible) continue;
+    right = std::max(right, c.Left + c.Width);
+    bottom = std::max(bottom, c.Top + c.Height);
+  }
+  const Control pic = controls.Get(Ctl::picKavo);
+  const Control inc = controls.Get(Ctl::fraIncrement);
+  // The column's margin below its last control as at its top.
+  const float top = controls.Get(Ctl::fraCalcType).Top;
+  const int width = Px(right + top);
+  column_->Place(QRect(0, 0, width, surface_->height()), Px(bottom + top),
+                 // The bar stands between the column and the increment frame, down to the
+                 // picture's bottom: the frequency labels below the picture keep their place.
+                 QRect(Px(right), Px(top), Px(inc.Left) - 1 - Px(right),
+                       Px(pic.Top + pic.Height) - Px(top)));
+}
+
+void frmKavo::EnsureControlVisible(QWidget* control) { column_->EnsureVisible(control); }
 
 void frmKavo::BuildMenus() {
   FormControls& controls = form_.Controls();
@@ -501,6 +529,7 @@ bool frmKavo::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::FocusIn:
+      if (auto* w = qobject_cast<QWidget*>(watched)) column_->EnsureVisible(w);
       if (id == Ctl::ParVal) {
         form_.ParVal_GotFocus(index);
         if (gEditFocus == index) {

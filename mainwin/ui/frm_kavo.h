@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/ui/picture_widget.h"
 
 class FormSurface;
+class ScrollingColumn;
 class QAction;
 class QMenu;
 
@@ -33,6 +35,9 @@ class frmKavo : public QMainWindow, public KavoHost, public ControlView {
   QWidget* ControlWidget(Ctl id, int index) const;
   QAction* MenuAction(Ctl id, int index) const;
   QMenu* Menu(Ctl id, int index = 0) const;
+  // Scrolls the left column, when it is taller than the window, so that the control lies
+  // within the window; other controls are always in view.
+  void EnsureControlVisible(QWidget* control);
 
   // KavoHost
   float ScreenWidthTwips() override;
@@ -78,12 +83,14 @@ class frmKavo : public QMainWindow, public KavoHost, public ControlView {
   void ApplyToWidget(QWidget* widget, Ctl id, int index, Prop what);
   void ApplyToAction(QAction* action, Ctl id, int index, Prop what);
   void PlacePicture();
+  void PlaceColumn();
   void BuildMenus();
   void MenuTriggered(Ctl id, int index);
   int Px(float twips) const;
   void ParValKey(int16_t row, QObject* box, QEvent* event, bool& consumed);
 
   FormSurface* surface_;
+  std::unique_ptr<ScrollingColumn> column_;
   QWidget* pictureClip_;
   PictureWidget* picture_;
   PictureOutputObject pictureOutput_;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@
 #include "drawlib/ini/libr_ini.h"
 #include "engine/engine_globals.h"
 #include "engine/mainwin_services.h"
+#include "mainwin/group_commands.h"
 #include "mainwin/ui/frm_kavo.h"
 #include "platform/paths.h"
 #include "platform/runtime_numbers.h"
@@ -193,6 +195,70 @@ TEST_F(FrmKavoTest, ControlsFitInsideTheirFramesAndShowTheirWholeText) {
       }
     }
   }
+}
+
+// The group step buttons' commands, recorded instead of carried out.
+class RecordedGroupCommands : public GroupCommands {
+ public:
+  RecordedGroupCommands() { RegisterGroupCommands(this); }
+  ~RecordedGroupCommands() override { RegisterGroupCommands(nullptr); }
+  bool GroupCommand(Ctl id, int16_t index) override {
+    commands.emplace_back(id, index);
+    return true;
+  }
+  std::vector<std::pair<Ctl, int16_t>> commands;
+};
+
+// True when the whole widget lies within the window's client area and within every widget
+// that holds it (nothing of it is clipped away).
+bool WhollyInView(const QWidget* w, const QMainWindow* window) {
+  const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+  for (const QWidget* a = w->parentWidget(); a && a != window; a = a->parentWidget()) {
+    if (!QRect(a->mapTo(window, QPoint(0, 0)), a->size()).contains(r)) return false;
+  }
+  return window->centralWidget()->geometry().contains(r);
+}
+
+// Run also on a 1920 x 1080 screen at scale factors 1, 1.5 and 2, where the window is shorter
+// than its left column: every control can be scrolled into view, and a click at its place
+// reaches it.
+TEST_F(FrmKavoTest, EveryControlCanBeBroughtIntoViewAndClicked) {
+  RecordedGroupCommands groups;
+  Start();
+  int buttons = 0;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!w->objectName().startsWith("ctl") || !w->isVisibleTo(window.get())) continue;
+    const std::string name = w->objectName().toStdString();
+    window->EnsureControlVisible(w);
+    QApplication::processEvents();
+    EXPECT_TRUE(WhollyInView(w, window.get())) << name;
+    const QPoint centre = w->mapTo(window.get(), w->rect().center());
+    QWidget* hit = window->childAt(centre);
+    ASSERT_TRUE(hit == w || w->isAncestorOf(hit)) << name << " is covered";
+    auto* button = qobject_cast<QPushButton*>(w);
+    // Quit would end the program.
+    if (!button || !button->isEnabled() || button == Widget<QPushButton>(Ctl::CmndQuit)) continue;
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+    QTest::mouseClick(hit, Qt::LeftButton, Qt::NoModifier, hit->mapFrom(window.get(), centre));
+    EXPECT_EQ(clicked.count(), 1) << name;
+    ++buttons;
+  }
+  EXPECT_GT(buttons, 30);
+  // The column's last controls answer as well: the display toolbar's stick/full switch, the
+  // group step buttons and the read-out's help.
+  const int16_t mode = gTypeMode;
+  QPushButton* stickFull = Widget<QPushButton>(Ctl::CmndUpDn, 10);
+  window->EnsureControlVisible(stickFull);
+  QTest::mouseClick(stickFull, Qt::LeftButton);
+  EXPECT_EQ(gTypeMode, mode ^ 1);
+  EXPECT_NE(std::find(groups.commands.begin(), groups.commands.end(),
+                      std::make_pair(Ctl::cmdNextPrevSim, int16_t{2})),
+            groups.commands.end());
+  QWidget* readout = window->ControlWidget(Ctl::lblFreq, 1);
+  window->EnsureControlVisible(readout);
+  QTest::mouseClick(readout, Qt::RightButton);
+  ASSERT_FALSE(help.popups.empty());
+  EXPECT_EQ(help.popups.back().id, 150);
 }
 
 TEST_F(FrmKavoTest, ClosingKeepsTheSettingsForTheNextStart) {
