@@ -22,6 +22,7 @@ constexpr int32_t kCheckSize = 240;
 constexpr int32_t kValueWidth = 750, kValueHeight = 300;
 constexpr int32_t kListWidth = 915, kListHeight = 330;
 constexpr int32_t kNameHeight = 240;
+constexpr int32_t kNameRightMargin = 30;  // room for the frame's border and a pixel beside it
 constexpr int32_t kMatrixValueWidth = 780, kMatrixValueHeight = 300;
 constexpr int32_t kMatrixCheckSize = 225;
 
@@ -55,8 +56,9 @@ void PlaceGridCell(const SimParRec& par, int32_t x, int32_t y, ParCellLayout& ce
     cell.value = {x + 360, y + 90, kValueWidth, kValueHeight};
     cell.valueText = CommaToPoint(Format(par.Value, "0.00"));
   }
-  // The name runs to the next cell's frame.
-  cell.name = {nameLeft, y + 135, x + kCellFrameWidth + kCellGap - nameLeft, kNameHeight};
+  // The name stays inside its cell's frame, clear of the frame's border (the window fits its
+  // font to that room).
+  cell.name = {nameLeft, y + 135, x + kCellFrameWidth - kNameRightMargin - nameLeft, kNameHeight};
 }
 
 }  // namespace

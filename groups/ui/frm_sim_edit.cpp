@@ -19,7 +19,9 @@ namespace {
 
 constexpr int kFormWidth = 12300, kFormHeight = 8565;
 constexpr int kRowTop = 5640, kRowStep = 480, kButtonHeight = 375, kGap = 60;
-constexpr int kRightLeft = 2640;
+// The buttons' widest row (the clipboard row, 6180 twips) ends at the window's right margin;
+// the item list takes the room to its left, wide enough for titles of some 40 characters.
+constexpr int kRightLeft = kFormWidth - 120 - 6180;
 
 // Enter in the edit box: swallowed on key press, handled on release.
 class EnterFilter : public QObject {
@@ -68,6 +70,9 @@ frmSimEdit::frmSimEdit(QWidget* parent)
   list_ = new QListWidget(this);
   list_->setGeometry(Twips(120, kRowTop, kRightLeft - 240, kFormHeight - kRowTop - 120));
   list_->setObjectName("lstIniItems");
+  // Titles are shown whole: a longer one scrolls sideways and stands in its tooltip.
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (refreshing_ || row < 0) return;
     editor_.lstIniItems_Click(static_cast<int16_t>(row));
@@ -115,6 +120,8 @@ frmSimEdit::frmSimEdit(QWidget* parent)
   AddButton("cmdRenumber", "Renumber list", "", next(1500), y, 1500,
             &SimEditor::cmdRenumber_Click);
 
+  // The commands that make the items alike, then the clipboard tables, then the box size and
+  // the stacked plot.
   x = kRightLeft;
   y += kRowStep;
   AddButton("cmdMakeParSame", "Make Param Same",
@@ -124,18 +131,10 @@ frmSimEdit::frmSimEdit(QWidget* parent)
             "Show the same parameter panels for all of the simulations the same as for the "
             "current simulation.",
             next(2000), y, 2000, &SimEditor::cmdMakeViewParSame_Click);
-  AddButton("cmdMakeBoxSame", "Set Box  (Wd, Ht):",
-            "Click this to make all spectra frames equal to the width and height shown at right "
-            "of button",
-            next(2000), y, 2000, &SimEditor::cmdMakeBoxSame_Click);
-  boxWidth_ = AddBox(next(800), y, 800, "Spectrum box width (mm)");
-  boxWidth_->setObjectName("txtBoxWidth");
-  boxHeight_ = AddBox(next(800), y, 800, "Spectrum box height (mm)");
-  boxHeight_->setObjectName("txtBoxHeight");
-  connect(boxWidth_, &QLineEdit::textEdited, this,
-          [this](const QString& t) { editor_.txtBoxWidth = FromQString(t); });
-  connect(boxHeight_, &QLineEdit::textEdited, this,
-          [this](const QString& t) { editor_.txtBoxHeight = FromQString(t); });
+  AddButton("cmdMake_k_vs_T", "Make k vs T(K) ",
+            "Copy a comma-deliminated list of:  k, Temp(K) <enter>  to clipboard for actication "
+            "energy calc",
+            next(1700), y, 1700, &SimEditor::cmdMake_k_vs_T_Click);
 
   x = kRightLeft;
   y += kRowStep;
@@ -143,10 +142,6 @@ frmSimEdit::frmSimEdit(QWidget* parent)
             next(900), y, 900, &SimEditor::cmdCopy_Click);
   AddButton("cmdPaste", "Paste", "Paste data from spreadsheet into VIREO simulation grid",
             next(900), y, 900, &SimEditor::cmdPaste_Click);
-  AddButton("cmdMake_k_vs_T", "Make k vs T(K) ",
-            "Copy a comma-deliminated list of:  k, Temp(K) <enter>  to clipboard for actication "
-            "energy calc",
-            next(1700), y, 1700, &SimEditor::cmdMake_k_vs_T_Click);
   const char* tableTip =
       "Put a tab-delimited table of all of the data in the clipboard (for pating into ZEF or "
       "spreadsheet)";
@@ -162,8 +157,21 @@ frmSimEdit::frmSimEdit(QWidget* parent)
     editor_.cmdClipboard_Click(1);
     AfterAction();
   });
-  y += kRowStep;
+
   x = kRightLeft;
+  y += kRowStep;
+  AddButton("cmdMakeBoxSame", "Set Box  (Wd, Ht):",
+            "Click this to make all spectra frames equal to the width and height shown at right "
+            "of button",
+            next(2000), y, 2000, &SimEditor::cmdMakeBoxSame_Click);
+  boxWidth_ = AddBox(next(800), y, 800, "Spectrum box width (mm)");
+  boxWidth_->setObjectName("txtBoxWidth");
+  boxHeight_ = AddBox(next(800), y, 800, "Spectrum box height (mm)");
+  boxHeight_->setObjectName("txtBoxHeight");
+  connect(boxWidth_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { editor_.txtBoxWidth = FromQString(t); });
+  connect(boxHeight_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { editor_.txtBoxHeight = FromQString(t); });
   AddButton("cmdZefStacked", "StackPlot Clipboard",
             "Make a stacked plot of all ZEF drawings and place in the clipboard (for pasting "
             "into ZEF only)",
@@ -238,7 +246,10 @@ void frmSimEdit::Refresh() {
   {
     const QSignalBlocker block(list_);
     list_->clear();
-    for (const std::string& entry : editor_.lstIniItems()) list_->addItem(ToQString(entry));
+    for (const std::string& entry : editor_.lstIniItems()) {
+      list_->addItem(ToQString(entry));
+      list_->item(list_->count() - 1)->setToolTip(ToQString(entry).trimmed());
+    }
     list_->setCurrentRow(editor_.ListIndex());
   }
   if (FromQString(edit_->text()) != editor_.txtGridEdit())

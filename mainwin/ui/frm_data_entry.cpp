@@ -138,6 +138,7 @@ void frmDataEntry::BuildCell(int16_t p, const ParCellLayout& cell) {
     name->setTextFormat(Qt::PlainText);
     name->setToolTip(ToQString(par.Tip));
     name->setGeometry(PxRect(cell.name));
+    FitLabelFont(name);
     name->installEventFilter(this);
     connect(name, &ClickLabel::clicked, this, [this, p] { form_.ParName_Click(p); });
     ParName_[i] = name;

@@ -8,6 +8,15 @@
 #include "drawlib/ui/forms.h"
 #include "platform/ui/picture_widget.h"
 
+void FitLabelFont(QLabel* label) {
+  const QString text = label->text().trimmed();
+  QFont font = label->font();
+  while (QFontMetrics(font).horizontalAdvance(text) > label->width() && font.pointSizeF() > 6) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+  }
+}
+
 SpinButton::SpinButton(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
   up_->setArrowType(Qt::UpArrow);

@@ -1,6 +1,7 @@
 // Small widgets of the main window that Qt does not have: the spin button with its up and down
 // events, the drag handles and the corner grip of the spectrum picture, a label that reports
-// clicks, and the window surface that shows the frequency labels under the picture.
+// clicks, and the window surface that shows the frequency labels under the picture; and fitting
+// a label's font to the room it has.
 #pragma once
 
 #include <QLabel>
@@ -55,6 +56,10 @@ class DragHandle : public QWidget {
 
   Kind kind_;
 };
+
+// Makes the label's font smaller, in half points down to 6 points, while its text (without the
+// blanks around it) is wider than the label: a name is shown whole rather than cut.
+void FitLabelFont(QLabel* label);
 
 class ClickLabel : public QLabel {
   Q_OBJECT

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -92,6 +93,45 @@ TEST_F(FrmSimEditTest, EscapeActsAsExitAndAMixedGroupShowsTwoColumns) {
   window.close();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.Tag(), Path());
+}
+
+// Titles as chemists write them stand whole in the item list of a mixed group; a longer one is
+// not cut either: it scrolls sideways and stands whole in its tooltip.
+TEST_F(FrmSimEditTest, TheItemListShowsTitlesWhole) {
+  struct Title {
+    int16_t type;
+    const char* text;
+  };
+  const Title titles[] = {{2, "AB quartet"},
+                          {9, "ABX one"},
+                          {16, "Exchange coalescence"},
+                          {16, "Exchange coalescence of the AB pair, 320 K"}};
+  for (int16_t i = 0; i < 4; ++i) {
+    SimItem item = AbItem(titles[i].text);
+    item.Type = std::to_string(titles[i].type);
+    ASSERT_TRUE(SimItemSave(item, i, Path(), i == 0));
+  }
+  ShowOn(Path());
+  QListWidget* list = window.lstIniItems();
+  ASSERT_EQ(window.Grid1()->model()->columnCount(), 2);  // a mixed group
+  for (int i = 0; i < 4; ++i) {
+    const QString entry = list->item(i)->text();
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(entry), list->viewport()->width())
+        << entry.toStdString();
+    EXPECT_EQ(list->item(i)->toolTip(), entry.trimmed());
+  }
+  // Nothing needs sideways scrolling: every entry's own width fits the list.
+  EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+  Screenshot(window, "frmSimEdit_titles");
+
+  // A title of the full 64 characters: reachable by scrolling, never elided.
+  SimItem item = AbItem(std::string(64, 'W'));
+  ASSERT_TRUE(SimItemSave(item, 4, Path(), false));
+  window.hide();
+  ShowOn(Path());
+  EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
+  EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(list->item(4)->toolTip().toStdString(), "5. " + std::string(64, 'W'));
 }
 
 TEST_F(FrmSimEditTest, AGroupThatCannotBeShownClosesTheWindow) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,8 +100,17 @@ TEST_F(FrmDataEntryTest, WidgetsStandWhereTheLayoutPutsThemAndShowTheirTextsWhol
       EXPECT_EQ(value->pos(), QPoint(px(cell.value.left), px(cell.value.top))) << p;
       EXPECT_EQ(dialog.check1(p)->pos(), QPoint(px(cell.check.left), px(cell.check.top))) << p;
       if (!cell.inMatrix) {
-        EXPECT_EQ(dialog.Shape3(p)->geometry(), QRect(px(cell.frame.left), px(cell.frame.top),
-                                                      px(cell.frame.width), px(cell.frame.height)));
+        auto* frame = qobject_cast<QFrame*>(dialog.Shape3(p));
+        ASSERT_NE(frame, nullptr) << p;
+        EXPECT_EQ(frame->geometry(), QRect(px(cell.frame.left), px(cell.frame.top),
+                                           px(cell.frame.width), px(cell.frame.height)));
+        // The name lies within its frame, clear of the border, and its text fits it whole.
+        QLabel* name = dialog.ParName(p);
+        ASSERT_NE(name, nullptr) << p;
+        const QRect inside = frame->contentsRect().translated(frame->pos()).adjusted(0, 0, -1, 0);
+        EXPECT_TRUE(inside.contains(name->geometry())) << name->text().toStdString();
+        EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text().trimmed()), name->width())
+            << name->text().toStdString();
       }
     }
     // Nothing runs past the window or is cut short.
