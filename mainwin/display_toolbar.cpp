@@ -90,8 +90,10 @@ void KavoForm::CmndUpDn_Click(int16_t index) {
     default:
       return;
   }
-  if (gRedrawFlags & 4) SetParValue(gSpectHz, mWidthPar, 1);
-  if (gRedrawFlags & 8) SetParValue(gHorOffHz, mOffsetPar, 1);
+  // Both values are the toolbar's request: the width's window rule must not replace the offset.
+  const float requestedWidth = gSpectHz, requestedOffset = gHorOffHz;
+  if (gRedrawFlags & 4) SetParValue(requestedWidth, mWidthPar, 1);
+  if (gRedrawFlags & 8) SetParValue(requestedOffset, mOffsetPar, 1);
   if (recalculate) CalcSpectrum(0);
 }
 

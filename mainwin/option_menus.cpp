@@ -220,11 +220,14 @@ void KavoForm::mnuPopRt_Click(int16_t index) {
   float x1 = mBoxX1, x2 = mBoxX2;
   if (x1 > x2) std::swap(x1, x2);
   switch (index) {
-    case 0:
+    case 0: {
+      // The box's left edge is taken before the width's window rule can move the offset.
+      const float left = gHorOffHz + mBoxLoHz;
       SetParValue(std::max(mBoxHiHz - mBoxLoHz, 10.0f), mWidthPar, 1);
-      SetParValue(gHorOffHz + mBoxLoHz, mOffsetPar, 1);
+      SetParValue(left, mOffsetPar, 1);
       CalcSpectrum(0);
       break;
+    }
     case 1: IntegrateBox(x1, x2); break;
     case 2: case 4: PeakInBox(x1, x2, index); break;
     case 3:

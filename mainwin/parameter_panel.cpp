@@ -80,16 +80,23 @@ float KavoForm::SetParValue(float v, int16_t i, int16_t mode) {
   if (i == mWidthPar || i == mOffsetPar) {
     SimParRec& width = ParAt(mWidthPar);
     SimParRec& offset = ParAt(mOffsetPar);
+    // The parameter (width or offset) that the window rule moved besides the one being set.
+    int16_t moved = -1;
     if (gSimType == 0) {
       // The shown window stays inside the loaded spectrum.
       const float w = gSpec.WdthHz;
+      const float widthBefore = width.Value, offsetBefore = offset.Value;
       if (w - width.Value < offset.Value) width.Value = ClampSngl(5, w, w - offset.Value);
       if (offset.Value + width.Value > w) offset.Value = ClampSngl(0, w - 5, w - width.Value);
+      if (i != mWidthPar && width.Value != widthBefore) moved = mWidthPar;
+      if (i != mOffsetPar && offset.Value != offsetBefore) moved = mOffsetPar;
     }
-    if (i == mWidthPar) {
+    // The display follows the parameter being set and the one the rule moved.
+    if (i == mWidthPar || moved == mWidthPar) {
       gSpectHz = width.Value;
       gRedrawFlags |= 4;
-    } else {
+    }
+    if (i == mOffsetPar || moved == mOffsetPar) {
       gHorOffHz = offset.Value;
       gRedrawFlags |= 8;
     }
@@ -98,6 +105,13 @@ float KavoForm::SetParValue(float v, int16_t i, int16_t mode) {
       width.Value = 100;
     }
     SetDisplayWidth(gSpectHz);
+    // The moved parameter's row shows its new value. Its text is written without the change
+    // event, which would make that row the current one.
+    if (moved >= 0 && (gSimPar[static_cast<size_t>(moved)].Flags & kParShown)) {
+      const float m = gSimPar[static_cast<size_t>(moved)].Value;
+      const int16_t row = mParToFrame[static_cast<size_t>(moved)];
+      if (row >= 0) ctl_.SetCaption(Ctl::ParVal, row, CommaToPoint(Format(m, ValuePattern(m))));
+    }
     // The window rules may have changed the stored value: show and return that one.
     v = gSimPar[static_cast<size_t>(i)].Value;
   }

@@ -324,6 +324,7 @@ void ScriptDriver::Dump(const QString& label) {
   Log(QString("points: %1").arg(gNumPts));
   Log("trace: " + TraceText(gSpectrum));
   Log("experimental: " + TraceText(gSpecExp));
+  Log("difference: " + TraceText(gSpectrum2));
   const QImage& image = window_.picture()->image();
   Log("window: " + WindowPrint());
   Log(QString("picture: %1").arg(Fingerprint(image.constBits(), image.sizeInBytes()), 16, 16,

@@ -151,6 +151,68 @@ TEST(Journeys, LineFittingSurvivesADamagedFile) {
     EXPECT_EQ(run.Get("damaged", key), run.Get("difference", key)) << key << " after the damaged file";
 }
 
+namespace {
+
+// A 1024-point, 1000 Hz Lybrics spectrum with one line of the given height at point `at`.
+std::string OneLineSpectrum(int at, double height) {
+  std::vector<int32_t> values;
+  for (int i = 0; i < 1024; ++i) {
+    const double a = (i - at) / 5.0;
+    values.push_back(static_cast<int32_t>(height / (1 + a * a)));
+  }
+  return LybricsFile(2 * 1024, 1000, 200, 0, values).bytes;
+}
+
+// The newest entry of the error list ("shown 42.0 | 56.7 | Error" gives "42.0").
+std::string NewestError(const std::string& errors) {
+  const std::size_t from = errors.find(' ') + 1;
+  return errors.substr(from, errors.find(" |") - from);
+}
+
+}  // namespace
+
+// During line fitting a second spectrum, opened from the File menu or from the recent-file list,
+// replaces the first under the simulation: drawn at the display's height like the first, with
+// its own difference and error, as if it had been the first one loaded.
+TEST(Journeys, LineFittingTakesASecondSpectrum) {
+  ProgramFolder folder("second-spectrum");
+  const std::string first = folder.Work("ethanol.lyb");
+  const std::string second = folder.Work("acetone.lyb");
+  WriteFile(first, LybricsSpectrum(1024));
+  // Another line at another place, with a raw height thirty times smaller.
+  WriteFile(second, OneLineSpectrum(450, 5000));
+  auto fitTo = [](const std::string& file) {
+    return std::vector<std::string>{"menu File \"Open New Spectrum ...\"", "file " + file,
+                                    "click AB", "answer Yes", "click Diff"};
+  };
+  std::vector<std::string> script = fitTo(first);
+  script.insert(script.end(), {"dump first",
+                               "menu File \"Open New Spectrum ...\"", "file " + second,
+                               "dump second", "menu File " + first, "dump again", "close"});
+  const ProgramRun run = folder.Run(script);
+  ExpectPlayed(run);
+  // The same fit started on the second spectrum alone: what its second load must show.
+  std::vector<std::string> alone = fitTo(second);
+  alone.insert(alone.end(), {"dump alone", "close"});
+  const ProgramRun reference = folder.Run(alone);
+  ExpectPlayed(reference);
+
+  EXPECT_EQ(Squeezed(run.Get("second", "caption")), "NMR Line Fitting of AB [" + second + "]");
+  const double firstMax = TraceMax(run.Get("first", "experimental"));
+  EXPECT_GT(firstMax, 100) << run.Get("first", "experimental");
+  EXPECT_GT(TraceMax(run.Get("second", "experimental")), 0.5 * firstMax)
+      << "the second spectrum is drawn at the display's height, not flat: "
+      << run.Get("second", "experimental");
+  for (const char* key : {"trace", "experimental", "difference"}) {
+    EXPECT_EQ(run.Get("second", key), reference.Get("alone", key)) << key;
+    EXPECT_EQ(run.Get("again", key), run.Get("first", key)) << key << " from the recent-file list";
+  }
+  EXPECT_NE(run.Get("second", "difference"), run.Get("first", "difference"));
+  EXPECT_EQ(NewestError(run.Get("second", "errors")), NewestError(reference.Get("alone", "errors")));
+  EXPECT_EQ(NewestError(run.Get("again", "errors")), NewestError(run.Get("first", "errors")));
+  EXPECT_EQ(Squeezed(run.Get("again", "caption")), "NMR Line Fitting of AB [" + first + "]");
+}
+
 // A new group with three items of three type groups, saved; after a restart Next and Prev
 // step through them, and a type chosen then takes over the window.
 TEST(Journeys, GroupItemsAcrossARestart) {

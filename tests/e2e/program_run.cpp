@@ -42,7 +42,8 @@ ProgramRun ParseLog(const std::string& log) {
     const std::size_t colon = line.find(": ");
     static const char* const kDumpKeys[] = {"caption", "open",  "pattern", "groups",
                                             "types",   "rows",  "errors",  "diff",
-                                            "points",  "trace", "experimental", "window", "picture"};
+                                            "points",  "trace", "experimental", "difference",
+                                            "window",  "picture"};
     bool dumpLine = false;
     if (!label.empty() && colon != std::string::npos) {
       const std::string key = line.substr(0, colon);

@@ -65,22 +65,44 @@ TEST_F(ParameterPanelTest, SpectrumWindowStaysInsideTheLoadedSpectrum) {
   form.OptType_Click(0);
   ASSERT_EQ(gSimType, 0);
   const int16_t width = form.WidthPar(), offset = form.OffsetPar();
+  ASSERT_GE(RowOf(width), 0);
+  ASSERT_GE(RowOf(offset), 0);
+  // A window of `startWidth` from `startOffset`; a value typed into one row and the box left.
   struct Case {
-    float offset, requestedWidth, width, finalOffset;
+    float startOffset, startWidth;
+    int16_t typedInto;
+    const char* typed;
+    float width, offset;
     const char* shownWidth;
+    const char* shownOffset;
   };
   const Case cases[] = {
-      {800, 500, 200, 800, "200.00"},
-      {998, 500, 5, 995, "5.0000"},
-      {100, 500, 500, 100, "500.00"},
+      {800, 1000, width, "500", 200, 800, "200.00", "start"},
+      {998, 1000, width, "500", 5, 995, "5.0000", "995.00"},
+      {0, 1000, offset, "998", 5, 995, "5.0000", "995.00"},
+      {100, 1000, width, "500", 500, 100, "500.00", "start"},
+      {0, 300, offset, "900", 100, 900, "100.00", "900.00"},
   };
   for (const Case& c : cases) {
-    Par(offset).Value = c.offset;
-    form.SetParValue(c.requestedWidth, width, 1);
-    EXPECT_EQ(Par(width).Value, c.width) << c.offset;
-    EXPECT_EQ(Par(offset).Value, c.finalOffset);
-    EXPECT_EQ(gSpectHz, c.width);
+    SCOPED_TRACE(std::string(c.typedInto == width ? "width " : "offset ") + c.typed +
+                 " typed at offset " + std::to_string(c.startOffset));
+    // The starting window as stored and shown (set directly: the rule would move it).
+    Par(width).Value = gSpectHz = c.startWidth;
+    Par(offset).Value = gHorOffHz = c.startOffset;
+    form.Controls().SetCaption(Ctl::ParVal, RowOf(width), "start");
+    form.Controls().SetCaption(Ctl::ParVal, RowOf(offset), "start");
+    const int16_t row = RowOf(c.typedInto);
+    form.ParVal_GotFocus(row);
+    form.ParVal_KeyPress(row, c.typed[0]);
+    form.ParVal_UserText(row, c.typed);
+    form.ParVal_LostFocus(row);
+    EXPECT_EQ(Par(width).Value, c.width);
+    EXPECT_EQ(Par(offset).Value, c.offset);
+    EXPECT_EQ(gSpectHz, c.width) << "the display shows the stored width";
+    EXPECT_EQ(gHorOffHz, c.offset) << "the display starts at the stored offset";
     EXPECT_EQ(RowText(width), c.shownWidth);
+    EXPECT_EQ(RowText(offset), c.shownOffset);
+    EXPECT_EQ(form.SelPar(), c.typedInto) << "the row typed into stays the current one";
   }
 }
 
