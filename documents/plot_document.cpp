@@ -25,6 +25,9 @@
 
 namespace {
 
+// The least distance between two numbered ticks of the plot's axis.
+constexpr float kMinTickSpacingMM = 10.0f;
+
 constexpr float kWorldPerMM = 40.2f;
 using Labels = std::array<std::string, 4>;
 
@@ -119,7 +122,16 @@ void CreateSimPlot(int16_t mode) {
   const float left = float(MainWindow().HzToPpmDisplay(gHorOffHz, toggles));
   float step = 0, firstTick = 0, decimals = 0;
   std::string format;
-  Pref(99) = AxisTickStep(right, left, 6, step, firstTick, format, decimals);
+  // Six ticks, fewer on a narrow spectrum, so that the tick numbers stand apart.
+  const float widthMM = sources.PrintBoxWidth() / kWorldPerMM - 2 * Pref(96);
+  const float range = std::fabs(right - left);
+  int16_t subdivisions = 0;
+  for (int16_t ticks = 6; ticks >= 2; --ticks) {
+    subdivisions = AxisTickStep(right, left, ticks, step, firstTick, format, decimals);
+    const float apart = widthMM * std::fabs(step) / range;
+    if (!(range > 0) || !(apart < kMinTickSpacingMM)) break;
+  }
+  Pref(99) = subdivisions;
   Pref(98) = step;
   Pref(94) = firstTick;
   Pref(83) = decimals;

@@ -5,6 +5,8 @@
 #include "drawlib/pardata.h"
 #include "drawlib/params_apply.h"
 #include "drawlib/steps/step_list.h"
+#include "output/export_flags.h"
+#include "output/export_ink.h"
 
 namespace {
 
@@ -24,6 +26,8 @@ ExportRegion ExportRegionFromSpec(const std::string& spec) {
   // Every step of the drawing, labels by their text and spectrum objects by their layout, so a
   // plot that no screen has drawn yet is measured whole.
   DrawingExtents(r.left, r.bottom, r.right, r.top, StepList, 1, StepCountGet(), 2);
+  // The labels as the export draws them: a title wider than its spectrum, descenders.
+  ExportInkExtend(r, ExportFlagsFromSpec(spec));
   const bool draw = Has(spec, "Draw") || Has(spec, "Frame");
   const bool marg = Has(spec, "Marg") || Has(spec, "Box");
   if (!draw && marg) {

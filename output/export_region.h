@@ -10,7 +10,8 @@ struct ExportRegion {
   float margin = 0.0f;  // added on every side
 };
 
-// "Page": the printed page, no margin. Otherwise the drawing's extents with the framing margin
+// "Page": the printed page, no margin. Otherwise the drawing's extents, widened to the ink of
+// its labels as the export draws them, with the framing margin
 // (row 23 in millimetres); "Marg" without "Draw" widens them to the page's left and right.
 // "Frame" stands for the extents with the margin (as "Draw"), "Box" for "Marg".
 ExportRegion ExportRegionFromSpec(const std::string& spec);

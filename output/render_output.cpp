@@ -65,6 +65,8 @@ class RendererExit {
   bool busy_ = false;
 };
 
+}  // namespace
+
 void DrawSteps(Device* dc, int16_t& first, int16_t last, const std::vector<int16_t>& marks) {
   const int16_t end = int16_t(std::min<int>(last, kStepListUBound));
   int i = std::max<int>(first, 0);
@@ -97,6 +99,8 @@ void DrawSteps(Device* dc, int16_t& first, int16_t last, const std::vector<int16
   }
   first = int16_t(i);
 }
+
+namespace {
 
 void ReportRenderError(const std::string& description, bool printerError) {
   std::string message;

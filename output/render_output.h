@@ -4,8 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class Device;
+
+// The renderer's step loop: labels of marked steps and the line objects between marked steps,
+// from `first` (left one past the last step drawn) to `last`.
+void DrawSteps(Device* dc, int16_t& first, int16_t last, const std::vector<int16_t>& marks);
 
 // Draws steps first..last whose point lies in (x1, y1)-(x2, y2) onto the target of the flags.
 // `first` is left one past the last step drawn. Nothing marked shows "Nothing to Print".

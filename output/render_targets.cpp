@@ -48,8 +48,8 @@ PixelBox PixelBoxOf(const OutputRegion& r) {
   return {px2 - px1, py2 - py1};
 }
 
-// Maps the region onto the screen-sized picture of the print scale (a "-S" export), or takes
-// the printer's scales. Returns the picture's size in twips for screen-referenced exports.
+}  // namespace
+
 void SetExportWorldWindow(const OutputRegion& r, uint16_t flags, float& widthTwips,
                           float& heightTwips) {
   WorldWindow.x0 = r.left;
@@ -65,6 +65,8 @@ void SetExportWorldWindow(const OutputRegion& r, uint16_t flags, float& widthTwi
     WorldWindow.y0 = r.top;
   }
 }
+
+namespace {
 
 bool SizeFits(const PixelBox& box, int32_t limit) {
   if (box.width > 0 && box.height > 0 && box.width <= limit && box.height <= limit) return true;

@@ -31,5 +31,10 @@ class RenderTarget {
 // PostScript buffer.
 std::unique_ptr<RenderTarget> MakeRenderTarget(uint16_t flags);
 
+// Maps the region onto the screen-sized picture of the print scale (a "-S" export), or takes
+// the printer's scales. Returns the picture's size in twips for screen-referenced exports.
+void SetExportWorldWindow(const OutputRegion& r, uint16_t flags, float& widthTwips,
+                          float& heightTwips);
+
 // The box "ZEF Export" with the message and two line ends.
 void ShowExportMessage(const std::string& message);

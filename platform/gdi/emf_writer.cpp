@@ -5,6 +5,7 @@
 #include "platform/byte_writer.h"
 #include "platform/gdi/metafile_records.h"
 #include "platform/cp1252.h"
+#include "platform/gdi/text_box.h"
 
 namespace {
 
@@ -48,6 +49,15 @@ void EmfWriter::Grow(int32_t x, int32_t y) {
   boundsRight_ = std::max(boundsRight_, x);
   boundsTop_ = std::min(boundsTop_, y);
   boundsBottom_ = std::max(boundsBottom_, y);
+}
+
+// A wide pen reaches half its width beyond the points it is drawn through.
+void EmfWriter::GrowByPen(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  const int32_t half = std::clamp(CurrentPenWidth(), 1, 1 << 20) / 2;
+  Grow(int32_t(std::max<int64_t>(int64_t(left) - half, INT32_MIN)),
+       int32_t(std::max<int64_t>(int64_t(top) - half, INT32_MIN)));
+  Grow(int32_t(std::min<int64_t>(int64_t(right) + half, INT32_MAX)),
+       int32_t(std::min<int64_t>(int64_t(bottom) + half, INT32_MAX)));
 }
 
 void EmfWriter::SetMapMode(int32_t mode) {
@@ -102,11 +112,13 @@ void EmfWriter::PutTextColor(uint32_t color) {
 }
 void EmfWriter::PutTextAlign(uint16_t align) { Record(kSetTextAlign, {align}); }
 void EmfWriter::PutMoveTo(int32_t x, int32_t y) {
-  Grow(x, y);
+  at_ = {x, y};
   Record(kMoveTo, {x, y});
 }
 void EmfWriter::PutLineTo(int32_t x, int32_t y) {
-  Grow(x, y);
+  GrowByPen(at_.x, at_.y, at_.x, at_.y);
+  GrowByPen(x, y, x, y);
+  at_ = {x, y};
   Record(kLineTo, {x, y});
 }
 
@@ -118,8 +130,7 @@ void EmfWriter::PutPoly(const std::vector<GdiPoint>& points, bool closed) {
     t = std::min(t, p.y);
     b = std::max(b, p.y);
   }
-  Grow(l, t);
-  Grow(r, b);
+  GrowByPen(l, t, r, b);
   Begin(closed ? kPolygon : kPolyline, 28 + 8 * points.size());
   for (const int32_t v : {l, t, r, b}) PutI32(records_, v);
   PutU32(records_, uint32_t(points.size()));
@@ -131,8 +142,7 @@ void EmfWriter::PutPoly(const std::vector<GdiPoint>& points, bool closed) {
 
 void EmfWriter::PutShape(Shape shape, int32_t left, int32_t top, int32_t right, int32_t bottom,
                          int32_t ellipseWidth, int32_t ellipseHeight) {
-  Grow(left, top);
-  Grow(right, bottom);
+  GrowByPen(left, top, right, bottom);
   switch (shape) {
     case Shape::kRectangle: Record(kRectangle, {left, top, right, bottom}); break;
     case Shape::kEllipse: Record(kEllipse, {left, top, right, bottom}); break;
@@ -161,7 +171,10 @@ void EmfWriter::PutText(int32_t x, int32_t y, const std::string& text) {
     dx[i] = after - before;
     before = after;
   }
-  Grow(x, y);
+  // The bounds take in every glyph's cell, not only the reference point.
+  const GdiBox box = TextInkBox({x, y}, TextExtent(text), FontAscent(), textAlign(), font());
+  Grow(box.left, box.top);
+  Grow(box.right, box.bottom);
   const size_t stringAt = 76;
   const size_t dxAt = stringAt + Pad4(2 * wide.size());
   Begin(kExtTextOutW, dxAt + 4 * dx.size());

@@ -48,10 +48,12 @@ class EmfWriter final : public MetafileWriter {
   void Begin(uint32_t type, size_t bytes);
   void Record(uint32_t type, std::initializer_list<int32_t> values);
   void Grow(int32_t x, int32_t y);  // widens the bounds
+  void GrowByPen(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
   EmfHeaderInfo info_;
   std::string records_;
   uint32_t count_ = 0;
   bool anything_ = false;
+  GdiPoint at_;  // where the last move or line ended
   int32_t boundsLeft_ = 0, boundsTop_ = 0, boundsRight_ = 0, boundsBottom_ = 0;
 };

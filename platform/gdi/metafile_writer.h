@@ -78,6 +78,8 @@ class MetafileWriter : public Device {
   // The most slots in use at once (the object count of the header).
   int32_t SlotsUsed() const { return static_cast<int32_t>(slots_.size()); }
   const GdiFont& font() const { return gdiFont_; }
+  // The text alignment as written (without the current-position flag).
+  uint16_t textAlign() const { return writtenAlign_ == 0xFFFF ? 0 : writtenAlign_; }
 
  private:
   int32_t NewSlot();

@@ -26,42 +26,6 @@ std::string Shell(const std::string& command, int& status) {
   return out;
 }
 
-bool Raster::Ink(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width || y >= height) return false;
-  const std::size_t at = 3 * (static_cast<std::size_t>(y) * width + x);
-  return rgb[at] + rgb[at + 1] + rgb[at + 2] < 700;
-}
-
-Raster LoadPpm(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  // Header words, with "#" comments between them.
-  auto word = [&in] {
-    std::string w;
-    while (in && w.empty()) {
-      in >> std::ws;
-      if (in.peek() == '#') {
-        std::string comment;
-        std::getline(in, comment);
-      } else {
-        in >> w;
-      }
-    }
-    return w;
-  };
-  const std::string magic = word();
-  const int w = std::atoi(word().c_str()), h = std::atoi(word().c_str());
-  const int maxval = std::atoi(word().c_str());
-  in.get();
-  Raster r;
-  if (magic != "P6" || maxval != 255 || w <= 0 || h <= 0) return r;
-  r.rgb.resize(3 * static_cast<std::size_t>(w) * h);
-  in.read(reinterpret_cast<char*>(r.rgb.data()), static_cast<std::streamsize>(r.rgb.size()));
-  if (!in) return Raster{};
-  r.width = w;
-  r.height = h;
-  return r;
-}
-
 // A baseline is a row inked over much of the width; the trace is the line drawn through it
 // (the ink connected to it), whose peaks rise above it. A frame line is such a row too, but
 // nothing connected to it rises in the middle. The axis numbers stand under the baseline.

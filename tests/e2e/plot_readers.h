@@ -7,16 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ppm_raster.h"
+
 // Runs a shell command; its standard output, and the exit status in `status`.
 std::string Shell(const std::string& command, int& status);
-
-struct Raster {
-  int width = 0, height = 0;
-  std::vector<uint8_t> rgb;
-  bool Ink(int x, int y) const;  // a dark or coloured pixel (not the white paper)
-};
-// A binary PPM (P6, maxval 255); an empty raster when the file is not one.
-Raster LoadPpm(const std::string& path);
 
 // What a look at a raster picture of the plot finds.
 struct RasterTrace {

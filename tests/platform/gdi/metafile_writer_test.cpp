@@ -186,3 +186,56 @@ TEST(MetafileWriter, DrawingAfterFinishIsIgnored) {
   EXPECT_EQ(w.Finish(), "");
   EXPECT_TRUE(ReadWindowsMetafile(Span(first).subspan(22)));
 }
+
+// The bounds take in the cells of the glyphs, not only the text's reference points: a title
+// set on its baseline at the top reaches up by its ascent, "ppm" at the bottom down by its
+// descent, a turned label along its turned cell, and a wide line by half its width.
+TEST(MetafileWriter, EnhancedMetafileBoundsTakeInEveryGlyphAndPen) {
+  RecordingDevice measure;  // cell: height h, ascent 4h/5, h/2 per character
+  struct Case {
+    const char* what;
+    GdiFont font;
+    uint16_t align;
+    GdiPoint at;
+    const char* text;
+    EmfRect expected;  // left, top, right, bottom
+  };
+  GdiFont plain;
+  plain.height = -20;
+  GdiFont turned = plain;
+  turned.escapement = 900;  // reads upward
+  const Case cases[] = {
+      {"title on its baseline", plain, kTextAlignBaseline, {40, 30}, "Title", {40, 14, 90, 34}},
+      {"descender at the bottom", plain, kTextAlignBaseline, {60, 90}, "ppm", {60, 74, 90, 94}},
+      {"at the current position", plain, kTextAlignBaseline | kTextAlignUpdateCP, {0, 0}, "Hz",
+       {10, 34, 30, 54}},
+      {"turned upward", turned, kTextAlignBaseline, {20, 80}, "Axis", {4, 40, 24, 80}},
+  };
+  for (const Case& c : cases) {
+    EmfHeaderInfo info;
+    info.frameRight = info.frameBottom = 1000;
+    EmfWriter w(&measure, info);
+    w.SetFont(c.font);
+    w.SetTextAlign(c.align);
+    w.MoveTo(10, 50);
+    w.TextOut(c.at.x, c.at.y, c.text);
+    const std::string bytes = w.Finish();
+    const auto bounds = ReadEmfBounds(Span(bytes));
+    ASSERT_TRUE(bounds) << c.what;
+    EXPECT_EQ(bounds->left, c.expected.left) << c.what;
+    EXPECT_EQ(bounds->top, c.expected.top) << c.what;
+    EXPECT_EQ(bounds->right, c.expected.right) << c.what;
+    EXPECT_EQ(bounds->bottom, c.expected.bottom) << c.what;
+  }
+  EmfHeaderInfo info;
+  EmfWriter w(&measure, info);
+  w.SetPen(9, 0);
+  w.MoveTo(10, 10);
+  w.LineTo(100, 10);
+  const auto bounds = ReadEmfBounds(Span(w.Finish()));
+  ASSERT_TRUE(bounds);
+  EXPECT_EQ(bounds->left, 6);
+  EXPECT_EQ(bounds->top, 6);
+  EXPECT_EQ(bounds->right, 104);
+  EXPECT_EQ(bounds->bottom, 14);
+}

@@ -1,0 +1,219 @@
+// Exported pictures hold all of their ink: the AB plot with a long marked-up title, exported
+// as GIF and enhanced metafile at three box widths, read back by netpbm (giftopnm),
+// emf2svg-conv and the metafile player.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <regex>
+#include <sstream>
+
+#include "documents/data_file.h"
+#include "documents/file_startup.h"
+#include "documents/plot_document.h"
+#include "drawlib/app_hooks.h"
+#include "drawlib/app_hooks_kavo.h"
+#include "drawlib/document_services.h"
+#include "drawlib/pardata.h"
+#include "drawlib/params_apply.h"
+#include "drawlib/steps/step_list.h"
+#include "engine/engine_globals.h"
+#include "gifconv/corvid32.h"
+#include "output/export_by_spec.h"
+#include "output/export_pictures.h"
+#include "output/output_host.h"
+#include "output/output_registration.h"
+#include "output/postscript_writer.h"
+#include "output/ui/qt_export_pictures.h"
+#include "platform/byte_reader.h"
+#include "platform/gdi/emf_reader.h"
+#include "platform/gdi/metafile_player.h"
+#include "platform/gdi/recording_device.h"
+#include "platform/ui/qt_clipboard.h"
+#include "tests/output/output_fixture.h"
+#include "tests/output/reader_tools.h"
+#include "tests/support/ppm_raster.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+std::span<const uint8_t> Span(const std::string& s) {
+  return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
+
+class PlotHost final : public OutputHost {
+ public:
+  void CreateSimPlot(int16_t mode) override { ::CreateSimPlot(mode); }
+  void MainPictureRepaint() override {}
+  void HelpShowTopic(int32_t) override {}
+  void ControlHelpPopup(int32_t) override {}
+  int16_t CurrentPage() override { return 1; }
+  int16_t PageCount() override { return 1; }
+  std::string TypeCaption() override { return gSimTypes[gSimType].Caption; }
+};
+
+// The rows and columns that hold ink.
+struct InkBox {
+  int left = -1, top = -1, right = -1, bottom = -1;
+  bool empty() const { return left < 0; }
+  int height() const { return bottom - top + 1; }
+};
+InkBox InkOf(const Raster& r) {
+  InkBox b;
+  for (int y = 0; y < r.height; ++y)
+    for (int x = 0; x < r.width; ++x) {
+      if (!r.Ink(x, y)) continue;
+      if (b.empty()) b = {x, y, x, y};
+      b.left = std::min(b.left, x), b.right = std::max(b.right, x);
+      b.top = std::min(b.top, y), b.bottom = std::max(b.bottom, y);
+    }
+  return b;
+}
+
+// The window extent the metafile's picture is drawn in (its EMR_SETWINDOWEXTEX).
+bool EmfWindowExtent(const std::string& bytes, int32_t& cx, int32_t& cy) {
+  ByteReader in(Span(bytes));
+  for (size_t at = 0; at + 8 <= bytes.size();) {
+    const uint32_t type = in.U32(at), size = in.U32(at + 4);
+    if (size < 8 || at + size > bytes.size()) return false;
+    if (type == 9 && size >= 16) {
+      cx = int32_t(in.U32(at + 8));
+      cy = int32_t(in.U32(at + 12));
+      return true;
+    }
+    at += size;
+  }
+  return false;
+}
+
+// Texts of the played metafile made only of digits and points (the tick numbers), with the
+// span of their advances, by baseline.
+struct TextSpan {
+  int32_t left, right;
+  std::string text;
+};
+std::map<int32_t, std::vector<TextSpan>> TickNumbers(const std::vector<std::string>& log) {
+  std::map<int32_t, std::vector<TextSpan>> rows;
+  static const std::regex text("Text (-?\\d+) (-?\\d+) ([0-9.]+)");
+  for (size_t i = 0; i + 1 < log.size(); ++i) {
+    std::smatch m;
+    if (!std::regex_match(log[i], m, text) || log[i + 1].rfind("Advances", 0) != 0) continue;
+    int32_t width = 0;
+    std::istringstream advances(log[i + 1].substr(8));
+    for (int32_t a; advances >> a;) width += a;
+    const int32_t x = std::stoi(m[1]);
+    rows[std::stoi(m[2])].push_back({x, x + width, m[3]});
+  }
+  return rows;
+}
+
+class ExportInk : public OutputTest {
+ protected:
+  void SetUp() override {
+    OutputTest::SetUp();
+    DataFileSetBytes(Slurp(KAVO71_DAT_PATH));
+    PostScriptWriterRegister();
+    DocumentServicesRegister();
+    SetAppHooks(&hooks_);
+    SetClipboardDevice(&clipboard_);
+    pictures_ = std::make_unique<QtExportPictures>(&window_, &window_);
+    SetExportPictures(pictures_.get());
+    RegisterOutputHost(&host_);
+    OutputServicesRegister();
+  }
+  void TearDown() override {
+    RegisterOutputHost(nullptr);
+    SetExportPictures(nullptr);
+    SetClipboardDevice(nullptr);
+    SetAppHooks(nullptr);
+    SetDocumentServices(nullptr);
+    SetPostScriptWriter(nullptr);
+    OutputTest::TearDown();
+  }
+  std::string Export(const std::string& spec, const std::string& name) {
+    const std::string path = folder_.File(name);
+    dialogs.answers.push_back(path);
+    ExportBySpec(spec);
+    return path;
+  }
+  Raster GifRaster(const std::string& gif) {
+    const std::string ppm = gif + ".ppm";
+    Shell("giftopnm " + gif + " | ppmtoppm > " + ppm);
+    return LoadPpm(ppm);
+  }
+  static void SetPrintScale(float scale) {
+    Pardata[35].Default = scale;
+    int16_t mode = kApplyToLibrary;
+    ParamsApply(std::string(1, char(35)), mode);
+  }
+
+  KavoHooks hooks_;
+  QtClipboardDevice clipboard_;
+  QWidget window_;
+  std::unique_ptr<QtExportPictures> pictures_;
+  PlotHost host_;
+  ScratchFolder folder_;
+};
+
+TEST_F(ExportInk, LongTitleAndTickNumbersStayWholeAtEveryBoxWidth) {
+  CalculateAbSimulation();
+  gSimTypes[2].Caption = "[path/J|a|b ~1~3C ^a^b^d.lyb]";
+  gPrintBoxToggles = 0x003F;  // axis, captions, title, box
+  for (const int mm : {50, 100, 196}) {
+    SCOPED_TRACE(std::to_string(mm) + " mm");
+    gPrintBoxWidth = float(mm) * 40.2f;
+    CreateSimPlot(0);
+    // The GIF: ink on no edge of the picture, the title's row included.
+    const Raster gif = GifRaster(Export("GIF-S Disk Opaque Draw", "plot.gif"));
+    ASSERT_GT(gif.width, 0);
+    const InkBox ink = InkOf(gif);
+    ASSERT_FALSE(ink.empty());
+    EXPECT_GT(ink.left, 0);
+    EXPECT_GT(ink.top, 0);
+    EXPECT_LT(ink.right, gif.width - 1);
+    EXPECT_LT(ink.bottom, gif.height - 1);
+
+    // The enhanced metafile: its bounds inside its picture, every text inside the bounds.
+    const std::string emfPath = Export("EMF-S Disk Draw", "plot.emf");
+    const std::string emf = Slurp(emfPath);
+    const auto bounds = ReadEmfBounds(Span(emf));
+    int32_t cx = 0, cy = 0;
+    ASSERT_TRUE(bounds && EmfWindowExtent(emf, cx, cy));
+    EXPECT_GE(bounds->left, 0);
+    EXPECT_GE(bounds->top, 0);
+    EXPECT_LT(bounds->right, cx);
+    EXPECT_LT(bounds->bottom, cy);
+    // emf2svg-conv, which trusts the bounds, keeps the title's tops inside its picture.
+    const std::string svgPath = folder_.File("plot.svg");
+    Shell("emf2svg-conv -i " + emfPath + " -o " + svgPath);
+    const std::string svg = Slurp(svgPath);
+    ASSERT_NE(svg.find("<svg"), std::string::npos);
+    static const std::regex text("<text[^>]* y=\"(-?[0-9.]+)\"[^>]*font-size=\"([0-9.]+)\"");
+    int texts = 0;
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator();
+         ++it, ++texts)
+      EXPECT_GE(std::stod((*it)[1]) - 0.8 * std::stod((*it)[2]), -0.5) << (*it)[0];
+    EXPECT_GT(texts, 5);
+
+    // The tick numbers (the row with the most numbers) stand apart.
+    const auto picture = ReadEnhancedMetafile(Span(emf));
+    ASSERT_TRUE(picture);
+    RecordingDevice played;
+    MetafilePlaybackState state;
+    PlayMetafile(*picture, state, played);
+    std::vector<TextSpan> row;
+    for (auto& [y, numbers] : TickNumbers(played.log))
+      if (numbers.size() > row.size()) row = numbers;
+    std::sort(row.begin(), row.end(),
+              [](const TextSpan& a, const TextSpan& b) { return a.left < b.left; });
+    for (size_t i = 1; i < row.size(); ++i)
+      EXPECT_LT(row[i - 1].right, row[i].left) << row[i - 1].text << " | " << row[i].text;
+    const size_t ticks = row.size();
+    EXPECT_GE(ticks, 3u);
+  }
+}
+
+}  // namespace
