@@ -3,16 +3,19 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPainterPath>
 #include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gdi/symbol_unicode.h"
 #include "platform/ui/qt_color.h"
 #include "platform/ui/qt_text.h"
 
 QtPainterDevice::QtPainterDevice(QPaintDevice* target) {
   if (target && target->devType() == QInternal::Image) image_ = static_cast<QImage*>(target);
+  printer_ = target && target->devType() == QInternal::Printer;
   painter_.begin(target);
   painter_.setRenderHint(QPainter::Antialiasing, false);
   // No grey edge pixels around text either: exported bitmaps may have a transparent background.
@@ -141,14 +144,43 @@ void QtPainterDevice::TextOut(int32_t x, int32_t y, const std::string& text) {
   if (gdiFont_.escapement != 0) painter_.rotate(-gdiFont_.escapement / 10.0);
   // Character by character at whole-pixel advances, as the extent measures them.
   QFontMetrics metrics(font_, painter_.device());
+  const bool symbolAsUnicode = printer_ && gdiFont_.face == "Symbol";
   int pen = 0;
   for (QChar ch : TextOf(text)) {
-    painter_.drawText(QPoint(pen, 0), QString(ch));
-    pen += metrics.horizontalAdvance(ch);
+    const int advance = metrics.horizontalAdvance(ch);
+    if (symbolAsUnicode) SymbolCharOut(pen, ch, advance);
+    else painter_.drawText(QPoint(pen, 0), QString(ch));
+    pen += advance;
   }
   if (gdiFont_.underline && pen > 0)
     painter_.fillRect(QRect(0, metrics.underlinePos(), pen, std::max(1, metrics.lineWidth())),
                       textColor_);
+  painter_.restore();
+}
+
+void QtPainterDevice::SymbolCharOut(int pen, QChar code, int advance) {
+  // A PDF names a glyph's character by the lowest code the font maps to it, and the Symbol
+  // font maps its byte codes (Latin letters) to the Greek glyphs: drawn as text, alpha would
+  // read as "a". So the glyph is drawn as its outline (the same look) and the character it
+  // shows is laid under it as invisible text in a font that has it.
+  QPainterPath outline;
+  outline.addText(QPointF(pen, 0), font_, QString(code));
+  painter_.fillPath(outline, textColor_);
+  const char32_t shown = SymbolCodeToUnicode(static_cast<unsigned char>(code.unicode()));
+  if (shown == 0 || shown == U' ') return;
+  QFont carrier(QtFontFamily("Times New Roman"));
+  carrier.setPixelSize(font_.pixelSize());
+  carrier.setWeight(font_.weight());
+  carrier.setItalic(font_.italic());
+  carrier.setKerning(false);
+  const QString character = QString::fromUcs4(&shown, 1);
+  const int carrierAdvance = QFontMetrics(carrier, painter_.device()).horizontalAdvance(character);
+  painter_.save();
+  painter_.setFont(carrier);
+  painter_.setPen(QColor(0, 0, 0, 0));
+  painter_.translate(pen, 0);
+  if (carrierAdvance > 0 && advance > 0) painter_.scale(double(advance) / carrierAdvance, 1.0);
+  painter_.drawText(QPoint(0, 0), character);
   painter_.restore();
 }
 

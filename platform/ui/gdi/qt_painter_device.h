@@ -1,6 +1,7 @@
 // The device context on Qt: draws with a QPainter on a screen image, a bitmap (QImage) or a
 // printer. Antialiasing is off, wide pens have round caps and joins, text is not kerned, and
-// Symbol-face text is drawn from its byte codes. Pixel access exists on QImage targets.
+// Symbol-face text is drawn from its byte codes; on a printer it also carries the characters
+// those codes show, so that a printed PDF can be searched. Pixel access exists on QImage targets.
 #pragma once
 
 #include <QFont>
@@ -56,9 +57,13 @@ class QtPainterDevice : public Device {
  private:
   QString TextOf(const std::string& text) const;
   void ApplyPen();
+  // One Symbol-face character on a printer: its glyph as an outline, and under it, invisible,
+  // the Unicode character it shows, spread over the glyph's advance.
+  void SymbolCharOut(int pen, QChar code, int advance);
 
   QPainter painter_;
   QImage* image_ = nullptr;
+  bool printer_ = false;  // a printer or PDF target: Symbol-face text is carried as Unicode
   QPoint current_;
   int32_t penWidth_ = 1;
   QColor penColor_ = Qt::black;

@@ -317,7 +317,6 @@ TEST_F(ExportReadersTest, PrintingOnThePdfFilePrinterGivesOneLetterPageWithTheFo
   EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;
   const std::string text = Shell("pdftotext " + pdf + " -");
   EXPECT_NE(text.find("VIREO"), std::string::npos) << text;
-  Shell("pdftoppm -r 30 -png " + pdf + " /tmp/o18/printed");
 
   // A cancelled file name shows the PDF message.
   boxes.Clear();
@@ -328,6 +327,24 @@ TEST_F(ExportReadersTest, PrintingOnThePdfFilePrinterGivesOneLetterPageWithTheFo
   EXPECT_EQ(boxes.last().text.rfind("Cancel or error during creation of PDF file. ", 0), 0u)
       << boxes.last().text;
   SetAppHooks(nullptr);
+}
+
+TEST_F(ExportReadersTest, PrintedGreekLettersAreTextInThePdf) {
+  // A title with subscripts, superscripts and Greek letters in the sans and the serif font.
+  StepListReset();
+  StepCreate(kStepLabel, -1500, 500, "F  H = 4 > J|a|b ~1~3C ^a^b^d.lyb ^D^O", StepData{});
+  StepCreate(kStepLabel, -1500, -500, "F  H = 4  F = 4 > ^m^p ^$g", StepData{});
+  QtOutputPrinter printer(true);
+  SetOutputPrinter(&printer);
+  const std::string pdf = folder_.File("greek.pdf");
+  dialogs.answers.push_back(pdf);
+  Output().RenderOutput({PrintableRect.left, PrintableRect.bottom, PrintableRect.right,
+                         PrintableRect.top},
+                        1, StepCountGet(), 0, 68);
+  const std::string text = Shell("pdftotext " + pdf + " -");
+  for (const char* greek : {"\u03B1\u03B2\u03B4.lyb", "\u0394\u03A9", "\u03BC\u03C0", "\u03B3"})
+    EXPECT_NE(text.find(greek), std::string::npos) << greek << " in " << text;
+  EXPECT_EQ(text.find("abd"), std::string::npos) << text;
 }
 
 }  // namespace

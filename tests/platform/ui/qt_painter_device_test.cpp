@@ -5,7 +5,10 @@
 #include <QImage>
 #include <QPrinter>
 
+#include <unistd.h>
+
 #include "platform/ui/gdi/qt_painter_device.h"
+#include "tests/output/reader_tools.h"
 
 namespace {
 
@@ -186,6 +189,95 @@ TEST(QtPainterDevice, SymbolFaceDrawsGreekFromByteCodes) {
   EXPECT_NE(RenderWithDevice("Symbol", "\xB0"), white);
   EXPECT_NE(symbolA, RenderWithDevice("Arial", "a"));
   EXPECT_EQ(symbolA, greek);
+}
+
+}  // namespace
+
+namespace {
+
+// A PDF of one line of Symbol-face text, through the device or (the look to keep) drawn
+// directly as text from the byte codes, and that page read back by poppler.
+struct PrintedSymbols {
+  std::string text;   // pdftotext
+  QImage page;        // pdftoppm
+};
+
+PrintedSymbols PrintSymbols(const std::string& bytes, bool throughDevice) {
+  const QString pdf = QDir::temp().filePath(
+      QStringLiteral("kavo_symbols_%1_%2.pdf").arg(::getpid()).arg(throughDevice));
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(600);
+    printer.setOutputFileName(pdf);
+    QtPainterDevice dc(&printer);
+    GdiFont font;
+    font.height = -200;
+    font.face = "Symbol";
+    dc.SetFont(font);
+    dc.SetTextColor(0);
+    if (throughDevice) {
+      dc.TextOut(300, 600, bytes);
+    } else {
+      QFont f(QtFontFamily("Symbol"));
+      f.setPixelSize(200);
+      f.setKerning(false);
+      QPainter& p = dc.painter();
+      p.setFont(f);
+      p.setPen(Qt::black);
+      QFontMetrics metrics(f, p.device());
+      int pen = 300;
+      for (unsigned char c : bytes) {
+        p.drawText(QPoint(pen, 600), QString(QChar(char16_t(c))));
+        pen += metrics.horizontalAdvance(QChar(char16_t(c)));
+      }
+    }
+  }
+  const std::string file = pdf.toStdString();
+  PrintedSymbols out;
+  out.text = Shell("pdftotext " + file + " -");
+  Shell("pdftoppm -r 300 -x 0 -y 0 -W 1200 -H 450 -png -singlefile " + file +
+        " " + file);
+  out.page = QImage(pdf + ".png").convertToFormat(QImage::Format_Grayscale8);
+  QFile::remove(pdf);
+  QFile::remove(pdf + ".png");
+  return out;
+}
+
+TEST(QtPainterDevice, SymbolTextOnAPrinterIsTheGreekItShowsAndLooksTheSame) {
+  // Alpha, beta, delta, capital omega, the degree sign and plus-minus; the radical's extender
+  // (0x60) shows no character of its own.
+  const std::string bytes = "abdW\xB0\xB1`";
+  const PrintedSymbols printed = PrintSymbols(bytes, true);
+  const PrintedSymbols direct = PrintSymbols(bytes, false);
+  EXPECT_NE(printed.text.find("\u03B1\u03B2\u03B4\u03A9\u00B0\u00B1"), std::string::npos)
+      << printed.text;
+  EXPECT_EQ(printed.text.find("abd"), std::string::npos) << printed.text;
+  EXPECT_NE(direct.text.find("abd"), std::string::npos) << direct.text;  // the fault it mends
+  ASSERT_FALSE(printed.page.isNull());
+  ASSERT_EQ(printed.page.size(), direct.page.size());
+  // Ink in one page with no ink within a pixel in the other (0.08 mm at 300 dpi).
+  const auto dark = [](const QImage& page, int x, int y) {
+    return x >= 0 && y >= 0 && x < page.width() && y < page.height() &&
+           qGray(page.pixel(x, y)) < 128;
+  };
+  const auto near = [&](const QImage& page, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (dark(page, x + dx, y + dy)) return true;
+    return false;
+  };
+  int ink = 0, printedInk = 0, differ = 0;
+  for (int y = 0; y < direct.page.height(); ++y)
+    for (int x = 0; x < direct.page.width(); ++x) {
+      ink += dark(direct.page, x, y);
+      printedInk += dark(printed.page, x, y);
+      differ += (dark(direct.page, x, y) && !near(printed.page, x, y)) ||
+                (dark(printed.page, x, y) && !near(direct.page, x, y));
+    }
+  EXPECT_NEAR(printedInk, ink, ink / 10);
+  EXPECT_GT(ink, 5000);
+  EXPECT_LT(differ, ink / 100) << "of " << ink << " ink pixels";
 }
 
 }  // namespace
