@@ -102,13 +102,21 @@ class SimEditor {
   void ProcessListSelection(int16_t index);
   // False when the drawing was not written; `message` then holds what to tell, if anything.
   bool SaveDrawing(std::string& message);
+  // An item of the group file that another program saved while the editor was open.
+  struct OtherSave {
+    int16_t file = -1;  // its index in the group file
+    std::string name;   // the name to show
+    bool removed = false;  // the editor no longer holds it (deleted, or dropped by a clone)
+  };
   // Under the group's lock: takes into the editor every item that another program saved since
-  // the editor read the group and that the editor left as it was. Items both changed (and not
-  // yet answered) are listed in `clashes`, the items taken in `taken`.
-  void TakeOtherSaves(const std::map<int16_t, int>& answers, std::vector<int16_t>& clashes,
-                      std::vector<int16_t>& taken);
+  // the editor read the group and that the editor left as it was, wherever the editor's moves,
+  // clones and deletes have put it. Items both changed (and not yet answered) are listed in
+  // `clashes`; saves that cannot be kept as the editor has no free item left, in `unkept`; the
+  // editor items that took a save, in `taken`. `answers` is keyed by the index in the file.
+  void TakeOtherSaves(const std::map<int16_t, int>& answers, std::vector<OtherSave>& clashes,
+                      std::vector<OtherSave>& unkept, std::vector<int16_t>& taken);
   // Asks what to do with an item both changed: 1 write over, 0 keep the other save, -1 cancel.
-  int AskAboutClash(int16_t item);
+  int AskAboutClash(const OtherSave& clash);
   bool WriteGroup(std::string& error);
   SimItem& Item(int16_t i) { return gSimItems[static_cast<size_t>(i)]; }
   const SimItem& Item(int16_t i) const { return gSimItems[static_cast<size_t>(i)]; }
@@ -138,6 +146,10 @@ class SimEditor {
   // second an edit made here.
   std::vector<SimItem> knownFile_, knownEditor_;
   std::string knownPath_;
+  // For each item of the editor, the index in that file it was read from (-1: none); clone,
+  // move and delete carry it along with the item.
+  std::vector<int16_t> origin_;
+  void ResetOrigins();
   std::vector<SimItem> EditorView();
   void ReadKnownFile();
 };

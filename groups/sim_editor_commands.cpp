@@ -38,6 +38,22 @@ bool BoxSize(const std::string& text, float& mm) {
   return true;
 }
 
+// Every spectrum object of the page takes the box size (millimetres); a page whose spectrum
+// label is no object header keeps the rest of its steps as they are.
+void RescaleSpectra(PageRec& page, float width, float height) {
+  PageRestore(page);
+  for (int s = 1; s <= StepCount; ++s) {
+    if (StepList.StepType[static_cast<size_t>(s)] != kStepSpectrum) continue;
+    std::string& label = StepList.Text[static_cast<size_t>(s)];
+    if (!ObjHeaderParse(label)) break;
+    if (auto* bytes = std::get_if<ByteArray>(&StepList.Data[static_cast<size_t>(s)]))
+      SpecRescale(*bytes, label, width, height);
+  }
+  const int16_t pageCount = page.pageCount;
+  PageCapture(page);
+  page.pageCount = pageCount;
+}
+
 bool StartsWithK(const std::string& name) { return !name.empty() && name[0] == 'k'; }
 bool EndsWithPerK(const std::string& name) {
   return name.size() >= 2 && name.substr(name.size() - 2) == "/k";
@@ -56,7 +72,10 @@ void SimEditor::cmdClone_Click() {
   if (mixed_) DataGridToSim();
   list_.insert(list_.begin() + i, list_[static_cast<size_t>(i)]);
   list_.pop_back();
-  for (int16_t j = kLastGroupItem; j >= i + 1; --j) Item(j) = Item(static_cast<int16_t>(j - 1));
+  for (int16_t j = kLastGroupItem; j >= i + 1; --j) {
+    Item(j) = Item(static_cast<int16_t>(j - 1));
+    origin_[static_cast<size_t>(j)] = origin_[static_cast<size_t>(j - 1)];
+  }
   if (!mixed_) GridCloneCol(grid_, i + 1);
   changed_ = true;
 }
@@ -64,10 +83,14 @@ void SimEditor::cmdClone_Click() {
 void SimEditor::cmdDelete_Click() {
   const int16_t i = listIndex_;
   if (i < 0) return;
-  for (int16_t j = i; j < kLastGroupItem; ++j) Item(j) = Item(static_cast<int16_t>(j + 1));
+  for (int16_t j = i; j < kLastGroupItem; ++j) {
+    Item(j) = Item(static_cast<int16_t>(j + 1));
+    origin_[static_cast<size_t>(j)] = origin_[static_cast<size_t>(j + 1)];
+  }
   SimItem empty;
   PageNew(empty.Page);
   Item(kLastGroupItem) = empty;
+  origin_[kLastGroupItem] = -1;
   list_.erase(list_.begin() + i);
   list_.push_back("[Empty]");
   if (!mixed_) {
@@ -107,6 +130,7 @@ void SimEditor::cmdMoveupdn_Click(int16_t index) {
   const int16_t j = static_cast<int16_t>(up ? i - 1 : i + 1);
   if (mixed_) DataGridToSim();
   std::swap(Item(i), Item(j));
+  std::swap(origin_[static_cast<size_t>(i)], origin_[static_cast<size_t>(j)]);
   std::swap(list_[static_cast<size_t>(i)], list_[static_cast<size_t>(j)]);
   listGuard_ = true;
   SelectListEntry(j);
@@ -188,25 +212,16 @@ void SimEditor::cmdMakeBoxSame_Click() {
   txtBoxWidth = Trim(Str(width));
   txtBoxHeight = Trim(Str(height));
   const int16_t count = pages[1].pageCount;
-  for (int16_t p = 1; p <= count && static_cast<size_t>(p) < pages.size(); ++p) {
-    PageRestore(pages[static_cast<size_t>(p)]);
-    for (int s = 1; s <= StepCount; ++s) {
-      if (StepList.StepType[static_cast<size_t>(s)] != kStepSpectrum) continue;
-      std::string& label = StepList.Text[static_cast<size_t>(s)];
-      if (!ObjHeaderParse(label)) break;
-      if (auto* bytes = std::get_if<ByteArray>(&StepList.Data[static_cast<size_t>(s)]))
-        SpecRescale(*bytes, label, width, height);
-    }
-    const int16_t pageCount = pages[static_cast<size_t>(p)].pageCount;
-    PageCapture(pages[static_cast<size_t>(p)]);
-    pages[static_cast<size_t>(p)].pageCount = pageCount;
-  }
+  for (int16_t p = 1; p <= count && static_cast<size_t>(p) < pages.size(); ++p)
+    RescaleSpectra(pages[static_cast<size_t>(p)], width, height);
   pages[1].pageCount = count;
   if (count > 0 && FileSaveBin(pages, 1, count, zef) != 0) return;
   lock.reset();
-  // The items take the rescaled pages, so that a later save keeps them.
+  // The pages the editor holds take the size too, so that a later save keeps it. They are not
+  // taken from the file: after a move or delete here its pages belong to other items, and an
+  // item another program saved meanwhile comes in whole with its page at that save.
   for (int16_t i = 0; i < kGroupItems; ++i)
-    if (!IsItemEmpty(i) && i + 1 <= count) Item(i).Page = pages[static_cast<size_t>(i + 1)];
+    if (!IsItemEmpty(i)) RescaleSpectra(Item(i).Page, width, height);
   changed_ = true;
 }
 

@@ -30,7 +30,7 @@ std::string BoxMillimetres(float worldUnits) {
 
 }  // namespace
 
-SimEditor::SimEditor() : list_(kGroupItems) {}
+SimEditor::SimEditor() : list_(kGroupItems), origin_(kGroupItems, -1) {}
 
 void SimEditor::SetTag(const std::string& tag) {
   tag_ = tag;
@@ -101,6 +101,7 @@ bool SimEditor::LoadGroup() {
   LoadDrawing();
   knownFile_ = gSimItems;
   knownPath_ = path_;
+  ResetOrigins();
   caption_ = EditorCaption(path_);
   ProcessListSelection(current_);
   knownEditor_ = EditorView();
@@ -198,13 +199,20 @@ bool SimEditor::SaveDrawing(std::string& message) {
   return FileSaveBin(pages, 1, kGroupItems, zef) == 0;
 }
 
+void SimEditor::ResetOrigins() {
+  origin_.assign(kGroupItems, -1);
+  for (int16_t i = 0; i < kGroupItems; ++i) origin_[static_cast<size_t>(i)] = i;
+}
+
 void SimEditor::TakeOtherSaves(const std::map<int16_t, int>& answers,
-                               std::vector<int16_t>& clashes, std::vector<int16_t>& taken) {
+                               std::vector<OtherSave>& clashes, std::vector<OtherSave>& unkept,
+                               std::vector<int16_t>& taken) {
   clashes.clear();
+  unkept.clear();
   // Only the file this editor read can hold another program's saves of these items.
   if (path_ != knownPath_ || knownFile_.size() < kGroupItems ||
       knownEditor_.size() < kGroupItems || gSimItems.size() < kGroupItems ||
-      !IsPlainFile(path_) || !IsReadableGroupFile(path_))
+      origin_.size() < kGroupItems || !IsPlainFile(path_) || !IsReadableGroupFile(path_))
     return;
   const std::string zef = ChangeExtension(path_, "zef");
   PageArray pages;
@@ -213,39 +221,85 @@ void SimEditor::TakeOtherSaves(const std::map<int16_t, int>& answers,
     pages.assign(2, PageRec{});
     if (FileLoadBin32Bit(pages, zef, 0) == 0) count = pages[1].pageCount;
   }
-  for (int16_t i = 0; i < kGroupItems; ++i) {
-    SimItem now = Item(i);
-    SimItemRestore(now, i, path_, false);
-    if (SameSavedValues(now, knownFile_[static_cast<size_t>(i)]) ||
-        SameSavedValues(now, Item(i)))
-      continue;
-    const auto answer = answers.find(i);
-    if (!SameSavedValues(Item(i), knownEditor_[static_cast<size_t>(i)])) {
-      if (answer == answers.end()) {
-        clashes.push_back(i);
-        continue;
-      }
-      if (answer->second != 0) continue;  // the user chose this editor's version
-    }
-    // Another program's save of an item this editor left alone (or the user chose to keep it).
-    if (i + 1 <= count && static_cast<size_t>(i + 1) < pages.size())
-      now.Page = pages[static_cast<size_t>(i + 1)];
+  auto take = [&](int16_t file, SimItem& now, int16_t into) {
+    if (file + 1 <= count && static_cast<size_t>(file + 1) < pages.size())
+      now.Page = pages[static_cast<size_t>(file + 1)];
     else if (!ItemInUse(now))
       PageNew(now.Page);
-    Item(i) = now;
-    taken.push_back(i);
+    Item(into) = now;
+    origin_[static_cast<size_t>(into)] = file;
+    taken.push_back(into);
+  };
+  std::vector<std::pair<int16_t, SimItem>> removed;  // saved there, no longer in the editor
+  for (int16_t j = 0; j < kGroupItems; ++j) {
+    const size_t f = static_cast<size_t>(j);
+    SimItem now = knownFile_[f];
+    SimItemRestore(now, j, path_, false);
+    if (SameSavedValues(now, knownFile_[f])) continue;
+    // The editor's items read from item j of the file (several after a clone, none after a
+    // delete); the first one left as it was takes the other save.
+    int16_t left = -1, edited = -1;
+    bool same = false;
+    for (int16_t i = 0; i < kGroupItems && !same; ++i) {
+      if (origin_[static_cast<size_t>(i)] != j) continue;
+      same = SameSavedValues(Item(i), now);
+      if (SameSavedValues(Item(i), knownEditor_[f])) {
+        if (left < 0) left = i;
+      } else if (edited < 0) {
+        edited = i;
+      }
+    }
+    if (same) continue;  // both made the same change
+    if (left >= 0) {
+      take(j, now, left);
+      continue;
+    }
+    if (edited < 0) {
+      removed.emplace_back(j, now);
+      continue;
+    }
+    const auto answer = answers.find(j);
+    if (answer == answers.end()) {
+      std::string name = Trim(Item(edited).Name);
+      if (name.empty()) name = Trim(knownFile_[f].Name);
+      clashes.push_back({j, name, false});
+    } else if (answer->second == 0) {
+      take(j, now, edited);
+    }
+  }
+  // Saves of items the editor deleted (asked about) or dropped as empty ones when cloning go
+  // to the first free item of the editor.
+  for (auto& [j, now] : removed) {
+    const size_t f = static_cast<size_t>(j);
+    const OtherSave save{j, Trim(now.Name), true};
+    if (ItemInUse(knownEditor_[f])) {
+      const auto answer = answers.find(j);
+      if (answer == answers.end()) {
+        clashes.push_back(save);
+        continue;
+      }
+      if (answer->second != 0) continue;  // the user deletes it all the same
+    }
+    int16_t free = -1;
+    for (int16_t i = 0; i < kGroupItems && free < 0; ++i)
+      if (IsItemEmpty(i)) free = i;
+    if (free < 0) unkept.push_back(save);
+    else take(j, now, free);
   }
 }
 
-int SimEditor::AskAboutClash(int16_t item) {
-  std::string name = Trim(Item(item).Name);
-  if (name.empty()) name = Trim(knownFile_[static_cast<size_t>(item)].Name);
+int SimEditor::AskAboutClash(const OtherSave& clash) {
+  const std::string item = "Item" + Str(static_cast<int16_t>(clash.file + 1)) + " [" +
+                           clash.name + "] of the group [" + path_ +
+                           "] was saved by another program while this editor was open, and ";
   const int answer = MsgBox(
-      "Item" + Str(static_cast<int16_t>(item + 1)) + " [" + name + "] of the group [" + path_ +
-          "] was saved by another program while this editor was open, and it is changed here "
-          "too.\r\n\r\nYes: save this editor's version over the other one.\r\nNo: keep the "
-          "other program's version of this item (the changes made here to it are dropped).\r\n"
-          "Cancel: save nothing now.",
+      clash.removed
+          ? item + "it is deleted here.\r\n\r\nYes: delete it all the same.\r\nNo: keep the "
+                   "other program's version of this item (it takes a free item of the group)."
+                   "\r\nCancel: save nothing now."
+          : item + "it is changed here too.\r\n\r\nYes: save this editor's version over the "
+                   "other one.\r\nNo: keep the other program's version of this item (the "
+                   "changes made here to it are dropped).\r\nCancel: save nothing now.",
       vbYesNoCancel + vbExclamation, "Item saved by another program");
   if (answer == vbYes) return 1;
   if (answer == vbNo) return 0;
@@ -269,17 +323,26 @@ int SimEditor::SimSave() {
   DataGridToSim();
   std::map<int16_t, int> answers;  // the user's choice for items both programs changed
   std::vector<int16_t> taken;      // items taken from the other program's saves
+  // The grid and the list show the items taken from the other program's saves, whether the
+  // save goes on or not.
+  auto showTaken = [&] {
+    for (const int16_t i : taken) {
+      if (!mixed_) GridFillDataCol(i, i + 1);
+      else if (i == current_) DataSimToGrid();
+      MakeNameEntry(i);
+    }
+  };
   bool drawn = false;
   for (;;) {
-    std::vector<int16_t> clashes;
+    std::vector<OtherSave> clashes, unkept;
     std::string error, drawingMessage;
     bool written = false;
     {
       // The group file is read again and written with its drawing under one hold of the
       // group's lock; no message box is shown while it is held.
       const FolderLock lock(path_);
-      TakeOtherSaves(answers, clashes, taken);
-      if (clashes.empty()) {
+      TakeOtherSaves(answers, clashes, unkept, taken);
+      if (clashes.empty() && unkept.empty()) {
         written = WriteGroup(error);
         if (written) {
           drawn = SaveDrawing(drawingMessage);
@@ -288,14 +351,29 @@ int SimEditor::SimSave() {
       }
     }
     if (!clashes.empty()) {
-      for (const int16_t i : clashes) {
-        const int answer = AskAboutClash(i);
-        if (answer < 0) return 0;
-        answers[i] = answer;
+      for (const OtherSave& clash : clashes) {
+        const int answer = AskAboutClash(clash);
+        if (answer < 0) {
+          showTaken();
+          return 0;
+        }
+        answers[clash.file] = answer;
       }
       continue;  // the file may have changed again while the question was open
     }
+    if (!unkept.empty()) {
+      showTaken();
+      const OtherSave& save = unkept.front();
+      MsgBox("Item" + Str(static_cast<int16_t>(save.file + 1)) + " [" + save.name +
+                 "] of the group [" + path_ +
+                 "] was saved by another program while this editor was open, and every item "
+                 "of this editor is in use, so it cannot be kept. Nothing was saved: delete an "
+                 "item here and save again.",
+             vbExclamation, "Item saved by another program");
+      return 0;
+    }
     if (!written) {
+      showTaken();
       MsgBox(GroupSaveFailedText(path_, error), vbExclamation);
       return 0;
     }
@@ -303,12 +381,8 @@ int SimEditor::SimSave() {
     break;
   }
   changed_ = false;
-  // The grid and the list show the items taken from the other program's saves.
-  for (const int16_t i : taken) {
-    if (!mixed_) GridFillDataCol(i, i + 1);
-    else if (i == current_) DataSimToGrid();
-    MakeNameEntry(i);
-  }
+  showTaken();
+  ResetOrigins();
   knownEditor_ = EditorView();
   caption_ = EditorCaption(path_);
   return drawn ? 1 : 0;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "documents/file_dialog.h"
 #include "groups/item_drawing.h"
 #include "tests/groups/editor_fixture.h"
 
@@ -258,11 +259,12 @@ class EditorSharingTest : public EditorTest {
     WriteDrawing(3);
     Open();
   }
-  void OtherProgramSavesItem1() {
+  void OtherProgramSavesItem1() { OtherProgramSaves(1); }
+  void OtherProgramSaves(int16_t index) {
     SimItem other = AbItem("Saved by the other program");
     other.Type = "15";
-    ASSERT_TRUE(SimItemSave(other, 1, Path(), false));
-    ASSERT_TRUE(SaveItemDrawing(1, Path(), [](PageRec& page) { page.title = "other page"; }));
+    ASSERT_TRUE(SimItemSave(other, index, Path(), false));
+    ASSERT_TRUE(SaveItemDrawing(index, Path(), [](PageRec& page) { page.title = "other page"; }));
   }
   std::string FileItemName(int16_t index) {
     SimItem item;
@@ -317,6 +319,105 @@ TEST_F(EditorSharingTest, AnItemBothChangedIsWrittenOverOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(FileItemName(0), "Item0");
     EXPECT_EQ(editor.ChangedSinceSave(), c.result == 0);
   }
+}
+
+// Answers the Save As dialog with a fixed path ("" cancels).
+class FixedFileDialog : public FileDialogService {
+ public:
+  std::string Show(const FileDialogRequest&) override { return path; }
+  std::string path;
+};
+
+// Every write of the editor, after its command, against a save of the other program made
+// between the editor's load and that write: the other save is kept with its page, wherever the
+// editor's moves and deletes have put its item, and the user is asked only about an item both
+// changed. The pages follow their items.
+TEST_F(EditorSharingTest, EveryWriteOfTheEditorKeepsTheOtherProgramsSave) {
+  const std::string other = "Saved by the other program", page = "other page";
+  FixedFileDialog dialog;
+  SetFileDialogService(&dialog);
+  auto select = [&](int16_t i) { editor.lstIniItems_Click(i); };
+  auto pasteWith = [&](const std::string& from, const std::string& to) {
+    editor.cmdCopy_Click();
+    std::string text = *ClipboardText();
+    text.replace(text.find(from), from.size(), to);
+    ClipboardAddText(text);
+    editor.cmdPaste_Click();
+  };
+  auto box = [&] {
+    editor.txtBoxWidth = "120";
+    editor.txtBoxHeight = "80";
+    editor.cmdMakeBoxSame_Click();
+  };
+  auto save = [&] { EXPECT_EQ(editor.SimSave(), 1); };
+  struct Case {
+    const char* what;
+    std::function<void()> command;  // before the other program's save
+    int16_t otherItem;
+    std::function<void()> write;    // after it
+    int answer;                     // to the one question, 0 for none
+    std::vector<std::string> names, pages;  // items 0 to 3 of the group afterwards
+  };
+  const Case cases[] = {
+      {"renumber", [&] { editor.cmdRenumber_Click(); }, 1, save, 0,
+       {"Item0", other, "Item2", ""}, {"page0", page, "page2", ""}},
+      {"delete before it", [&] { select(0); editor.cmdDelete_Click(); }, 1, save, 0,
+       {other, "Item2", "", ""}, {page, "page2", "", ""}},
+      {"move across it", [&] { select(0); editor.cmdMoveupdn_Click(0); }, 1, save, 0,
+       {other, "Item0", "Item2", ""}, {page, "page0", "page2", ""}},
+      {"clone before it", [&] { select(0); editor.cmdClone_Click(); }, 1, save, 0,
+       {"Item0", "Item0", other, "Item2"}, {"page0", "page0", page, "page2"}},
+      {"paste of the same grid", [&] { pasteWith("\tItem0\t", "\tItem0\t"); }, 1, save, 0,
+       {"Item0", other, "Item2", ""}, {"page0", page, "page2", ""}},
+      {"paste over it, keep the other",
+       [&] { pasteWith("\tItem1\t", "\tPasted\t"); }, 1, [&] { editor.SimSave(); }, vbNo,
+       {"Item0", other, "Item2", ""}, {"page0", page, "page2", ""}},
+      {"paste over it, write over", [&] { pasteWith("\tItem1\t", "\tPasted\t"); }, 1, save,
+       vbYes, {"Item0", "Pasted", "Item2", ""}, {"page0", "page1", "page2", ""}},
+      {"delete it, keep the other", [&] { select(1); editor.cmdDelete_Click(); }, 1, save, vbNo,
+       {"Item0", "Item2", other, ""}, {"page0", "page2", page, ""}},
+      {"delete it all the same", [&] { select(1); editor.cmdDelete_Click(); }, 1, save, vbYes,
+       {"Item0", "Item2", "", ""}, {"page0", "page2", "", ""}},
+      {"box size", [] {}, 1, [&] { box(); save(); }, 0,
+       {"Item0", other, "Item2", ""}, {"page0", page, "page2", ""}},
+      {"delete, then box size", [&] { select(0); editor.cmdDelete_Click(); }, 2,
+       [&] { box(); save(); }, 0, {"Item1", other, "", ""}, {"page1", page, "", ""}},
+      {"save as, same name", [&] { dialog.path = ""; }, 1, [&] { editor.SimSaveAs(); }, 0,
+       {"Item0", other, "Item2", ""}, {"page0", page, "page2", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(Path());
+    WriteGroup({{0, 2}, {1, 2}, {2, 2}});
+    WriteDrawing(3);
+    for (int16_t i = 0; i < 3; ++i)
+      ASSERT_TRUE(SaveItemDrawing(i, Path(), [i](PageRec& p) { p.title = "page" + std::to_string(i); }));
+    Open();
+    c.command();
+    OtherProgramSaves(c.otherItem);
+    boxes.Clear();
+    if (c.answer) boxes.Answer(c.answer);
+    c.write();
+    EXPECT_EQ(boxes.count(), c.answer ? 1u : 0u) << (boxes.empty() ? "" : boxes.last().text);
+    if (c.answer) {
+      EXPECT_THAT(boxes.last().text, HasSubstr("was saved by another program while this editor"));
+    }
+    for (int16_t i = 0; i < 4; ++i) {
+      const std::string& name = c.names[static_cast<size_t>(i)];
+      EXPECT_EQ(FileItemName(i), name.empty() ? "(Empty)" : name) << "item " << i;
+      EXPECT_EQ(PageTitle(i), c.pages[static_cast<size_t>(i)]) << "page of item " << i;
+    }
+  }
+  // Saved as another group, the editor writes its own items there; the other save stays in the
+  // group it was made in.
+  OtherProgramSaves(0);
+  dialog.path = folder.File("Copy.sim");
+  editor.SimSaveAs();
+  EXPECT_EQ(FileItemName(0), other);
+  SimItem copied;
+  ASSERT_TRUE(SimItemRestore(copied, 0, folder.File("Copy.sim"), false));
+  EXPECT_EQ(copied.Name, "Item0");
+  SetFileDialogService(nullptr);
 }
 
 // An empty drawing file (an interrupted copy) is a drawing without pages: the editor opens
