@@ -21,6 +21,7 @@
 #include "drawlib/util/strings.h"
 #include "engine/engine_globals.h"
 #include "engine/mainwin_services.h"
+#include "engine/sim_type_traits.h"
 #include "platform/runtime_numbers.h"
 
 namespace {
@@ -104,7 +105,7 @@ void CreateSimPlot(int16_t mode) {
   if (gTypeMode == 0) sources.SetModeOption();
   const SimTypeRec& type = gSimTypes[static_cast<std::size_t>(std::clamp<int>(gSimType, 0, kSimTypeCount - 1))];
   const std::string stamp = Stamp();
-  const std::string title = gLineFit != 0 || gSimType == 0
+  const std::string title = ShowsLoadedSpectrum()
                                 ? " [" + gFinm + "] " + stamp
                                 : "Simulation of " + Trimmed(type.Caption) + stamp;
   std::string folder, fileName;
@@ -212,8 +213,7 @@ void CreateSimPlot(int16_t mode) {
   float y0 = StepList.Y[1] - 1206;
   if (toggles & 0x0800) PlotParametersTable(bx, y0);
   if ((toggles & 0x1000) && gSimType != 0 && gSimType != 40) PlotFrequenciesTable(bx, y0);
-  const bool noMatrix = gSimType == 0 || gSimType == 17 || gSimType == 27 || gSimType == 28 ||
-                        gSimType == 32 || gSimType == 40;
-  if ((gTypeMode & 2) && gSpinCount > 1 && !noMatrix && (toggles & 0x2000)) PlotExchangeTable(bx, y0);
+  if ((gTypeMode & 2) && gSpinCount > 1 && HasExchangeMatrix(gSimType) && (toggles & 0x2000))
+    PlotExchangeTable(bx, y0);
   ErrorLocation = 10202;
 }

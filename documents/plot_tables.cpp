@@ -6,6 +6,7 @@
 #include "drawlib/util/numbers.h"
 #include "drawlib/util/strings.h"
 #include "engine/engine_globals.h"
+#include "engine/sim_type_traits.h"
 #include "platform/runtime_numbers.h"
 
 namespace {
@@ -32,7 +33,7 @@ void NextTableStart(float& y0) { y0 = StepList.Y[static_cast<std::size_t>(StepCo
 }  // namespace
 
 void PlotParametersTable(float bx, float& y0) {
-  const int columns = gSimType == 14 ? 5 : gSimType == 39 ? 6 : gSimType == 13 ? 3 : 4;
+  const int columns = !HasOwnLineWidths(gSimType) ? 4 : gSimType == 14 ? 5 : gSimType == 39 ? 6 : 3;
   const std::string prefix = "T  R = " + Str(0.85f) + " > ";
   if (!PlotAddLabel(bx, y0, "M  R = 1.1 P = 2 > Parameters")) return;
   const TableGrid grid{bx, y0, 1608, RowHeight(0.85f), float(columns)};

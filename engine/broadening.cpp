@@ -7,6 +7,7 @@
 #include "engine/broadening_bounds.h"
 #include "engine/engine_globals.h"
 #include "engine/lorentz_kernel.h"
+#include "engine/sim_type_traits.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ void LorentzSum(std::vector<float>& spectrum, int16_t lines, float width, float 
   float c = setup.c;
   const float cut = setup.cut;
   const int count = setup.lines;
-  const bool ownWidths = IsOwnWidthType();
+  const bool ownWidths = HasOwnLineWidths(gSimType);
   LorentzKernel& kernel = SharedKernel();
   if (!ownWidths) kernel.Build(c, gHzPerPt, n);
   static std::vector<PendingLine> pending;

@@ -50,8 +50,6 @@ inline void ScalePoints(std::vector<float>& spectrum, int n, float vm) {
 
 inline bool GridUsable() { return std::isfinite(gHzPerPt) && gHzPerPt > 0; }
 
-inline bool IsOwnWidthType() { return gSimType == 13 || gSimType == 14 || gSimType == 39; }
-
 // What LorentzSum works with: kernel constant c = (2 / W)^2 of the bounded width, the usable
 // multiplier and its cut 2 / vm, the grid points (0: nothing to do) and the lines to use.
 struct SumSetup {

@@ -8,6 +8,7 @@
 #include "engine/engine_globals.h"
 #include "engine/line_lists.h"
 #include "engine/mainwin_services.h"
+#include "engine/sim_type_traits.h"
 #include "engine/spectrum_file_services.h"
 #include "platform/msgbox.h"
 
@@ -70,7 +71,7 @@ bool FillLineList(int16_t force) {
 void Broaden() {
   const int last = std::clamp<int>(gLastPar, 0, kSimParCount - 1);
   const float width = gSimPar[static_cast<size_t>(last)].Value;
-  const bool ownWidths = gSimType == 13 || gSimType == 14 || gSimType == 39;
+  const bool ownWidths = HasOwnLineWidths(gSimType);
   if (ownWidths || gNumLines < kFastBroadeningLines) {
     LorentzSum(gSpectrum, gNumLines, width, gHorOffHz, gVertMult);
   } else {

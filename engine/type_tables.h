@@ -5,5 +5,5 @@
 
 // Sets the type's record up when it has never been set up, makes it the current type and copies
 // its parameters, spins, counts, mode word and vertical factor into the current tables; the
-// spectrum width and offset come from its width (0x200) and offset (0x400) parameters.
+// spectrum width and offset come from its kParSpecWidth and kParOffset parameters.
 void LoadSimTypeTables(int16_t type);

@@ -8,6 +8,7 @@
 #include "drawlib/util/error_location.h"
 #include "drawlib/util/numbers.h"
 #include "drawlib/util/paths.h"
+#include "engine/sim_type_traits.h"
 #include "groups/group_file.h"
 #include "groups/item_drawing.h"
 #include "groups/main_window_groups.h"
@@ -36,7 +37,7 @@ void MainWindowGroups::mnuS_Click(int16_t index) {
   std::string name;
   if (caption.size() >= 5) {
     name = Mid(caption, InStr(2, caption, " ") + 1);
-  } else if (gLineFit || gSimType == 0) {
+  } else if (ShowsLoadedSpectrum()) {
     std::string folder, file;
     SplitPath(gFinm, folder, file);
     name = form_.TypeCaption() + " (" + file + ")";

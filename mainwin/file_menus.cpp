@@ -3,6 +3,7 @@
 // or the spectrum data to the clipboard, and exporting the plot.
 #include "documents/spec_record.h"
 #include "engine/calc_spectrum.h"
+#include "engine/sim_type_traits.h"
 #include "engine/spectrum_file_services.h"
 #include "mainwin/kavo_form.h"
 #include "output/output_services.h"
@@ -97,7 +98,7 @@ void KavoForm::mnuFileLoad_Click() {
 void KavoForm::mnufList_Click(int16_t index) {
   const std::string path = ctl_.Get(Ctl::mnufList, index).Caption;
   if (path.empty()) return;
-  if (gLineFit || gSimType == 0) {
+  if (ShowsLoadedSpectrum()) {
     SpectrumFileServices* files = SpectrumFiles();
     if (!files) return;
     std::string name = path;
@@ -121,7 +122,7 @@ void KavoForm::mnuImportZEF_Click() {
     MsgBox("No ZEF-NMR spectrum found in Clipboard", vbOKOnly, "Import NMR Spectrum");
     return;
   }
-  if (gLineFit || gSimType == 0) {
+  if (ShowsLoadedSpectrum()) {
     bool ok = false;
     int16_t mode = 16;
     LoadExperimentalSpectrum(kClipboardName, -1, mode, ok);

@@ -8,6 +8,7 @@
 #include "drawlib/pending_events.h"
 #include "drawlib/util/numbers.h"
 #include "engine/calc_spectrum.h"
+#include "engine/sim_type_traits.h"
 #include "mainwin/kavo_form.h"
 #include "output/output_services.h"
 #include "mainwin/peak_pick_import.h"
@@ -31,7 +32,7 @@ int BoxPoint(float x) {
 }  // namespace
 
 void KavoForm::mnuPrefrences_Click() {
-  const bool noNoise = gLineFit || gSimType == 0;
+  const bool noNoise = ShowsLoadedSpectrum();
   for (int i = 0; i < 7; ++i) {
     ctl_.SetEnabled(Ctl::mnuNoise, i, !noNoise);
     if (noNoise) ctl_.SetValue(Ctl::mnuNoise, i, false);
@@ -45,7 +46,7 @@ void KavoForm::mnuNoise_Click(int16_t index) {
   ctl_.SetValue(Ctl::mnuNoise, index, true);
   mNoiseIdx = index;
   gNoiseLevel = index == 0 ? int16_t{0} : static_cast<int16_t>(1 << index);
-  if (!gLineFit && gSimType != 0) CalcSpectrum(0);
+  if (!ShowsLoadedSpectrum()) CalcSpectrum(0);
 }
 
 void KavoForm::mnuPar_Click() {
@@ -132,7 +133,7 @@ void KavoForm::LockHt() {
 
 void KavoForm::ApplyParItems(float& deltaHz) {
   MoveMarkers(deltaHz, true);
-  if (gLineFit || gSimType == 0) gSpec.Ref += deltaHz;
+  if (ShowsLoadedSpectrum()) gSpec.Ref += deltaHz;
   gRedrawFlags |= 8;
   gHorOffHz += deltaHz;
   SetParValue(gHorOffHz, mOffsetPar, 1);
@@ -148,7 +149,7 @@ const std::vector<float>& KavoForm::BoxArray() const { return gLineFit ? gSpecEx
 void KavoForm::IntegrateBox(float x1, float x2) {
   const std::vector<float>& a = BoxArray();
   const float y0 = gLineFit ? gExpBaseLnTwips : gBaseLnTwips;
-  const float c = (gLineFit || gSimType == 0) ? y0 - mBoxY1 : 0.0f;
+  const float c = ShowsLoadedSpectrum() ? y0 - mBoxY1 : 0.0f;
   double total = 0;
   const int n = std::min<int>(gNumPts, static_cast<int>(a.size()) - 1);
   for (int k = 1; k <= n; ++k) total += a[static_cast<size_t>(k)];

@@ -9,6 +9,7 @@
 #include "drawlib/pending_events.h"
 #include "drawlib/util/numbers.h"
 #include "engine/calc_spectrum.h"
+#include "engine/sim_type_traits.h"
 #include "engine/spectrum_file_services.h"
 #include "mainwin/kavo_form.h"
 #include "mainwin/twips_int.h"
@@ -97,7 +98,7 @@ void KavoForm::picKavo_MouseUp(int16_t button, int16_t /*shift*/, float x, float
     mBoxLoHz = std::min(a, b);
     if (mBoxHiHz - mBoxLoHz > 1.0f) {
       ctl_.SetCaption(Ctl::mnuPopRt, 1,
-                      gSimType == 0 || gLineFit ? "Integrate Spectrum" : "Integrate");
+                      ShowsLoadedSpectrum() ? "Integrate Spectrum" : "Integrate");
       ctl_.SetEnabled(Ctl::mnuPopRt, 4, gDisableRef == 0);
       mnuPopRtDrag_Click();
       host_.PopupMenu(Ctl::mnuPopRtDrag);

@@ -7,6 +7,7 @@
 #include "documents/spec_record.h"
 #include "drawlib/util/numbers.h"
 #include "engine/analyses.h"
+#include "engine/sim_type_traits.h"
 #include "engine/spectrum_file_services.h"
 #include "mainwin/kavo_form.h"
 #include "mainwin/twips_int.h"
@@ -63,7 +64,7 @@ PointRun LoadedRun(const std::vector<float>& values) {
 }
 
 // The calculated trace: in type 0 it holds the loaded spectrum itself.
-PointRun CalculatedRun() { return gSimType == 0 ? LoadedRun(gSpectrum) : PointRun{}; }
+PointRun CalculatedRun() { return ShowsSpectrumType(gSimType) ? LoadedRun(gSpectrum) : PointRun{}; }
 
 float ParValueAt(int p) {
   return p >= 0 && p < kSimParCount ? gSimPar[static_cast<size_t>(p)].Value : 0.0f;
@@ -159,7 +160,7 @@ void KavoForm::DrawLockedTrace() {
 void KavoForm::DrawCouplingTree(bool& drawn) {
   drawn = false;
   if (!ctl_.Get(Ctl::mnuABXTree).Value) return;
-  if (gSimType != 2 && gSimType != 16 && gSimType != 9) return;
+  if (!HasCouplingTree(gSimType)) return;
   const int32_t T = TwipsInt(gVertScale - gBaseLnTwips);
   auto level = [T](double f) { return TwipsInt(gVertScale - f * T); };
   auto x = [this](int mark) { return TwipsInt(MarkX(mark)); };
@@ -185,7 +186,7 @@ void KavoForm::DrawCouplingTree(bool& drawn) {
 
 void KavoForm::DrawMarkers() {
   if (gSimType == 0) return;
-  const bool chosen = gSimType == 13 || gSimType == 14 || gSimType == 39;
+  const bool chosen = HasOwnLineWidths(gSimType);
   const int marks = std::min<int>(gNumSpinMarks, 15);
   for (int i = 1; i <= marks; ++i) {
     if (chosen && gSpinMarkShown[static_cast<size_t>(i)] == 0) continue;

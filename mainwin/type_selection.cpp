@@ -7,6 +7,7 @@
 #include "drawlib/util/numbers.h"
 #include "engine/calc_spectrum.h"
 #include "engine/sim_catalogue.h"
+#include "engine/sim_type_traits.h"
 #include "engine/spectrum_file_services.h"
 #include "mainwin/kavo_form.h"
 #include "platform/msgbox.h"
@@ -261,7 +262,7 @@ void KavoForm::OptSetupFormCaption() {
   } else {
     caption = "NMR Spectrum Calculation: " + mTypeCaption;
   }
-  if (gSimType == 0 || gLineFit) {
+  if (ShowsLoadedSpectrum()) {
     gNoiseLevel = 0;
     for (int i = 0; i < 7; ++i) ctl_.SetValue(Ctl::mnuNoise, i, i == 0);
     mNoiseIdx = 0;

@@ -6,6 +6,7 @@
 #include "drawlib/util/paths.h"
 #include "drawlib/util/strings.h"
 #include "engine/engine_globals.h"
+#include "engine/sim_type_traits.h"
 #include "platform/runtime_numbers.h"
 
 std::string BottomTextFields;
@@ -29,7 +30,7 @@ void BottomLabelReset() {
 
 std::string BottomLabelText(const std::string& fields) {
   const std::string prefix = "VIREO ";
-  const std::string fullName = (gLineFit != 0 || gSimType == 0) ? gFinm : std::string();
+  const std::string fullName = ShowsLoadedSpectrum() ? gFinm : std::string();
   if (!fields.empty()) BottomTextFields = fields;
   if (BottomTextFields == "NotSpecified" || BottomTextFields.empty())
     BottomTextFields = IniGetString("ExportButtons", "DrawingName", "NotSpecified");

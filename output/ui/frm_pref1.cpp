@@ -21,6 +21,7 @@
 #include "drawlib/ui/forms.h"
 #include "drawlib/util/numbers.h"
 #include "engine/engine_globals.h"
+#include "engine/sim_type_traits.h"
 #include "output/layout_model.h"
 #include "output/ui/help_icon.h"
 #include "output/output_host.h"
@@ -183,8 +184,7 @@ void frmPref1::Form_Load() {
   }
   for (int i = last + 1; i < 5; ++i) chkParToPrint[i]->hide();
   for (int j : kDesignBoxes) chkPageDesign[j]->setChecked((gPrintBoxToggles >> j) & 1);
-  const bool exchange = gSimType != 0 && gSimType != 17 && gSimType != 27 && gSimType != 28 &&
-                        gSimType != 32 && gNumSpinMarks >= 2 && (gTypeMode & 2);
+  const bool exchange = HasExchangeMatrix(gSimType) && gNumSpinMarks >= 2 && (gTypeMode & 2);
   chkPageDesign[13]->setEnabled(exchange);
   AttachLayoutHelp(*this);
   DoEvents();

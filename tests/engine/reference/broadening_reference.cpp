@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "engine/engine_globals.h"
+#include "engine/sim_type_traits.h"
 
 using namespace broadening;
 
@@ -20,7 +21,7 @@ void ReferenceLorentzSum(std::vector<float>& spectrum, int16_t lines, float widt
   float c = setup.c;
   const float cut = setup.cut;
   const int count = setup.lines;
-  const bool ownWidths = IsOwnWidthType();
+  const bool ownWidths = HasOwnLineWidths(gSimType);
 
   for (int k = 1; k <= count; ++k) {
     int j;
