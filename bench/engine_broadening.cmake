@@ -1,2 +1,2 @@
-kavo_add_bench(bench_engine_broadening SOURCES ${CMAKE_CURRENT_LIST_DIR}/engine_broadening.cpp
+kavo_add_bench(bench_engine_broadening SOURCES ${CMAKE_CURRENT_LIST_DIR}/engine_broadening_bench.cpp
                LIBS engine drawlib platform)

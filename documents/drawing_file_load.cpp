@@ -52,14 +52,19 @@ class FileReader {
   std::size_t pos_ = 0;
 };
 
-void ReadFhead(FileReader& r, int32_t length, PageRec& page) {
+// The page header packet: the flags and the fixed part, kFheadBytes at most. A longer one is
+// not read (false): its bytes would not fit the fixed part.
+bool ReadFhead(FileReader& r, int32_t length, PageRec& page) {
+  if (length > kFheadBytes) return false;
   if (length < 3) throw PastEnd{};
   const std::string_view b = r.Take(length);
   page.zoom = 0;
   PageFixedPart fixed = PageFixedBytes(page);
+  static_assert(sizeof(PageFixedPart) == kFheadBytes - 2);
   std::memcpy(&page.flags, b.data(), 2);
   std::memcpy(fixed.data(), b.data() + 2, size_t(length) - 2);
   PageFixedSet(page, fixed);
+  return true;
 }
 
 // An override of 0 is unset, whether the page header gave it or the page had none.
@@ -95,11 +100,10 @@ PacketResult ReadPacket(FileReader& r, PageArray& pages, std::size_t p, const st
   const int32_t length = r.Long();
   switch (type) {
     case kPktHead:
-      if (length >= 109) {
+      if (!ReadFhead(r, length, page)) {
         MsgBox("Error in File Load BIN [" + name + "] FHEAD has wrong length.");
         return PacketResult::kHeadTooLong;
       }
-      ReadFhead(r, length, page);
       return PacketResult::kGoOn;
     case kPktObjects:
       return ReadObjects(r, length, pages[1].pageCount, page) ? PacketResult::kFileEnd

@@ -8,6 +8,7 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/silent_boxes.h"
 #include "platform/clipboard.h"
+#include "platform/line_ends.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static SilentBoxes boxes;
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzCheck(input.find(b) != std::string::npos, "bytes inside the input");
   }
   if (const auto* text = std::get_if<std::string>(&got))
-    FuzzCheck(where == 3 ? *text == WithCrLf(input) : input.find(*text) != std::string::npos,
+    FuzzCheck(where == 3 ? *text == CrLfLineEnds(input) : input.find(*text) != std::string::npos,
               "text inside the input");
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "drawlib/util/numbers.h"
 #include "drawlib/util/strings.h"
 #include "groups/group_clock.h"
+#include "mainwin/disable_ref.h"
 #include "platform/atomic_file.h"
 #include "platform/folder_lock.h"
 #include "platform/profile.h"
@@ -56,12 +57,6 @@ void ReadBox(clsFileINI& file, const char* key, float& worldUnits) {
   worldUnits = static_cast<float>(mm * kWorldUnitsPerMM);
 }
 
-// "DisableRef" as a Boolean: -1, 1 or True on, 0 or False off, anything else the default (on).
-int16_t ReadDisableRef(const std::string& text) {
-  const std::string v = UCase(Trim(text));
-  return v == "0" || v == "FALSE" ? 0 : -1;
-}
-
 void ReadHeader(clsFileINI& file) {
   gGroupDateStarted = file.INIString(kGroupHeaderSection, "Date Started", "");
   gGroupTitle = file.INIString(kGroupHeaderSection, "Title", "");
@@ -71,7 +66,7 @@ void ReadHeader(clsFileINI& file) {
                                              Str(gPrintBoxToggles));
   int16_t t = 0;
   if (Fits16(toggles) && TryCInt(Val(toggles), t)) gPrintBoxToggles = t;
-  gDisableRef = ReadDisableRef(file.INIString(kGroupHeaderSection, "DisableRef", "-1"));
+  gDisableRef = ReadDisableRef(file.INIString(kGroupHeaderSection, "DisableRef", "-1")) ? -1 : 0;
 }
 
 // Param or ParamIncr: the trimmed fields of the text, a missing, empty or unusable field the

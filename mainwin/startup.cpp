@@ -13,6 +13,7 @@
 #include "drawlib/util/paths.h"
 #include "engine/engine_globals.h"
 #include "mainwin/design_layout.h"
+#include "mainwin/disable_ref.h"
 #include "mainwin/group_startup.h"
 #include "mainwin/kavo_form.h"
 #include "mainwin/printer_page.h"
@@ -27,13 +28,6 @@ constexpr const char* kConfigSection = "KavoConfiguration";
 constexpr const char* kLastFilesSection = "Kavo LastFiles";
 constexpr const char* kLastGroupsSection = "Kavo LastGroups";
 constexpr const char* kDefaultGroupName = "default.sim";
-
-// "DisableRef" as a Boolean: -1, 1 or True on, 0 or False off; anything else the default (on).
-bool ReadDisableRef(const std::string& value) {
-  const std::string v = UCase(Trim(value));
-  if (v == "0" || v == "FALSE") return false;
-  return true;
-}
 
 // "PrintBoxToggles": a 16-bit integer, else the default 111.
 int16_t ReadToggles(const std::string& value) {

@@ -61,6 +61,19 @@ std::atomic<bool> gSkipSync{false};
 
 bool Sync(int fd) { return gSkipSync.load() || ::fsync(fd) == 0; }
 
+std::atomic<int> gChmodError{0};
+
+// Gives the temporary file the mode the saved file is to have. File systems that keep no Unix
+// modes (FAT, some network shares) refuse the change: every file there shows the mount's
+// modes, so nothing is lost and the save goes on. Any other failure fails the save, which
+// would otherwise silently change who may read the file.
+bool SetMode(int fd, mode_t mode, int& err) {
+  const int injected = gChmodError.load();
+  if (injected == 0 && ::fchmod(fd, mode) == 0) return true;
+  err = injected != 0 ? injected : errno;
+  return err == EPERM || err == ENOTSUP || err == EOPNOTSUPP;
+}
+
 bool WriteProtected(const struct stat& st, const std::string& nativePath) {
   if (!S_ISREG(st.st_mode)) return false;
   // A file without any write permission is read-only for everyone, the superuser too (as a
@@ -152,7 +165,10 @@ bool WriteNativeFileAtomicKeepingErrno(std::string_view path, std::string_view b
     return false;
   }
   temp.path = pattern;
-  ::fchmod(temp.fd, exists ? (st.st_mode & 07777) : NewFileMode());
+  if (!SetMode(temp.fd, exists ? (st.st_mode & 07777) : NewFileMode(), err)) {
+    SetError(error, "Cannot set the permissions of " + std::string(path), err);
+    return false;
+  }
 
   if (!WriteAll(temp.fd, bytes) || !Sync(temp.fd)) {
     err = errno;
@@ -172,12 +188,16 @@ bool WriteNativeFileAtomicKeepingErrno(std::string_view path, std::string_view b
     return false;
   }
   temp.path.clear();  // renamed: nothing to remove
-  // Make the rename itself durable; a failure here does not undo the complete new file.
+  // Make the rename itself durable. Its failure is not reported as a failed save: the complete,
+  // synced new file is already in place and the old one gone, so "not saved" would be untrue
+  // and could lead a caller to act on an old file that no longer exists; only the rename's
+  // survival of a power cut in the next moments is less certain.
   if (gSkipSync.load()) return true;
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
-    ::fsync(dir);
+    const bool synced = ::fsync(dir) == 0;
     ::close(dir);
+    (void)synced;  // see above: the save stands either way
   }
   return true;
 }
@@ -185,6 +205,8 @@ bool WriteNativeFileAtomicKeepingErrno(std::string_view path, std::string_view b
 }  // namespace
 
 void AtomicWriteSkipSyncForTests(bool skip) { gSkipSync.store(skip); }
+
+void AtomicWriteChmodErrorForTests(int err) { gChmodError.store(err); }
 
 void AtomicWriteFailForTests(const std::string& reason) { FailReason() = reason; }
 

@@ -9,3 +9,6 @@ void AtomicWriteSkipSyncForTests(bool skip);
 // While `reason` is not empty every save fails with that reason before anything is written
 // (a full disk or a lost folder, for tests of the callers' failure roads); "" ends it.
 void AtomicWriteFailForTests(const std::string& reason);
+// While `err` is not 0, setting the temporary file's permissions fails with that error number
+// (as on a file system that refuses it); 0 ends it.
+void AtomicWriteChmodErrorForTests(int err);

@@ -1,5 +1,7 @@
 #include "platform/clipboard.h"
 
+#include "platform/line_ends.h"
+
 namespace {
 
 MemoryClipboard& ProcessMemoryClipboard() {
@@ -77,7 +79,7 @@ std::optional<std::string> ClipboardText() {
   ClipboardDevice& device = Clipboard();
   if (!device.Reachable()) return std::nullopt;
   auto text = device.Text();
-  if (text) *text = WithCrLf(*text);
+  if (text) *text = CrLfLineEnds(*text);
   return text;
 }
 
@@ -92,23 +94,6 @@ bool ClipboardHasData(const std::string& mime) { return ClipboardData(mime).has_
 bool ClipboardHasImage() {
   ClipboardDevice& device = Clipboard();
   return device.Reachable() && device.HasImage();
-}
-
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r') {
-      out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (c == '\n') {
-      out += "\r\n";
-    } else {
-      out += c;
-    }
-  }
-  return out;
 }
 
 ClipboardBatch::ClipboardBatch() {

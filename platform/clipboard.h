@@ -76,9 +76,6 @@ std::optional<std::string> ClipboardData(const std::string& mime);
 bool ClipboardHasData(const std::string& mime);
 bool ClipboardHasImage();
 
-// Line ends of a text as CR LF (a lone CR or LF becomes CR LF).
-std::string WithCrLf(std::string_view text);
-
 // A copy command: the formats written while it lives are published together when it ends.
 // Batches nest; the outermost one publishes.
 class ClipboardBatch {

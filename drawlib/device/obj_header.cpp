@@ -2,6 +2,7 @@
 
 #include "drawlib/pardata.h"
 #include "drawlib/util/error_location.h"
+#include "drawlib/util/kept_messages.h"
 #include "platform/msgbox.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
@@ -36,7 +37,7 @@ bool ObjHeaderParse(const std::string& label) {
   ErrorLocation = 4039;
   const long wd = InStr(label, " Wd: ");
   if (wd == 0) {
-    MsgBox("TODO: Error in GRAPH/SPEC header: [" + label + "]");
+    MsgBox(kMsgObjHeaderErrorStart + label + "]");
     return false;
   }
   const float width = NumberAfter(label, wd, 5);

@@ -1,5 +1,7 @@
 // The settings file of the process: named once at start-up with IniRegisterFile, then read and
-// written through these procedures. Nothing is cached; every call reads or rewrites the file.
+// written through these procedures. Every call sees the file as it is: a read reuses the parsed
+// content only while the file is unchanged (platform/profile keeps it by the file's identity,
+// size and times), and a write rewrites the file at once, so nothing waits in memory unsaved.
 // Before registration every operation shows the not-registered message and does nothing.
 #pragma once
 

@@ -8,6 +8,7 @@
 #include "drawlib/steps/segment_parse.h"
 #include "drawlib/util/byte_copies.h"
 #include "drawlib/util/error_location.h"
+#include "drawlib/util/kept_messages.h"
 #include "platform/msgbox.h"
 #include "platform/runtime_numbers.h"
 
@@ -167,7 +168,7 @@ bool UnPackZEFByte(int16_t first, int16_t& last, StepArrays& steps, const ByteAr
     return false;
   }
   if (first + n - 1 > steps.UBound()) {
-    MsgBox("TODO: Too many steps in UnPackZEFByte", vbOKOnly, "");
+    MsgBox(kMsgTooManySteps, vbOKOnly, "");
     last = first;
     steps.StepType[first] = kStepLabel;
     steps.Text[first].clear();
@@ -201,7 +202,7 @@ bool UnPackZEFByte(int16_t first, int16_t& last, StepArrays& steps, const ByteAr
   if (wide) {
     int64_t constant = 0;
     if (ReadWord(b, pos, true, constant) && constant != 13) {
-      MsgBox("TODO: Internal error in Packed sring", vbOKOnly, "");
+      MsgBox(kMsgPackedStringError, vbOKOnly, "");
     }
     pos += 4;
   }

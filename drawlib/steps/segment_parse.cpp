@@ -6,6 +6,7 @@
 #include "drawlib/document_services.h"
 #include "drawlib/pardata.h"
 #include "drawlib/util/error_location.h"
+#include "drawlib/util/kept_messages.h"
 #include "platform/msgbox.h"
 
 namespace {
@@ -45,7 +46,7 @@ bool NMRGRAPHParseByte(const ByteArray& segment, uint16_t type, std::string& lab
       }
     }
     if (end == scanEnd) {
-      MsgBox("TODO: Error in NMRGRAPHParseByte: missing a CHR$(17)", vbOKOnly, "");
+      MsgBox(kMsgMissingChr17, vbOKOnly, "");
       return false;
     }
     text.assign(b.begin(), b.begin() + end);

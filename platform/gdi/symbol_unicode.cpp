@@ -5,6 +5,7 @@
 namespace {
 
 // Codes 0x20 to 0xFF of the Symbol font's encoding; 0 for no character.
+// clang-format off
 constexpr std::array<char32_t, 224> kSymbolCodes = {
     // 0x20
     0x0020, 0x0021, 0x2200, 0x0023, 0x2203, 0x0025, 0x0026, 0x220B,
@@ -46,6 +47,7 @@ constexpr std::array<char32_t, 224> kSymbolCodes = {
     0, 0x232A, 0x222B, 0x2320, 0, 0x2321, 0, 0,
     0, 0, 0, 0, 0, 0, 0, 0,
 };
+// clang-format on
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file_seam.h"
 #include "platform/paths.h"
 #include "tests/support/scratch_folder.h"
 
@@ -98,6 +99,30 @@ TEST(AtomicFile, FailedWriteLeavesTheOldFileUntouched) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write claimed success, 2: no clear reason";
   EXPECT_EQ(ReadFileBytes(path), "old contents");
   EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"KAVO71.ini"});
+}
+
+// The new file must carry the old one's permissions: a save that cannot set them fails and
+// keeps the old file, except where the file system keeps no permissions at all.
+TEST(AtomicFile, PermissionsThatCannotBeSetFailTheSaveUnlessTheFileSystemKeepsNone) {
+  const struct {
+    int err;
+    bool saved;
+  } cases[] = {{EIO, false}, {EROFS, false}, {EPERM, true}, {EOPNOTSUPP, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.err);
+    ScratchFolder dir;
+    const std::string path = dir.File("a.sim");
+    ASSERT_TRUE(WriteFileAtomic(path, "old"));
+    AtomicWriteChmodErrorForTests(c.err);
+    std::string error;
+    const bool ok = WriteFileAtomic(path, "new", &error);
+    AtomicWriteChmodErrorForTests(0);
+    EXPECT_EQ(ok, c.saved) << error;
+    EXPECT_EQ(ReadFileBytes(path), c.saved ? "new" : "old");
+    if (c.saved) EXPECT_EQ(error, "");
+    else EXPECT_EQ(error.rfind("Cannot set the permissions of " + path + ": ", 0), 0u) << error;
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"a.sim"});
+  }
 }
 
 // A file that nobody may write (no write bit) is not replaced, whoever runs the save, the

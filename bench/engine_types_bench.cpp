@@ -4,33 +4,18 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <filesystem>
 
-#include "drawlib/ini/libr_ini.h"
+#include "bench/engine_type_setup.h"
 #include "engine/calc_spectrum.h"
 #include "engine/engine_globals.h"
-#include "engine/type_tables.h"
 
 namespace {
 
 constexpr int kPoints = 2000;
 constexpr int kTypes = 45;
 
-// Selects the type with its default parameters, as the main window does.
-void SelectType(int16_t type) {
-  ResetEngineState();
-  // The limits come from the built-in defaults: the settings file named here does not exist.
-  IniRegisterFile((std::filesystem::temp_directory_path() / "kavo_bench_absent.ini").string());
-  LoadSimTypeTables(type);
-  gSimType = type;
-  gNumPts = kPoints;
-  RedimSpectrum(kPoints);
-  gHzPerPt = gSpectHz / kPoints;
-  gPointStep = 1;
-}
-
 void BM_CalcSpectrum(benchmark::State& state) {
-  SelectType(static_cast<int16_t>(state.range(0)));
+  SelectTypeForBench(static_cast<int16_t>(state.range(0)), kPoints);
   for (auto _ : state) {
     CalcSpectrum(1);
     benchmark::DoNotOptimize(gSpectrum.data());

@@ -3,32 +3,19 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
-#include "drawlib/ini/libr_ini.h"
+#include "bench/engine_type_setup.h"
 #include "engine/analyses.h"
 #include "engine/engine_globals.h"
 #include "engine/sim_catalogue.h"
-#include "engine/type_tables.h"
 
 namespace {
 
 constexpr int kPoints = 2000;
 
-// Selects the type with its default parameters, as the main window does.
-void SelectType(int16_t type) {
-  ResetEngineState();
-  IniRegisterFile((std::filesystem::temp_directory_path() / "kavo_bench_absent.ini").string());
-  LoadSimTypeTables(type);
-  gNumPts = kPoints;
-  RedimSpectrum(kPoints);
-  gHzPerPt = gSpectHz / kPoints;
-  gPointStep = 1;
-}
-
 void BM_DynamicType(benchmark::State& state) {
-  SelectType(static_cast<int16_t>(state.range(0)));
+  SelectTypeForBench(static_cast<int16_t>(state.range(0)), kPoints);
   for (auto _ : state) {
     CalcDynamicSpectrum();
     benchmark::DoNotOptimize(gSpectrum.data());
