@@ -62,12 +62,14 @@ TEST(Journeys, AnObsoleteDataFileEndsTheStart) {
       << further.log;
 }
 
-// A file chosen in a folder that does not exist fails the script (a file dialog would take the
-// name in its own folder, and the journey would go on testing something else).
+// A file chosen in a folder that does not exist fails the script: a save dialog would take the
+// name in its own folder, and the journey would go on as if it had saved where it said.
 TEST(Journeys, AFileInAMissingFolderFailsTheScript) {
   ProgramFolder folder("missing-folder");
-  const std::string path = folder.Work("missing/ethanol.lyb");
-  const ProgramRun run = folder.Run({"menu File \"Open New Spectrum ...\"", "file " + path, "close"});
+  const std::string path = folder.Work("missing/ethyl.sim");
+  const ProgramRun run = folder.Run({"menu Sim-Group \"New Simulation Group...\"", "file " + path,
+                                     "input \"Ethyl groups\"", "close"});
   EXPECT_EQ(run.exitCode, 3) << run.log;
   EXPECT_TRUE(Has(run.log, "error: the folder of " + path + " does not exist")) << run.log;
+  EXPECT_FALSE(FileExists(folder.Bin("ethyl.sim"))) << "saved in the dialog's own folder";
 }
