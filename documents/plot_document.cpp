@@ -184,7 +184,7 @@ void CreateSimPlot(int16_t mode) {
   }
 
   if (gLineFit == 0) {
-    if (gSimType == 0) {
+    if (ShowsSpectrumType(gSimType)) {
       gSpec.Flags &= ~kSpecFlagMarkers;
       StoreAt(x1, by, e, gSpectrum, 1);
     } else {

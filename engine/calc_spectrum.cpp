@@ -112,7 +112,7 @@ void CalcSpectrum(int16_t force) {
   }
   if (draw) {
     // Sticks belong to line-list types only; the loaded spectrum and the exchange types have none.
-    int16_t lines = (gSimType == 0 || IsDynamicType(gSimType)) ? int16_t{0} : gNumLines;
+    int16_t lines = (ShowsSpectrumType(gSimType) || IsDynamicType(gSimType)) ? int16_t{0} : gNumLines;
     int16_t flag = 0;
     MainWindow().DrawSpectra(lines, gTraceColors, flag);
     if (gSimType == 9) ShowAbxSolution();

@@ -3,6 +3,7 @@
 // display, and the difference toggle and quit button of line fitting.
 #include "documents/spec_record.h"
 #include "engine/calc_spectrum.h"
+#include "engine/sim_type_traits.h"
 #include "mainwin/kavo_form.h"
 #include "platform/runtime_numbers.h"
 
@@ -45,7 +46,7 @@ void KavoForm::CmndUpDn_Click(int16_t index) {
         gSpectHz = gSpec.WdthHz;
         gSpec.DispOffHz = gSpec.Ref;
       } else {
-        gSpectHz = gSimType == 0 ? gSpec.WdthHz : 300;
+        gSpectHz = ShowsSpectrumType(gSimType) ? gSpec.WdthHz : 300;
       }
       gRedrawFlags |= 4 | 8;
       break;

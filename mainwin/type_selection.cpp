@@ -255,7 +255,7 @@ void KavoForm::OptSetupSpectrum(float offsetHz, float widthHz, float vertMult) {
 
 void KavoForm::OptSetupFormCaption() {
   std::string caption;
-  if (gSimType == 0) {
+  if (ShowsSpectrumType(gSimType)) {
     caption = "NMR Spectrum: " + gFinm;
   } else if (gLineFit) {
     caption = "NMR Line Fitting of " + mTypeCaption + " [" + gFinm + "]";

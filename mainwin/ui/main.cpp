@@ -57,11 +57,11 @@ int main(int argc, char** argv) {
     SetExportPictures(&exportPictures);
     RegisterMainWindowServices(&window.form());
     OutputDialogServices outputDialogs(window);
-    if (window.form().Form_Load(CommandLineItems(argc, argv))) {
-      ScriptDriver script(window);  // plays KAVO71_SCRIPT when the tests set it
-      script.Start();
-      status = app.exec();
-    }
+    ScriptDriver script(window);  // plays KAVO71_SCRIPT when the tests set it, from the start on
+    script.Start();
+    const bool loaded = window.form().Form_Load(CommandLineItems(argc, argv));
+    script.WindowLoaded(loaded);
+    if (loaded) status = app.exec();
     RegisterMainWindowServices(nullptr);
     SetExportPictures(nullptr);
   }

@@ -111,22 +111,33 @@ bool ScriptDriver::Start() {
   log_ = logPath.isEmpty() ? nullptr : std::fopen(QFile::encodeName(logPath).constData(), "w");
   if (!log_) log_ = stderr;
   resumeAt_ = QDateTime::currentMSecsSinceEpoch();
+  started_ = true;
   QTimer::singleShot(kTickMs, this, [this] { Tick(); });
   QTimer::singleShot(kScriptLimitMs, this, [this] { Fail("the script did not end in time"); });
   return true;
 }
 
+void ScriptDriver::WindowLoaded(bool loaded) {
+  if (!started_) return;
+  loaded_ = loaded;
+  if (loaded) return;
+  if (next_ < lines_.size())
+    Fail("the program ended at its start before: " + lines_[next_].join(' '));
+  Log("end");
+  std::fflush(log_);
+}
+
 // One step per tick. The next tick is asked for first: an action that opens a modal dialog
 // returns only when the dialog closes, and the lines that answer the dialog play meanwhile.
 void ScriptDriver::Tick() {
-  if (next_ >= lines_.size()) {
+  if (next_ >= lines_.size() && loaded_) {
     Log("end");
     std::fflush(log_);
     QApplication::exit(0);
     return;
   }
   QTimer::singleShot(kTickMs, this, [this] { Tick(); });
-  if (busy_) return;
+  if (busy_ || next_ >= lines_.size()) return;
   // An action that lets pending events run (a type set-up does) has not finished: wait for it,
   // unless it waits itself for an answer in a dialog it opened.
   if (!running_.empty() && running_.back() == QApplication::activeModalWidget()) return;
@@ -149,6 +160,8 @@ bool ScriptDriver::Run(const QStringList& w) {
   if (verb == "answer") return need(1), Answer(w);
   if (verb == "input") return need(1), Input(w);
   if (verb == "file") return need(1), File(w);
+  // The start-up shows only boxes: the window's lines wait until it has loaded.
+  if (!loaded_) return false;
   // The remaining lines act on the window; they are taken before they run (they may not return
   // until a dialog they open is closed).
   ++next_;
@@ -192,7 +205,7 @@ bool ScriptDriver::Answer(const QStringList& w) {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (!box) return false;
   Log("box: [" + box->windowTitle() + "] " + box->text().replace('\n', " / "));
-  Log("behind: " + WindowPrint());
+  Log("behind: " + (loaded_ ? WindowPrint() : QString("the window loading")));
   ++next_;
   waitedMs_ = 0;
   busy_ = false;
@@ -234,6 +247,9 @@ bool ScriptDriver::File(const QStringList& w) {
     return true;
   }
   const QFileInfo chosen(w[1]);
+  // The dialog would take a name in a folder that does not exist as one in its own folder.
+  if (!QFileInfo(chosen.absolutePath()).isDir())
+    Fail("the folder of " + w[1] + " does not exist");
   dialog->setDirectory(chosen.absolutePath());
   dialog->selectFile(chosen.fileName());
   // The dialog leaves its name field alone while the field has the focus: type the name there.

@@ -11,16 +11,17 @@
 #include "documents/file_location.h"
 #include "documents/file_startup.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 
 class BuiltDataFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    FileStartupReset();
+    ResetProcessState();
     FileLocation[kLocDataFile] = KAVO71_DAT_PATH;
   }
   void TearDown() override {
     EXPECT_TRUE(boxes_.empty()) << boxes_.last().text;
-    FileStartupReset();
+    ResetProcessState();
   }
 
   static std::string Entry(int n) { return FileDataRetrieve(static_cast<int16_t>(n)); }

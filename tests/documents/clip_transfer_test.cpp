@@ -5,14 +5,15 @@
 #include "drawlib/util/clipboard_text.h"
 #include "platform/clipboard.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
 class ClipTransferTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetProcessState();
     SetClipboardDevice(&clipboard);
-    ClipTransferReset();
   }
   void TearDown() override { SetClipboardDevice(nullptr); }
   std::string Block() { return clipboard.Data(kClipFormatMime).value_or("<none>"); }

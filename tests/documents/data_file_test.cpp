@@ -10,6 +10,7 @@
 #include "documents/file_location.h"
 #include "documents/file_startup.h"
 #include "tests/documents/test_files.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/msgbox_recorder.h"
 
@@ -19,8 +20,8 @@ using ::testing::StartsWith;
 
 class DataFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { FileStartupReset(); }
-  void TearDown() override { FileStartupReset(); }
+  void SetUp() override { ResetProcessState(); }
+  void TearDown() override { ResetProcessState(); }
 
   // Writes a container and makes it the program's data file.
   std::string Install(const std::string& bytes) {

@@ -5,6 +5,7 @@
 #include "documents/spec_record.h"
 #include "drawlib/pardata.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ struct Box {
 class DrawingExtentsTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetProcessState();
     PardataBuild();
-    SpecRecordReset();
   }
   Box Measure(int16_t first, int16_t last, int16_t flags, const std::vector<int16_t>& marks = {}) {
     Box e{};

@@ -7,19 +7,16 @@
 #include "documents/file_dialog.h"
 #include "documents/file_startup.h"
 #include "drawlib/device/draw_options.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
 class FileLocationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    FileStartupReset();
-    DrawOptions = 0;
-  }
+  void SetUp() override { ResetProcessState(); }
   void TearDown() override {
     SetFileDialogService(nullptr);
-    FileStartupReset();
-    DrawOptions = 0;
+    ResetProcessState();
   }
 };
 

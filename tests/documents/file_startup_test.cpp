@@ -20,6 +20,7 @@
 #include "drawlib/pardata.h"
 #include "platform/paths.h"
 #include "tests/documents/test_files.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/comma_locale.h"
 #include "tests/support/msgbox_recorder.h"
@@ -44,14 +45,13 @@ class FileStartupTest : public ::testing::Test {
     setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
   }
   void TearDown() override {
-    Reset();
-    SetProgramFolderForTests("");
+    ResetProcessState();
     unsetenv("XDG_CONFIG_HOME");
   }
-  static void Reset() {
-    FileStartupReset();
-    IniResetForTests();
-    DrawLibReset();
+  // A fresh process over the same program folder.
+  void Reset() {
+    ResetProcessState();
+    if (!program_.empty()) SetProgramFolderForTests(program_);
   }
   void InstallDataFile() { WriteTestFile(root_.File("bin/KAVO71.dat"), BuiltDataFile()); }
 

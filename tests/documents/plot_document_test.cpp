@@ -8,15 +8,14 @@
 #include "drawlib/steps/step_list.h"
 #include "engine/engine_globals.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
 class PlotDocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetEngineState();
-    SpecRecordReset();
-    StepListReset();
+    ResetProcessState();
     PardataBuild();
     SetPlotClock([] {
       std::tm t{};
@@ -34,7 +33,10 @@ class PlotDocumentTest : public ::testing::Test {
     gSimTypes[5].Caption = " ABX ";
     gSimTypes[5].Order = "0123";
   }
-  void TearDown() override { SetPlotClock(nullptr); }
+  void TearDown() override {
+    SetPlotClock(nullptr);
+    ResetProcessState();
+  }
   MsgBoxRecorder boxes;
 };
 

@@ -13,12 +13,14 @@
 #include "drawlib/text/label_draw.h"
 #include "drawlib/text/text_fonts.h"
 #include "tests/drawlib/text/text_fixture.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
 class SpecDrawTest : public TextFixture {
  protected:
   void SetUp() override {
+    ResetProcessState();
     TextFixture::SetUp();
     Pardata[9].Default = 3;  // labels in a named font: TextOut calls carry the texts
     Pardata[90].Default = 100;  // W = 4020
@@ -26,12 +28,11 @@ class SpecDrawTest : public TextFixture {
     Pardata[94].Default = 1200;  // big ticks every 200 Hz from 1000 Hz at the left end
     Pardata[98].Default = 200;
     LabelAttrReset(&dc);
-    SpecPrintReset();
     dc.log.clear();
   }
   void TearDown() override {
-    SpecPrintReset();
     TextFixture::TearDown();
+    ResetProcessState();
   }
 
   // 0..1000 Hz in 10 points of 100 Hz; full scale 1000, so a value of 500 rises H / 2.

@@ -13,23 +13,21 @@
 #include "drawlib/steps/step_list.h"
 #include "platform/clipboard.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
 class SpecObjectTest : public ::testing::Test {
  public:
   void SetUp() override {
+    ResetProcessState();
     Pardata[90].Default = 120;
     Pardata[91].Default = 60;
     SetClipboardDevice(&clipboard);
-    ClipTransferReset();
-    StepListReset();
   }
   void TearDown() override {
     SetClipboardDevice(nullptr);
-    SpecImportReset();
-    SpectrumHandoverReset();
-    StepListReset();
+    ResetProcessState();
   }
 
   // A calculated spectrum over 100..1100 Hz with items at and beyond the range ends.

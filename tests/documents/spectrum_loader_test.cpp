@@ -17,19 +17,18 @@
 #include "tests/documents/spectrum_fixtures.h"
 #include "tests/documents/test_files.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
 class SpectrumLoaderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetEngineState();
-    SpecRecordReset();
-    SpecImportReset();
-    SpectrumLoaderReset();
+  void SetUp() override { ResetProcessState(); }
+  void TearDown() override {
+    SetFileDialogService(nullptr);
+    ResetProcessState();
   }
-  void TearDown() override { SetFileDialogService(nullptr); }
   std::string Write(const std::string& name, const FixtureBytes& f) {
     return WriteTestFile(folder.File(name), f.bytes);
   }

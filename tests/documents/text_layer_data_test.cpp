@@ -15,6 +15,7 @@
 #include "drawlib/text/label_layout.h"
 #include "platform/gdi/recording_device.h"
 #include "tests/documents/built_data_file.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -23,7 +24,6 @@ class TextLayerDataTest : public BuiltDataFile {
  protected:
   void SetUp() override {
     BuiltDataFile::SetUp();
-    DrawLibReset();
     PardataBuild();
     DocumentServicesRegister();
     for (int i = 0; i < kPaletteSize; ++i) ColorScheme.ColorPalette[size_t(i)] = DefaultColorRGB(i);
@@ -34,7 +34,6 @@ class TextLayerDataTest : public BuiltDataFile {
   }
   void TearDown() override {
     FontSetAPI(&dc, 0);
-    DrawLibReset();
     BuiltDataFile::TearDown();
   }
   RecordingDevice dc;

@@ -1,6 +1,6 @@
-// Test fixture of the groups: fresh engine, drawing-library, clipboard and groups state, a
-// scratch folder with the settings file registered, a fixed clock (2024-03-05 14:07:09),
-// recorded message boxes and unsynced atomic saves.
+// Test fixture of the groups: fresh process state, a scratch folder with the settings file
+// registered, a fixed clock (2024-03-05 14:07:09), recorded message boxes and unsynced atomic
+// saves.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,6 +19,7 @@
 #include "platform/atomic_file_seam.h"
 #include "platform/clipboard.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 inline std::tm FixedClock() {
@@ -43,23 +44,13 @@ inline void WriteAll(const std::string& path, const std::string& bytes) {
 class GroupsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetEngineState();
-    DrawLibReset();
+    ResetProcessState();
     PardataBuild();
-    ClipboardReset();
     IniRegisterFile(folder.File("KAVO71.ini"));
-    GroupsReset();
     SetGroupClock(&FixedClock);
     AtomicWriteSkipSyncForTests(true);
   }
-  void TearDown() override {
-    AtomicWriteFailForTests("");
-    GroupsReset();
-    ClipboardReset();
-    IniResetForTests();
-    DrawLibReset();
-    ResetEngineState();
-  }
+  void TearDown() override { ResetProcessState(); }
   // An item of type 2 (AB) with parameter values "1", "2", ... and increments "0.5".
   static SimItem AbItem(const std::string& name) {
     SimItem item;

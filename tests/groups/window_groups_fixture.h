@@ -11,6 +11,7 @@
 #include "platform/atomic_file_seam.h"
 #include "tests/groups/groups_fixture.h"
 #include "tests/mainwin/mainwin_fixture.h"
+#include "tests/support/process_state.h"
 #include "tests/support/status_texts.h"
 
 class ScriptedFileDialog : public FileDialogService {
@@ -30,16 +31,13 @@ class WindowGroupsTest : public MainWinTest {
  protected:
   void SetUp() override {
     MainWinTest::SetUp();
-    GroupsReset();
     SetGroupClock(&FixedClock);
     AtomicWriteSkipSyncForTests(true);
     SetFileDialogService(&dialog);
     groups.Register();
   }
   void TearDown() override {
-    AtomicWriteFailForTests("");
     SetFileDialogService(nullptr);
-    GroupsReset();
     MainWinTest::TearDown();
   }
   std::string DefaultGroup() const { return folder.File("default.sim"); }

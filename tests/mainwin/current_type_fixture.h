@@ -9,19 +9,16 @@
 #include "drawlib/ini/libr_ini.h"
 #include "engine/engine_globals.h"
 #include "engine/type_tables.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 class CurrentTypeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetEngineState();
-    IniResetForTests();
+    ResetProcessState();
     IniRegisterFile(folder.File("KAVO71.ini"));
   }
-  void TearDown() override {
-    ResetEngineState();
-    IniResetForTests();
-  }
+  void TearDown() override { ResetProcessState(); }
   static void SelectType(int16_t type) { LoadSimTypeTables(type); }
 
   ScratchFolder folder;

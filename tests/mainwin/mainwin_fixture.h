@@ -1,7 +1,7 @@
-// Test fixture of the main window: fresh engine, drawing-library and file-layer state, a program
-// folder of its own (with the program data file, so it also holds the settings file and the
-// default group), a fake window system, a recording picture, spectrum loader, help viewer and
-// message-box recorder, and the form registered as the engine's main window.
+// Test fixture of the main window: fresh process state, a program folder of its own (with the
+// program data file, so it also holds the settings file and the default group), a fake window
+// system, a recording picture, spectrum loader, help viewer and message-box recorder, and the
+// form registered as the engine's main window.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -29,6 +29,7 @@
 #include "tests/mainwin/fake_spectrum_files.h"
 #include "tests/mainwin/recording_help_viewer.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 class MainWinTest : public ::testing::Test {
@@ -36,7 +37,7 @@ class MainWinTest : public ::testing::Test {
   MainWinTest() : picture(9000, 5000), form(host, picture) {}
 
   void SetUp() override {
-    ResetGlobalState();
+    ResetProcessState();
     SetProgramFolderForTests(folder.path());
     std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
     RegisterMainWindowServices(&form);
@@ -48,20 +49,13 @@ class MainWinTest : public ::testing::Test {
     RegisterSpectrumFileServices(nullptr);
     RegisterMainWindowServices(nullptr);
     RegisterGroupStartup(nullptr);
-    ResetGlobalState();
-    SetProgramFolderForTests("");
-  }
-  static void ResetGlobalState() {
-    ResetEngineState();
-    FileStartupReset();
-    IniResetForTests();
-    DrawLibReset();
-    SpecRecordReset();
+    ResetProcessState();
   }
   // A new window over the same folder and host, as when the program starts again.
   KavoForm& Restart() {
     RegisterMainWindowServices(nullptr);
-    ResetGlobalState();
+    ResetProcessState();
+    SetProgramFolderForTests(folder.path());
     restarted = std::make_unique<KavoForm>(host, picture);
     RegisterMainWindowServices(restarted.get());
     return *restarted;

@@ -7,19 +7,14 @@
 #include "documents/spec_record.h"
 #include "engine/engine_globals.h"
 #include "mainwin/peak_pick_import.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
 class PeakPickImportTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetEngineState();
-    SpecRecordReset();
-  }
-  void TearDown() override {
-    ResetEngineState();
-    SpecRecordReset();
-  }
+  void SetUp() override { ResetProcessState(); }
+  void TearDown() override { ResetProcessState(); }
 };
 
 // A listing as spectral databases give it: a heading, blank-separated columns, LF line ends.

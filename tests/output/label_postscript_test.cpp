@@ -12,6 +12,7 @@
 #include "drawlib/drawlib_init.h"
 #include "drawlib/text/label_draw.h"
 #include "tests/output/postscript_fixture.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -50,7 +51,7 @@ class LabelPostScript : public PostScriptFixture {
   }
   void TearDown() override {
     SetPostScriptWriter(nullptr);
-    DrawLibReset();
+    ResetProcessState();
     PostScriptFixture::TearDown();
   }
   void Label(const std::string& label, float x, float y) {

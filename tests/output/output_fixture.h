@@ -1,6 +1,6 @@
-// Test fixture of printing and export: the drawing library's reset state with the preference
-// table, an empty settings file, recorded message boxes, a scripted file dialog, a small
-// drawing (two lines and a label) in the step list, and an AB simulation to plot.
+// Test fixture of printing and export: fresh process state with the preference table, an empty
+// settings file, recorded message boxes, a scripted file dialog, a small drawing (two lines and
+// a label) in the step list, and an AB simulation to plot.
 #pragma once
 
 #include <deque>
@@ -20,6 +20,7 @@
 #include "output/printer_control.h"
 #include "platform/clipboard.h"
 #include "tests/drawlib/drawlib_state.h"
+#include "tests/support/process_state.h"
 
 // Answers every file dialog from a script ("" cancels) and keeps the requests; `whileOpen`
 // runs while a dialog would be up.
@@ -43,10 +44,8 @@ class ScriptedFileDialog : public FileDialogService {
 class OutputTest : public DrawlibState {
  protected:
   void SetUp() override {
+    ResetProcessState();
     DrawlibState::SetUp();
-    ClipboardReset();
-    BottomLabelReset();
-    PrinterControlReset();
     PrinterControlRegister();
     int16_t mode = kApplyToLibrary | kApplyNoPrinter;
     ParamsApply(std::string(1, char(35)), mode);
@@ -54,9 +53,8 @@ class OutputTest : public DrawlibState {
     SchemeForeColor = 0;
   }
   void TearDown() override {
-    ClipboardReset();
-    BottomLabelReset();
     DrawlibState::TearDown();
+    ResetProcessState();
   }
   // Two lines from (-2000, -1000) and a label near the middle, world units.
   static void MakeDrawing() {

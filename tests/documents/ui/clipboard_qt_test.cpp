@@ -12,14 +12,15 @@
 #include "drawlib/util/clipboard_text.h"
 #include "platform/ui/qt_clipboard.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
 TEST(QtClipboard, OneCopyCommandLeavesTextAndThePrivateTypeTogether) {
+  ResetProcessState();
   QtClipboardDevice device;
   SetClipboardDevice(&device);
-  ClipTransferReset();
   MsgBoxRecorder boxes;
   {
     ClipboardBatch copy;

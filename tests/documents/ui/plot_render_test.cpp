@@ -32,6 +32,7 @@
 #include "platform/ui/gdi/qt_painter_device.h"
 #include "tests/support/image_target.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -49,8 +50,7 @@ float Peak(int i, float centre, float width, float height) {
 class PlotRenderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    DrawLibReset();
-    FileStartupReset();
+    ResetProcessState();
     PardataBuild();
     IniRegisterFile(folder.File("KAVO71.ini"));
     FileLocation[kLocDataFile] = KAVO71_DAT_PATH;
@@ -62,10 +62,6 @@ class PlotRenderTest : public ::testing::Test {
     StylesInit(9);
     StylesInit(0);
     StylesInit(-1);
-    ResetEngineState();
-    SpecRecordReset();
-    StepListReset();
-    SpecPrintReset();
     SetPlotClock([] {
       std::tm t{};
       t.tm_year = 126, t.tm_mon = 4, t.tm_mday = 7, t.tm_hour = 9, t.tm_min = 5, t.tm_sec = 3;
@@ -83,9 +79,7 @@ class PlotRenderTest : public ::testing::Test {
   void TearDown() override {
     RegisterPlotDocumentSources(nullptr);
     SetPlotClock(nullptr);
-    SpecPrintReset();
-    DrawLibReset();
-    FileStartupReset();
+    ResetProcessState();
   }
 
   // Renders steps 1..StepCount with the drawing's extents filling the image.

@@ -25,6 +25,7 @@
 #include "platform/ui/gdi/qt_painter_device.h"
 #include "tests/support/image_target.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -85,8 +86,7 @@ double Ink(const QImage& image, int x0, int y0, int w, int h) {
 TEST(TextSamples, SampleLabelsAt96And192Dpi) {
   MsgBoxRecorder boxes;
   ScratchFolder folder;
-  DrawLibReset();
-  FileStartupReset();
+  ResetProcessState();
   PardataBuild();
   IniRegisterFile(folder.File("KAVO71.ini"));
   FileLocation[kLocDataFile] = KAVO71_DAT_PATH;
@@ -127,8 +127,7 @@ TEST(TextSamples, SampleLabelsAt96And192Dpi) {
   }
   EXPECT_TRUE(boxes.empty()) << boxes.last().text;
   SetLabelClock(nullptr);
-  DrawLibReset();
-  FileStartupReset();
+  ResetProcessState();
 }
 
 }  // namespace

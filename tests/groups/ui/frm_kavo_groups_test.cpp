@@ -23,6 +23,7 @@
 #include "platform/paths.h"
 #include "tests/groups/groups_fixture.h"
 #include "tests/mainwin/recording_help_viewer.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
@@ -40,10 +41,9 @@ class FrmKavoGroupsTest : public GroupsTest {
     groups.reset();
     window.reset();
     RegisterMainWindowServices(nullptr);
-    FileStartupReset();
-    IniResetForTests();
-    SpecRecordReset();
-    ResetEngineState();
+    ResetProcessState();
+    SetProgramFolderForTests(folder.path());
+    SetGroupClock(&FixedClock);
     window = std::make_unique<frmKavo>();
     groups = std::make_unique<ProgramGroups>(*window);
     RegisterMainWindowServices(&window->form());
@@ -56,8 +56,6 @@ class FrmKavoGroupsTest : public GroupsTest {
     window.reset();
     RegisterMainWindowServices(nullptr);
     SetHelpViewer(nullptr);
-    FileStartupReset();
-    SetProgramFolderForTests("");
     GroupsTest::TearDown();
   }
 

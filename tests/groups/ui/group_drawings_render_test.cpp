@@ -22,6 +22,7 @@
 #include "tests/drawlib/device_fixture.h"
 #include "tests/groups/editor_fixture.h"
 #include "tests/groups/window_groups_fixture.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
@@ -53,7 +54,6 @@ class GroupDrawingsTest : public EditorTest {
   // library's defaults.
   void SetUp() override {
     EditorTest::SetUp();
-    FileStartupReset();
     FileLocation[kLocDataFile] = KAVO71_DAT_PATH;
     DocumentServicesRegister();
     for (int i = 0; i < 16; ++i) ColorScheme.ColorPalette[size_t(i)] = DefaultColorRGB(i);
@@ -63,10 +63,6 @@ class GroupDrawingsTest : public EditorTest {
     StylesInit(9);
     StylesInit(0);
     StylesInit(-1);
-  }
-  void TearDown() override {
-    FileStartupReset();
-    EditorTest::TearDown();
   }
 };
 

@@ -33,17 +33,10 @@
 #include "platform/ui/qt_clipboard.h"
 #include "tests/mainwin/recording_help_viewer.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
-
-void ResetAll() {
-  ResetEngineState();
-  FileStartupReset();
-  IniResetForTests();
-  DrawLibReset();
-  SpecRecordReset();
-}
 
 // Runs the action on the export dialog once it is up; notes whether it came up.
 void WhenExportUp(bool& up, std::function<void(Zef1Export*)> action) {
@@ -65,7 +58,7 @@ bool HoldsMetafile() {
 class ExportMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetAll();
+    ResetProcessState();
     SetProgramFolderForTests(folder.path());
     std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
     SetHelpViewer(&help);
@@ -90,8 +83,7 @@ class ExportMenuTest : public ::testing::Test {
     window.reset();
     SetClipboardDevice(nullptr);
     SetHelpViewer(nullptr);
-    ResetAll();
-    SetProgramFolderForTests("");
+    ResetProcessState();
   }
   void ExportCommand() { window->MenuAction(Ctl::mnuExportImage, 0)->trigger(); }
 

@@ -37,23 +37,15 @@
 #include "tests/documents/spectrum_fixtures.h"
 #include "tests/mainwin/recording_help_viewer.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
-void ResetAll() {
-  ResetEngineState();
-  FileStartupReset();
-  IniResetForTests();
-  DrawLibReset();
-  SpecRecordReset();
-  SpectrumLoaderReset();
-}
-
 class FrmKavoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetAll();
+    ResetProcessState();
     SetProgramFolderForTests(folder.path());
     std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
     SetHelpViewer(&help);
@@ -62,14 +54,14 @@ class FrmKavoTest : public ::testing::Test {
     window.reset();
     RegisterMainWindowServices(nullptr);
     SetHelpViewer(nullptr);
-    ResetAll();
-    SetProgramFolderForTests("");
+    ResetProcessState();
   }
   // A fresh process: the start-up road of a new window.
   void Start() {
     window.reset();
     RegisterMainWindowServices(nullptr);
-    ResetAll();
+    ResetProcessState();
+    SetProgramFolderForTests(folder.path());
     window = std::make_unique<frmKavo>();
     RegisterMainWindowServices(&window->form());
     DocumentServicesRegister();

@@ -8,12 +8,12 @@
 #include "engine/engine_globals.h"
 #include "mainwin/peak_pick_import.h"
 #include "platform/ui/clipboard_read.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
 TEST(PeakPickClipboardTest, APastedListGivesThePeakListType) {
-  ResetEngineState();
-  SpecRecordReset();
+  ResetProcessState();
   gSimType = 9;
   for (const char* ends : {"\n", "\r\n", "\r"}) {
     const QString eol = QString::fromLatin1(ends);
@@ -29,8 +29,7 @@ TEST(PeakPickClipboardTest, APastedListGivesThePeakListType) {
     EXPECT_FLOAT_EQ(gLineInt[2], 1.0f);
     EXPECT_FLOAT_EQ(gSpec.MHz, 400.0f);
   }
-  ResetEngineState();
-  SpecRecordReset();
+  ResetProcessState();
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "output/ui/zef1_prev.h"
 #include "tests/output/output_model_fixture.h"
 #include "tests/support/msgbox_recorder.h"
+#include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -90,7 +91,6 @@ class DialogPositions : public OutputModelTest, public ::testing::WithParamInter
  protected:
   void SetUp() override {
     OutputModelTest::SetUp();
-    BottomLabelReset();
     IniRegisterFile(folder.File("KAVO71.ini"));  // one the test reads back
   }
   std::string Settings() const {

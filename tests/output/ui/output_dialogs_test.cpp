@@ -32,6 +32,7 @@
 #include "output/ui/zef1_export.h"
 #include "output/ui/zef1_prev.h"
 #include "tests/output/output_model_fixture.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
@@ -49,7 +50,6 @@ class OutputDialogs : public OutputModelTest {
  protected:
   void SetUp() override {
     OutputModelTest::SetUp();
-    BottomLabelReset();
     for (int i = 0; i <= 11; ++i) gSimPar[i].Name = "P" + std::to_string(i);
   }
   std::string Position(const char* key) {

@@ -36,6 +36,7 @@
 #include "platform/paths.h"
 #include "tests/groups/groups_fixture.h"
 #include "tests/mainwin/recording_help_viewer.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
@@ -126,8 +127,6 @@ class ContextHelpTest : public GroupsTest {
  protected:
   void SetUp() override {
     GroupsTest::SetUp();
-    FileStartupReset();
-    SpecRecordReset();
     SetProgramFolderForTests(folder.path());
     fs::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
     SetHelpViewer(&help);
@@ -148,8 +147,6 @@ class ContextHelpTest : public GroupsTest {
     window.reset();
     RegisterMainWindowServices(nullptr);
     SetHelpViewer(nullptr);
-    FileStartupReset();
-    SetProgramFolderForTests("");
     GroupsTest::TearDown();
   }
 
