@@ -7,9 +7,11 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdlib>
+#include <exception>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,11 +98,16 @@ class Pool {
     wake_.notify_all();
     for (std::thread& t : workers_) t.join();
     workers_.clear();
-    stop_ = false;
+    {
+      const std::lock_guard<std::mutex> lock(m_);
+      stop_ = false;
+    }
     failed_ = false;
   }
 
-  // Under run_: the calling thread and use - 1 workers take the tasks.
+  // Under run_: the calling thread and use - 1 workers take the tasks. A task that throws, on
+  // any thread, ends the taking; the call returns by the first exception once no task of it
+  // runs any more (the context may live on the stack being unwound).
   void RunShared(int count, int use, PoolTask task, void* context) {
     {
       const std::lock_guard<std::mutex> lock(m_);
@@ -118,21 +125,39 @@ class Pool {
     // One worker is woken here, and each that joins wakes the next: a busy machine then lets
     // the calling thread go on with its task rather than handing its core to every worker.
     wake_.notify_one();
-    task(context, 0, 0);
+    try {
+      task(context, 0, 0);
+    } catch (...) {
+      Fail();
+    }
     TakeTasks(0);
     // Every task is taken; wait for the workers still running theirs. A worker that has not
     // joined by now finds the call closed and stays asleep.
     std::unique_lock<std::mutex> lock(m_);
     open_ = false;
     done_.wait(lock, [this] { return busy_ == 0; });
+    const std::exception_ptr error = std::exchange(error_, nullptr);
+    lock.unlock();
+    if (error) std::rethrow_exception(error);
   }
 
   void TakeTasks(int slot) {
-    for (;;) {
-      const int i = next_.fetch_add(1, std::memory_order_relaxed);
-      if (i >= count_) return;
-      task_(context_, i, slot);
+    try {
+      for (;;) {
+        const int i = next_.fetch_add(1, std::memory_order_relaxed);
+        if (i >= count_) return;
+        task_(context_, i, slot);
+      }
+    } catch (...) {
+      Fail();
     }
+  }
+
+  // In a catch block: no task is taken any more, and the first exception is kept for the caller.
+  void Fail() {
+    next_.store(count_, std::memory_order_relaxed);
+    const std::lock_guard<std::mutex> lock(m_);
+    if (!error_) error_ = std::current_exception();
   }
 
   // A worker takes the slot of its place among those joining the call.
@@ -180,6 +205,7 @@ class Pool {
   PoolTask task_ = nullptr;
   void* context_ = nullptr;
   int count_ = 0;
+  std::exception_ptr error_;  // the first exception a task of the current call threw
   std::atomic<int> next_{0};  // the next task to take
 };
 

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 bash scripts/install-deps.sh
-[ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target test_e2e
+cmake --preset dev -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target test_e2e
 cd "$build"
 ctest -L e2e --output-on-failure

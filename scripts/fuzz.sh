@@ -40,8 +40,8 @@ echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long)
 "$cxx" -fsanitize=fuzzer "$probe/probe.cpp" -o "$probe/probe" 2>"$probe/log" ||
   toolchain_missing "$cxx cannot link a libFuzzer target: $(head -3 "$probe/log")"
 
-cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER="$cc" \
-  -DCMAKE_CXX_COMPILER="$cxx" -DKAVO_FUZZ=ON -DKAVO_BUILD_GUI=OFF >/dev/null
+# The fuzz preset's folder is build-fuzz.
+cmake --preset fuzz -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
 cmake --build "$out" -j "$(nproc)"
 
 # One target: its corpus and artifact folders under the build folder, its output in a log,

@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVO_BUILD_TESTS=OFF -DKAVO_BUILD_BENCH=OFF >/dev/null
+# The developer build (tests included, so the other scripts can share the folder); only the
+# program is built here.
+cmake --preset dev >/dev/null
 cmake --build build -j "$(nproc)" --target Kavo71
 exec build/mainwin/Kavo71 "$@"

@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 wait=${2:-4}
 out="$build/screenshots"
+bash scripts/install-deps.sh
+cmake --preset dev -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target Kavo71 grab_screen
 mkdir -p "$out"
 shoot() {  # name width height scale [x y w h: only this part of the screen]
   local name=$1 width=$2 height=$3 scale=$4
