@@ -10,6 +10,8 @@
 //   input TEXT            wait for an input box, log it, type TEXT and press OK
 //   file PATH | cancel    wait for a file dialog, log it, choose PATH or cancel it
 //   wait MS               let the program run for MS milliseconds
+//   touch PATH            create the empty file PATH (a signal to another program's script)
+//   waitfile PATH         wait until the file PATH exists (as long as the script may run)
 //   dump LABEL            log the window's state under LABEL
 //   close                 close the main window as its close box does
 #pragma once
