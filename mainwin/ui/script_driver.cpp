@@ -160,6 +160,15 @@ bool ScriptDriver::Run(const QStringList& w) {
   if (verb == "answer") return need(1), Answer(w);
   if (verb == "input") return need(1), Input(w);
   if (verb == "file") return need(1), File(w);
+  if (verb == "waitfile") {
+    // Another program's signal: waited for as long as the script may run.
+    need(1);
+    waitedMs_ = 0;
+    if (!QFileInfo::exists(w[1])) return false;
+    Log("waitfile " + w[1]);
+    ++next_;
+    return true;
+  }
   // The start-up shows only boxes: the window's lines wait until it has loaded.
   if (!loaded_) return false;
   // The remaining lines act on the window; they are taken before they run (they may not return
@@ -176,6 +185,11 @@ bool ScriptDriver::Run(const QStringList& w) {
   } else if (verb == "wait") {
     need(1);
     resumeAt_ = QDateTime::currentMSecsSinceEpoch() + w[1].toInt();
+  } else if (verb == "touch") {
+    need(1);
+    QFile signal(w[1]);
+    if (!signal.open(QIODevice::WriteOnly)) Fail("cannot create " + w[1]);
+    Log("touch " + w[1]);
   } else if (verb == "dump") {
     need(1);
     Dump(w[1]);

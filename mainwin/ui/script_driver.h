@@ -13,6 +13,8 @@
 //   file PATH | cancel    wait for a file dialog, log it, choose PATH (its folder must exist)
 //                         or cancel it
 //   wait MS               let the program run for MS milliseconds
+//   touch PATH            create the empty file PATH (a signal to another program's script)
+//   waitfile PATH         wait until the file PATH exists (as long as the script may run)
 //   dump LABEL            log the window's state under LABEL
 //   close                 close the main window as its close box does
 #pragma once

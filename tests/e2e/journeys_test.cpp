@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../documents/spectrum_fixtures.h"
+#include "documents/drawing_file.h"
 #include "plot_readers.h"
 #include "program_run.h"
 
@@ -271,6 +273,60 @@ TEST(Journeys, GroupItemsAcrossARestart) {
   EXPECT_EQ(stepping.Get("back", "trace"), stepping.Get("next", "trace"));
   EXPECT_NE(stepping.Get("chosen", "rows"), stepping.Get("back", "rows"));
   EXPECT_NE(TraceId(stepping.Get("chosen", "trace")), TraceId(stepping.Get("back", "trace")));
+}
+
+// Two programs on one group: A has the group editor open while B saves item 2 under a new name
+// and type; A's save from the editor then keeps B's item in the group and its page in the
+// drawing, without a question (A left that item alone).
+TEST(Journeys, TwoProgramsSaveIntoOneGroup) {
+  ProgramFolder a("two-programs-a"), b("two-programs-b");
+  const std::string group = a.Work("shared.sim"), zef = a.Work("shared.zef");
+  const std::string editorOpen = a.Work("editor-open"), bSaved = a.Work("b-saved");
+  ExpectPlayed(a.Run({"menu Sim-Group \"New Simulation Group...\"", "file " + group,
+                      "input Shared", "click ABX", "menu SimSave 1.", "input one",
+                      "menu SimSave 2.", "input two", "menu SimSave 3.", "input three",
+                      "close"}));
+  auto page2 = [&] {
+    PageArray pages(2);
+    EXPECT_EQ(FileLoadBin32Bit(pages, zef, 0), 0);
+    return pages.size() > 2 ? pages[2].objects.bytes : std::vector<uint8_t>{};
+  };
+  const auto pageBefore = page2();
+
+  // A reopens the group, opens the editor, tells B and waits for B's save before saving.
+  ProgramRun editing;
+  std::thread programA([&] {
+    editing = a.Run({"menu Sim-Group \"Simulation Editor\"", "dump editor", "touch " + editorOpen,
+                     "waitfile " + bSaved, "click \"Save Sim File\"", "click Exit", "dump saved",
+                     "close"});
+  });
+  const ProgramRun saving = b.Run({"waitfile " + editorOpen, "menu Sim-Group \"Open Simulation Group...\"",
+                                   "file " + group, "answer OK", "click \"2-7 Spin\"", "click 4-Spin",
+                                   "menu SimSave \"2. two\"", "input \"four by B\"",
+                                   "touch " + bSaved, "close"});
+  if (!FileExists(bSaved)) WriteFile(bSaved, "");  // B failed: A need not wait in vain
+  const auto pageOfB = page2();
+  programA.join();
+  ExpectPlayed(saving);
+  ExpectPlayed(editing);
+  EXPECT_NE(editing.Get("editor", "open").find("Simulation Group Editor"), std::string::npos)
+      << editing.log;
+  ASSERT_EQ(saving.Events("box: ").size(), 1u) << saving.log;  // the group opened
+  EXPECT_NE(saving.Events("box: ")[0].find("] opened."), std::string::npos) << saving.log;
+  EXPECT_TRUE(editing.Events("box: ").empty()) << editing.log;
+
+  std::string sim;
+  for (char c : ReadFile(group))
+    if (c != '\r') sim += c;
+  const std::size_t at = sim.find("[SaveRestore 1]");
+  ASSERT_NE(at, std::string::npos) << sim;
+  const std::string item2 = sim.substr(at, sim.find("\n[", at + 1) - at);
+  EXPECT_NE(item2.find("\nName=four by B\n"), std::string::npos) << item2;
+  EXPECT_NE(item2.find("\nType=4\n"), std::string::npos) << item2;
+  for (const char* other : {"\nName=one\n", "\nName=three\n"})
+    EXPECT_NE(sim.find(other), std::string::npos) << other << " in\n" << sim;
+  EXPECT_NE(pageOfB, pageBefore) << "B's save drew item 2 anew";
+  EXPECT_EQ(page2(), pageOfB) << "item 2's page after A's save is B's";
 }
 
 // The AB plot exported to EPS, GIF, WMF and EMF files and printed on the PDF printer; every

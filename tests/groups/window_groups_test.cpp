@@ -9,6 +9,7 @@
 
 #include "documents/drawing_file.h"
 #include "groups/group_file.h"
+#include "platform/atomic_file.h"
 #include "tests/groups/window_groups_fixture.h"
 
 namespace {
@@ -168,21 +169,44 @@ TEST_F(WindowGroupsTest, AnUnreadableDrawingFileIsNotOverwritten) {
 // An item save against every state of the group's drawing file: afterwards the group and the
 // drawing agree (both hold the save, or neither does and the message says so).
 TEST_F(WindowGroupsTest, AnItemSaveAndItsDrawingAreSavedTogetherOrNotAtAll) {
+  const std::string notSaved = "simulation was not saved as item 3";
+  const std::string sim = DefaultGroup(), away = folder.File("away.sim");
   struct Case {
     const char* what;
     std::function<void(const std::string& zef)> prepare;
     int saved;  // 1 saved, 0 not saved, -1 either (the pages before the cut may still read)
+    std::string message;  // said when not saved
   };
   const Case cases[] = {
-      {"empty", [](const std::string& zef) { WriteAll(zef, ""); }, 1},
+      {"empty", [](const std::string& zef) { WriteAll(zef, ""); }, 1, ""},
       {"damaged", [](const std::string& zef) { WriteAll(zef, "ZEF1621DRW\r\n" + std::string(80, 'x')); },
-       0},
+       0, notSaved},
       {"truncated",
        [](const std::string& zef) { WriteAll(zef, ReadAll(zef).substr(0, 200)); },
-       -1},
-      {"write-protected", [](const std::string& zef) { ::chmod(zef.c_str(), 0444); }, 0},
+       -1, notSaved},
+      {"too large",
+       [](const std::string& zef) { std::filesystem::resize_file(zef, kMaxDrawingFileBytes + 1); },
+       0, notSaved},
+      {"write-protected", [](const std::string& zef) { ::chmod(zef.c_str(), 0444); }, 0, notSaved},
       {"failing writer",
-       [](const std::string&) { AtomicWriteFailForTests("No space left on device."); }, 0},
+       [](const std::string&) { AtomicWriteFailForTests("No space left on device."); }, 0,
+       notSaved},
+      // Only the drawing cannot be written: the group file must not take the item alone.
+      {"disk full for the drawing",
+       [](const std::string&) {
+         SetDrawingFileWriter([](const std::string&, std::string_view) { return int16_t{61}; });
+       },
+       0, notSaved},
+      // The drawing is written, then the group file cannot be: the drawing is put back.
+      {"group file fails after the drawing",
+       [&](const std::string&) {
+         SetDrawingFileWriter([&](const std::string& path, std::string_view bytes) {
+           std::filesystem::rename(sim, away);
+           std::filesystem::create_directory(sim);
+           return static_cast<int16_t>(WriteFileAtomic(path, bytes) ? 0 : 75);
+         });
+       },
+       0, "The simulation group file [" + sim + "] could not be saved"},
   };
   Load();
   const std::string zef = folder.File("default.zef");
@@ -192,29 +216,35 @@ TEST_F(WindowGroupsTest, AnItemSaveAndItsDrawingAreSavedTogetherOrNotAtAll) {
     groups.SaveSimItem(0, "first", saved);
     ASSERT_TRUE(saved);
     c.prepare(zef);
-    const std::string sim = ReadAll(DefaultGroup()), drawing = ReadAll(zef);
+    const std::string group = ReadAll(sim), drawing = ReadAll(zef);
     boxes.Clear();
     groups.SaveSimItem(2, "third", saved);
     AtomicWriteFailForTests("");
+    SetDrawingFileWriter({});
     ::chmod(zef.c_str(), 0644);
+    if (std::filesystem::is_directory(sim)) {
+      std::filesystem::remove(sim);
+      std::filesystem::rename(away, sim);
+    }
     if (c.saved >= 0) {
       EXPECT_EQ(saved, c.saved == 1);
     }
     if (saved) {
       SimItem item;
-      SimItemRestore(item, 2, DefaultGroup(), false);
+      SimItemRestore(item, 2, sim, false);
       EXPECT_EQ(item.Name, "third");
       PageArray pages(2);
       EXPECT_EQ(FileLoadBin32Bit(pages, zef, 0), 0);
-      EXPECT_EQ(pages[1].pageCount, 3);
+      ASSERT_EQ(pages[1].pageCount, 3);
+      EXPECT_FALSE(pages[3].objects.bytes.empty()) << "the item's page holds its drawing";
     } else {
       ASSERT_FALSE(boxes.empty());
-      EXPECT_THAT(boxes.last().text, HasSubstr("simulation was not saved as item 3"));
-      EXPECT_EQ(ReadAll(DefaultGroup()), sim);
-      EXPECT_EQ(ReadAll(zef), drawing);
+      EXPECT_THAT(boxes.last().text, HasSubstr(c.message));
+      EXPECT_EQ(ReadAll(sim), group);
+      EXPECT_TRUE(ReadAll(zef) == drawing) << "the drawing is as it was";
     }
     std::filesystem::remove(zef);
-    std::filesystem::remove(DefaultGroup());
+    std::filesystem::remove(sim);
   }
 }
 
