@@ -129,8 +129,7 @@ void CreateSimPlot(int16_t mode) {
   int16_t subdivisions = 0;
   for (int16_t ticks = 6; ticks >= 2; --ticks) {
     subdivisions = AxisTickStep(right, left, ticks, step, firstTick, format, decimals);
-    const float apart = widthMM * std::fabs(step) / range;
-    if (!(range > 0) || !(apart < kMinTickSpacingMM)) break;
+    if (!(range > 0) || !(widthMM * std::fabs(step) < kMinTickSpacingMM * range)) break;
   }
   Pref(99) = subdivisions;
   Pref(98) = step;

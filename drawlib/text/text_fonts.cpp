@@ -12,6 +12,7 @@
 
 GdiFont LabelFont;
 Device* TextMeasureDevice = nullptr;
+bool TextSizedAsPrinted = false;
 TextFontRec TextFont;
 FontObjectsRec FontObjects;
 
@@ -37,6 +38,12 @@ float TextPixelScaleX() {
 float TextPixelScaleY() {
   const float s = std::fabs(WorldWindow.sy);
   return s > 0.0f && std::isfinite(s) ? s : 1.0f;
+}
+
+float DeviceLetterFactor() {
+  // The renderer's printer, metafile and bitmap bits (0x0004, 0x0002, 0x0010).
+  constexpr uint16_t kOutputTargets = 0x0004 | 0x0002 | 0x0010;
+  return (OutputFlags & kOutputTargets) || TextSizedAsPrinted ? 1.0f : 1.43f;
 }
 
 void LogFontSetFace(const std::string& face) {
@@ -134,7 +141,7 @@ void FontMetricsUpdate(Device* dc, bool allApplied) {
   const float breadth = LabelAttrs[3];
   if (t.named && !TextToPostScript()) {
     LogFontSetFace(t.face);
-    t.devHeight = Finite(TextPixelScaleY() * -1.43f * t.h);
+    t.devHeight = Finite(TextPixelScaleY() * -DeviceLetterFactor() * t.h);
     LabelFont.height = RoundToLong(t.devHeight);
     t.subDevHeight = t.subFactor * t.devHeight;
     if (allApplied || LogFontChanged()) {
@@ -165,6 +172,7 @@ void FontMetricsUpdate(Device* dc, bool allApplied) {
 void TextFontReset() {
   LabelFont = GdiFont{};
   TextMeasureDevice = nullptr;
+  TextSizedAsPrinted = false;
   TextFont = TextFontRec{};
   FontObjects = FontObjectsRec{};
 }

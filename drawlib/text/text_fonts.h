@@ -64,6 +64,21 @@ bool TextToPostScript();
 // The pixel scales of the world window (a zero scale counts as 1).
 float TextPixelScaleX();
 float TextPixelScaleY();
+// The character height of a named font on a device context, in letter heights h. The printer,
+// metafiles and bitmaps (and the page preview, which shows the page as it prints) take one h,
+// as the PostScript writer sizes it, so that every output shows text at one size relative to
+// the drawing; other screen drawing takes 1.43 h.
+float DeviceLetterFactor();
+// While set, screen drawing sizes text as the outputs do (the page preview).
+extern bool TextSizedAsPrinted;
+// Sets it for the life of the object, however the drawing ends.
+class TextSizedAsPrintedScope {
+ public:
+  TextSizedAsPrintedScope() { TextSizedAsPrinted = true; }
+  ~TextSizedAsPrintedScope() { TextSizedAsPrinted = false; }
+  TextSizedAsPrintedScope(const TextSizedAsPrintedScope&) = delete;
+  TextSizedAsPrintedScope& operator=(const TextSizedAsPrintedScope&) = delete;
+};
 
 // Recomputes h, d, the line height and the glyph units; named fonts on a device context get
 // their device heights and, when all slots were applied or the description changed, new fonts.

@@ -240,7 +240,11 @@ void Zef1Prev::DrawPicture() {
   PenSetAPI(picPrintSetup->DeviceContext(), 1, int32_t(SchemeForeColor), 4);
   LabelAttrReset(picPrintSetup->DeviceContext());
   OutputFlags = kOutputFlagsScreen;
-  RedrawDrawing(picPrintSetup->DeviceContext(), 0, StepCountGet(), 0);
+  {
+    // The page as it prints: text at the printed size relative to the drawing.
+    TextSizedAsPrintedScope asPrinted;
+    RedrawDrawing(picPrintSetup->DeviceContext(), 0, StepCountGet(), 0);
+  }
   // The picture's pen and font are released before its device goes away.
   PenSetAPI(picPrintSetup->DeviceContext(), 0, 0, 0);
   FontSetAPI(picPrintSetup->DeviceContext(), 0);

@@ -55,8 +55,10 @@ TEST_F(LabelRenderTest, MetafileTargetsPlaceEveryRunAtItsOwnPoint) {
   Draw("X > ab^ac");
   EXPECT_EQ(dc.Calls("TextAlign"), std::vector<std::string>{"TextAlign 24"});
   EXPECT_EQ(dc.Count("MoveTo"), 0u);
+  // Letters of one h (145 pixels, cells of 72) on an output target, as in the EPS.
+  EXPECT_EQ(dc.Calls("Font ")[0], "Font Arial -145 0 400");
   EXPECT_EQ(dc.Calls("Text "),
-            (std::vector<std::string>{"Text 0 72 ab", "Text 206 72 a", "Text 309 72 c"}));
+            (std::vector<std::string>{"Text 0 72 ab", "Text 144 72 a", "Text 216 72 c"}));
 }
 
 TEST_F(LabelRenderTest, CaretsOfNamedFonts) {

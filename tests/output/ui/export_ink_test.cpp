@@ -1,6 +1,8 @@
-// Exported pictures hold all of their ink: the AB plot with a long marked-up title, exported
-// as GIF and enhanced metafile at three box widths, read back by netpbm (giftopnm),
-// emf2svg-conv and the metafile player.
+// Exported pictures hold all of their ink and show text at the EPS's size: the AB plot with a
+// long marked-up title, exported as GIF and enhanced metafile at three box widths, read back
+// by netpbm (giftopnm), emf2svg-conv and the metafile player; and one label exported as EPS
+// (read by Ghostscript), printed to a PDF file (read by pdftoppm) and as metafiles and GIF
+// (rendered by CORVID32 and read by giftopnm) at print scale 0.7.
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -25,9 +27,12 @@
 #include "output/export_by_spec.h"
 #include "output/export_pictures.h"
 #include "output/output_host.h"
+#include "output/output_printer.h"
 #include "output/output_registration.h"
+#include "output/output_services.h"
 #include "output/postscript_writer.h"
 #include "output/ui/qt_export_pictures.h"
+#include "output/ui/qt_output_printer.h"
 #include "platform/byte_reader.h"
 #include "platform/gdi/emf_reader.h"
 #include "platform/gdi/metafile_player.h"
@@ -213,6 +218,51 @@ TEST_F(ExportInk, LongTitleAndTickNumbersStayWholeAtEveryBoxWidth) {
       EXPECT_LT(row[i - 1].right, row[i].left) << row[i - 1].text << " | " << row[i].text;
     const size_t ticks = row.size();
     EXPECT_GE(ticks, 3u);
+  }
+}
+
+// One label at print scale 0.7: the height of its capitals in the EPS (Ghostscript at the
+// export's 96 dpi), on the printed page and in the metafiles and the GIF agree within a pixel,
+// for screen- and printer-referenced metafiles alike.
+TEST_F(ExportInk, LabelTextHasTheEpsSizeRelativeToTheDrawing) {
+  if (Shell("gs --version").find("EXIT FAILED") != std::string::npos) GTEST_SKIP() << "no gs";
+  SetPrintScale(0.7f);
+  StepCreate(kStepLabel, 0, 0, "F  H = 20 > HHHH", StepData{});
+  const std::string eps = Export("EPS Disk Draw", "label.eps");
+  Shell("gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -r96 -sDEVICE=ppmraw -sOutputFile=" + eps +
+        ".ppm " + eps);
+  const InkBox fromEps = InkOf(LoadPpm(eps + ".ppm"));
+  ASSERT_FALSE(fromEps.empty());
+  EXPECT_GE(fromEps.height(), 5);
+  const std::string gifPath = Export("GIF-S Disk Opaque Draw", "label.gif");
+  std::vector<std::pair<std::string, std::string>> rendered = {{"GIF", gifPath}};
+  for (const char* spec : {"EMF-S Disk Draw", "EMF Disk Draw", "WMF-S Disk Draw",
+                           "WMF Disk Draw"}) {
+    const std::string name = "label" + std::to_string(rendered.size());
+    const std::string metafile = Export(spec, name + (spec[0] == 'E' ? ".emf" : ".wmf"));
+    const std::string gif = folder_.File(name + ".gif");
+    ASSERT_EQ(CorvidEx(metafile.c_str(), gif.c_str(), 100, 100, 0, 0xFFFFFF), CORVID_OK) << spec;
+    rendered.push_back({spec, gif});
+  }
+  std::vector<std::pair<std::string, Raster>> pictures;
+  for (const auto& [what, gif] : rendered) pictures.push_back({what, GifRaster(gif)});
+  // The printed page, as the print command draws it.
+  QtOutputPrinter printer(true);
+  SetOutputPrinter(&printer);
+  const std::string pdf = folder_.File("label.pdf");
+  dialogs.answers.push_back(pdf);
+  Output().RenderOutput({PrintableRect.left, PrintableRect.bottom, PrintableRect.right,
+                         PrintableRect.top},
+                        1, StepCountGet(), 0, 68);
+  SetOutputPrinter(nullptr);
+  Shell("pdftoppm -r 96 " + pdf + " > " + pdf + ".ppm");
+  Raster page = LoadPpm(pdf + ".ppm");
+  page.height = page.height * 3 / 4;  // the label, not the footer line at the page's foot
+  pictures.push_back({"printed PDF", page});
+  for (const auto& [what, picture] : pictures) {
+    const InkBox ink = InkOf(picture);
+    ASSERT_FALSE(ink.empty()) << what;
+    EXPECT_NEAR(ink.height(), fromEps.height(), 1) << what;
   }
 }
 
