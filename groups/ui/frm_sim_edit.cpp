@@ -58,8 +58,9 @@ frmSimEdit::frmSimEdit(QWidget* parent)
   // On a screen shorter than the window the grid (which scrolls) gives up height, so that every
   // control below it stays on the screen.
   const QMargins frame = FrameMarginsOf(this);
-  const int room = static_cast<int>((AvailableAreaOf(parent ? parent : this).height() - frame.top() -
-                                     frame.bottom()) * twipsPerPixel_);
+  const int screenHeight = AvailableAreaOf(parent ? parent : this).height();
+  const int room =
+      static_cast<int>((screenHeight - frame.top() - frame.bottom()) * twipsPerPixel_);
   const int shrink = std::clamp(kFormHeight - room, 0, kGridHeight - kGridMinHeight);
   const int rowTop = kRowTop - shrink, formHeight = kFormHeight - shrink;
   setFixedSize(Twips(0, 0, kFormWidth, formHeight).size());
