@@ -9,16 +9,19 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawlib/ui/forms.h"
 #include "groups/ui/group_grid_model.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/screen_fit.h"
 
 namespace {
 
 constexpr int kFormWidth = 12300, kFormHeight = 8565;
 constexpr int kRowTop = 5640, kRowStep = 480, kButtonHeight = 375, kGap = 60;
+constexpr int kGridHeight = 5400, kGridMinHeight = 2000;
 // The buttons' widest row (the clipboard row, 6180 twips) ends at the window's right margin;
 // the item list takes the room to its left, wide enough for titles of some 40 characters.
 constexpr int kRightLeft = kFormWidth - 120 - 6180;
@@ -52,10 +55,18 @@ class EnterFilter : public QObject {
 frmSimEdit::frmSimEdit(QWidget* parent)
     : TagDialog(parent), twipsPerPixel_(TwipsPerPixel(parent ? parent : this)) {
   setWindowTitle(ToQString(editor_.Caption()));
-  setFixedSize(Twips(0, 0, kFormWidth, kFormHeight).size());
+  // On a screen shorter than the window the grid (which scrolls) gives up height, so that every
+  // control below it stays on the screen.
+  const QMargins frame = FrameMarginsOf(this);
+  const int screenHeight = AvailableAreaOf(parent ? parent : this).height();
+  const int room =
+      static_cast<int>((screenHeight - frame.top() - frame.bottom()) * twipsPerPixel_);
+  const int shrink = std::clamp(kFormHeight - room, 0, kGridHeight - kGridMinHeight);
+  const int rowTop = kRowTop - shrink, formHeight = kFormHeight - shrink;
+  setFixedSize(Twips(0, 0, kFormWidth, formHeight).size());
 
   grid_ = new QTableView(this);
-  grid_->setGeometry(Twips(120, 120, kFormWidth - 240, 5400));
+  grid_->setGeometry(Twips(120, 120, kFormWidth - 240, kGridHeight - shrink));
   model_ = new GroupGridModel(editor_.Grid1(), grid_);
   grid_->setModel(model_);
   grid_->horizontalHeader()->hide();
@@ -68,7 +79,7 @@ frmSimEdit::frmSimEdit(QWidget* parent)
   grid_->setObjectName("Grid1");
 
   list_ = new QListWidget(this);
-  list_->setGeometry(Twips(120, kRowTop, kRightLeft - 240, kFormHeight - kRowTop - 120));
+  list_->setGeometry(Twips(120, rowTop, kRightLeft - 240, formHeight - rowTop - 120));
   list_->setObjectName("lstIniItems");
   // Titles are shown whole: a longer one scrolls sideways and stands in its tooltip.
   list_->setTextElideMode(Qt::ElideNone);
@@ -79,7 +90,7 @@ frmSimEdit::frmSimEdit(QWidget* parent)
     AfterAction();
   });
 
-  edit_ = AddBox(kRightLeft, kRowTop, kFormWidth - kRightLeft - 120, "");
+  edit_ = AddBox(kRightLeft, rowTop, kFormWidth - kRightLeft - 120, "");
   edit_->setObjectName("txtGridEdit");
   connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
     editor_.txtGridEdit_Change(FromQString(text));
@@ -87,7 +98,7 @@ frmSimEdit::frmSimEdit(QWidget* parent)
   });
   edit_->installEventFilter(new EnterFilter(editor_, [this] { AfterAction(); }, this));
 
-  int x = kRightLeft, y = kRowTop + kRowStep;
+  int x = kRightLeft, y = rowTop + kRowStep;
   auto next = [&x](int width) {
     const int left = x;
     x += width + kGap;

@@ -1,7 +1,7 @@
-// The group editor window frmSimEdit (12300 x 8565 twips, window-modal): the widgets of every
-// control over the editor's state (SimEditor), placed in twips. User actions go to the
-// editor's handlers; after each one the window shows the state again. The frame's close and
-// Esc act as Exit.
+// The group editor window frmSimEdit (12300 x 8565 twips, window-modal; on a screen with less
+// room the grid is shorter): the widgets of every control over the editor's state (SimEditor),
+// placed in twips. User actions go to the editor's handlers; after each one the window shows
+// the state again. The frame's close and Esc act as Exit.
 #pragma once
 
 #include <QPushButton>

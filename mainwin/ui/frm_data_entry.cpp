@@ -9,9 +9,12 @@
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawlib/ui/forms.h"
@@ -21,6 +24,7 @@
 #include "platform/beep.h"
 #include "platform/ui/qt_color.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/screen_fit.h"
 
 namespace {
 
@@ -83,7 +87,14 @@ std::string RunParameterDialog(KavoForm& form, QWidget* parent) {
 }
 
 frmDataEntry::frmDataEntry(DataEntryOwner& owner, QWidget* parent)
-    : TagDialog(parent), form_(owner), twipsPerPixel_(TwipsPerPixel(parent ? parent : this)) {
+    : TagDialog(parent),
+      form_(owner),
+      twipsPerPixel_(TwipsPerPixel(parent ? parent : this)),
+      scroll_(new QScrollArea(this)),
+      content_(new QWidget) {
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  content_->setObjectName("frmDataEntryCells");
   SetBeepHandler(&QApplication::beep);
   setObjectName("frmDataEntry");
   setWindowTitle("Parameters");
@@ -96,10 +107,33 @@ frmDataEntry::frmDataEntry(DataEntryOwner& owner, QWidget* parent)
     if (cell.placed) BuildCell(p, cell);
   }
   BuildEditBoxAndButtons();
-  setFixedSize(Px(layout.width - kDialogFrameWidth), Px(layout.height - kDialogFrameHeight));
+  FitOnScreen(QSize(Px(layout.width - kDialogFrameWidth), Px(layout.height - kDialogFrameHeight)));
   CenterForm(this);
   form_.SetView(this);
   if (form_.CurPar() >= 0) EditBoxMoved(false);
+}
+
+void frmDataEntry::FitOnScreen(QSize cells) {
+  content_->setFixedSize(cells);
+  scroll_->setWidget(content_);
+  // On a screen with less room than the cells need the window takes what there is, and the
+  // cells scroll (with a bar beside or below them).
+  const QRect area = AvailableAreaOf(parentWidget() ? parentWidget() : this);
+  const QMargins frame = FrameMarginsOf(this);
+  const int roomWidth = area.width() - frame.left() - frame.right();
+  const int roomHeight = area.height() - frame.top() - frame.bottom();
+  const bool tall = cells.height() > roomHeight;
+  const bool wide = cells.width() + (tall ? scroll_->verticalScrollBar()->sizeHint().width() : 0) >
+                    roomWidth;
+  QSize size = cells;
+  if (tall) size.rwidth() += scroll_->verticalScrollBar()->sizeHint().width();
+  if (wide) size.rheight() += scroll_->horizontalScrollBar()->sizeHint().height();
+  size = size.boundedTo(QSize(roomWidth, roomHeight));
+  scroll_->setVerticalScrollBarPolicy(size.height() < cells.height() ? Qt::ScrollBarAlwaysOn
+                                                                     : Qt::ScrollBarAlwaysOff);
+  scroll_->setHorizontalScrollBarPolicy(wide ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  scroll_->setGeometry(QRect(QPoint(0, 0), size));
+  setFixedSize(size);
 }
 
 int frmDataEntry::Px(int32_t twips) const {
@@ -114,12 +148,12 @@ void frmDataEntry::BuildMatrixFrames() {
   const ParameterDialogLayout& layout = form_.Layout();
   if (!layout.matrix) return;
   for (const TwipsRect& r : {layout.matrixHeader, layout.matrixBody}) {
-    auto* shape = new QFrame(this);
+    auto* shape = new QFrame(content_);
     shape->setFrameShape(QFrame::Box);
     shape->setGeometry(PxRect(r));
   }
   for (const DialogText& t : layout.texts) {
-    auto* label = new QLabel(ToQString(t.text), this);
+    auto* label = new QLabel(ToQString(t.text), content_);
     label->setTextFormat(Qt::PlainText);
     label->move(Px(t.left), Px(t.top));
     label->adjustSize();
@@ -130,11 +164,11 @@ void frmDataEntry::BuildCell(int16_t p, const ParCellLayout& cell) {
   const size_t i = static_cast<size_t>(p);
   const SimParRec& par = gSimPar[i];
   if (!cell.inMatrix) {
-    auto* shape = new QFrame(this);
+    auto* shape = new QFrame(content_);
     shape->setFrameShape(QFrame::Box);
     shape->setGeometry(PxRect(cell.frame));
     Shape3_[i] = shape;
-    auto* name = new ClickLabel(ToQString(par.Name), this);
+    auto* name = new ClickLabel(ToQString(par.Name), content_);
     name->setTextFormat(Qt::PlainText);
     name->setToolTip(ToQString(par.Tip));
     name->setGeometry(PxRect(cell.name));
@@ -143,7 +177,7 @@ void frmDataEntry::BuildCell(int16_t p, const ParCellLayout& cell) {
     connect(name, &ClickLabel::clicked, this, [this, p] { form_.ParName_Click(p); });
     ParName_[i] = name;
   }
-  auto* check = new QCheckBox(this);
+  auto* check = new QCheckBox(content_);
   check->setGeometry(PxRect(cell.check));
   check->setFocusPolicy(Qt::NoFocus);  // not a tab stop
   check->setChecked(form_.Checked(p));
@@ -151,7 +185,7 @@ void frmDataEntry::BuildCell(int16_t p, const ParCellLayout& cell) {
   connect(check, &QCheckBox::clicked, this, [this, p](bool on) { form_.check1_Click(p, on); });
   check1_[i] = check;
   if (cell.multiplicity) {
-    auto* list = new QComboBox(this);
+    auto* list = new QComboBox(content_);
     list->setStyle(NarrowListStyle::Instance());
     for (const char* item : kMultiplicityNames) list->addItem(item);
     list->setCurrentIndex(cell.listIndex);
@@ -162,7 +196,7 @@ void frmDataEntry::BuildCell(int16_t p, const ParCellLayout& cell) {
             [this, p](int index) { form_.Combo1_Click(p, static_cast<int16_t>(index)); });
     Combo1_[i] = list;
   } else {
-    auto* value = new ClickLabel(ToQString(cell.valueText), this);
+    auto* value = new ClickLabel(ToQString(cell.valueText), content_);
     value->setTextFormat(Qt::PlainText);
     value->setGeometry(PxRect(cell.value));
     value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -176,14 +210,14 @@ void frmDataEntry::BuildCell(int16_t p, const ParCellLayout& cell) {
 }
 
 void frmDataEntry::BuildEditBoxAndButtons() {
-  txtCurrPV_ = new QLineEdit(this);
+  txtCurrPV_ = new QLineEdit(content_);
   txtCurrPV_->setContextMenuPolicy(Qt::NoContextMenu);  // the right button shows help
   txtCurrPV_->installEventFilter(this);
   connect(txtCurrPV_, &QLineEdit::textEdited, this,
           [this](const QString& text) { form_.txtCurrPV_UserText(FromQString(text)); });
   const ParameterDialogLayout& layout = form_.Layout();
   for (int16_t k = 0; k < 4; ++k) {
-    auto* button = new QPushButton(kButtonCaptions[k], this);
+    auto* button = new QPushButton(kButtonCaptions[k], content_);
     button->setAutoDefault(false);
     button->setGeometry(PxRect(layout.buttons[static_cast<size_t>(k)]));
     button->installEventFilter(this);
@@ -212,6 +246,7 @@ void frmDataEntry::EditBoxMoved(bool focus) {
   txtCurrPV_->setText(ToQString(form_.EditText()));
   txtCurrPV_->selectAll();
   txtCurrPV_->raise();
+  scroll_->ensureWidgetVisible(txtCurrPV_);
   if (focus) txtCurrPV_->setFocus(Qt::OtherFocusReason);
 }
 

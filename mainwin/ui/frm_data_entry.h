@@ -1,6 +1,7 @@
 // The parameter dialog "Parameters" on Qt: the widgets of DataEntryForm, placed in twips from its
 // layout, modal to the main window only so that the help viewer stays usable. Esc acts as
-// Cancel; the window frame's close button gives "OK".
+// Cancel; the window frame's close button gives "OK". On a screen with less room than the cells
+// need, the cells scroll within the window.
 #pragma once
 
 #include <array>
@@ -15,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 // Shows the dialog over the main window for the current type and returns its tag: "OK" when
 // parameters were changed (or the frame was closed), "Cancel" otherwise. The caller snapshots
@@ -34,6 +36,9 @@ class frmDataEntry : public TagDialog, public DataEntryView {
   QWidget* Shape3(int i) const { return Shape3_[Index(i)]; }
   QLineEdit* txtCurrPV() const { return txtCurrPV_; }
   QPushButton* Command3D1(int k) const { return Command3D1_[static_cast<size_t>(k & 3)]; }
+  // The widget that holds every control (it scrolls when the window is smaller).
+  QWidget* Cells() const { return content_; }
+  QScrollArea* CellScroller() const { return scroll_; }
 
   // DataEntryView
   void CheckChanged(int16_t i) override;
@@ -56,6 +61,7 @@ class frmDataEntry : public TagDialog, public DataEntryView {
   void BuildMatrixFrames();
   void BuildCell(int16_t p, const ParCellLayout& cell);
   void BuildEditBoxAndButtons();
+  void FitOnScreen(QSize cells);
   bool KeyPress(QObject* watched, QKeyEvent* key);
   void EditBoxKey(QKeyEvent* key, bool& consumed);
   // Right-button release on a control with help of its own; false for other controls.
@@ -63,6 +69,8 @@ class frmDataEntry : public TagDialog, public DataEntryView {
 
   DataEntryForm form_;
   double twipsPerPixel_;
+  QScrollArea* scroll_;
+  QWidget* content_;
   std::array<QCheckBox*, kSimParCount> check1_{};
   std::array<QLabel*, kSimParCount> ParName_{};
   std::array<QLabel*, kSimParCount> ParVal_{};

@@ -7,7 +7,9 @@
 #include <algorithm>
 
 ScrollingColumn::ScrollingColumn(QWidget* surface)
-    : area_(new QScrollArea(surface)), content_(new QWidget), bar_(new QScrollBar(Qt::Vertical, surface)) {
+    : area_(new QScrollArea(surface)),
+      content_(new QWidget),
+      bar_(new QScrollBar(Qt::Vertical, surface)) {
   area_->setObjectName("leftColumn");
   area_->setFrameShape(QFrame::NoFrame);
   area_->setFocusPolicy(Qt::NoFocus);
@@ -22,11 +24,12 @@ ScrollingColumn::ScrollingColumn(QWidget* surface)
   bar_->setObjectName("leftColumnBar");
   bar_->setVisible(false);
   QScrollBar* inner = area_->verticalScrollBar();
-  QObject::connect(inner, &QScrollBar::rangeChanged, bar_, [this, inner](int min, int max) {
-    bar_->setRange(min, max);
-    bar_->setPageStep(inner->pageStep());
-    bar_->setSingleStep(inner->singleStep());
-    bar_->setVisible(max > min);
+  // The widgets outlive this object (the surface owns them): the connections hold no `this`.
+  QObject::connect(inner, &QScrollBar::rangeChanged, bar_, [bar = bar_, inner](int min, int max) {
+    bar->setRange(min, max);
+    bar->setPageStep(inner->pageStep());
+    bar->setSingleStep(inner->singleStep());
+    bar->setVisible(max > min);
   });
   QObject::connect(inner, &QScrollBar::valueChanged, bar_, &QScrollBar::setValue);
   QObject::connect(bar_, &QScrollBar::valueChanged, inner, &QScrollBar::setValue);
@@ -38,7 +41,8 @@ void ScrollingColumn::Place(const QRect& viewport, int contentHeight, const QRec
   const int extent = bar_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar_);
   const int width = std::max(1, std::min(extent, barRoom.width()));
   // At the right of its room, next to whatever follows the column.
-  bar_->setGeometry(barRoom.right() + 1 - width, barRoom.top(), width, std::max(1, barRoom.height()));
+  bar_->setGeometry(barRoom.right() + 1 - width, barRoom.top(), width,
+                    std::max(1, barRoom.height()));
   bar_->raise();
 }
 

@@ -17,6 +17,7 @@
 
 #include "groups/ui/frm_restore_opt.h"
 #include "groups/ui/frm_sim_edit.h"
+#include "platform/ui/screen_fit.h"
 #include "tests/groups/editor_fixture.h"
 
 namespace {
@@ -132,6 +133,22 @@ TEST_F(FrmSimEditTest, TheItemListShowsTitlesWhole) {
   EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
   EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
   EXPECT_EQ(list->item(4)->toolTip().toStdString(), "5. " + std::string(64, 'W'));
+}
+
+// Run also on a 1920 x 1080 screen at scale factors 1, 1.5 and 2: at 2 the screen is shorter
+// than the window's design, and the grid gives up height so that the window with its frame
+// stays on the screen with every control.
+TEST_F(FrmSimEditTest, TheWindowFitsOnTheScreen) {
+  WriteGroup({{0, 2}, {1, 15}});
+  ShowOn(Path());
+  const QMargins frame = FrameMarginsOf(&window);
+  EXPECT_LE(window.height() + frame.top() + frame.bottom(), AvailableAreaOf(&window).height());
+  // Across, the window needs a screen of 840 logical pixels (1920 at 200 %).
+  if (AvailableAreaOf(&window).width() >= 840) {
+    EXPECT_LE(window.width() + frame.left() + frame.right(), AvailableAreaOf(&window).width());
+  }
+  ExpectNothingClipped(window);
+  EXPECT_GT(window.Grid1()->height(), 5 * window.Grid1()->verticalHeader()->defaultSectionSize());
 }
 
 TEST_F(FrmSimEditTest, AGroupThatCannotBeShownClosesTheWindow) {

@@ -189,6 +189,12 @@ TEST_F(FrmKavoTest, ControlsFitInsideTheirFramesAndShowTheirWholeText) {
   }
 }
 
+// Saves what the window shows when KAVO_SCREENSHOT_DIR names a folder (for looking at it).
+void SaveScreenshot(QWidget* window, const std::string& name) {
+  if (const char* dir = std::getenv("KAVO_SCREENSHOT_DIR"))
+    window->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
+}
+
 // The group step buttons' commands, recorded instead of carried out.
 class RecordedGroupCommands : public GroupCommands {
  public:
@@ -251,6 +257,9 @@ TEST_F(FrmKavoTest, EveryControlCanBeBroughtIntoViewAndClicked) {
   QTest::mouseClick(readout, Qt::RightButton);
   ASSERT_FALSE(help.popups.empty());
   EXPECT_EQ(help.popups.back().id, 150);
+  window->EnsureControlVisible(window->ControlWidget(Ctl::lblTimeDate, 0));
+  QApplication::processEvents();
+  SaveScreenshot(window.get(), "column-scrolled-to-the-clock");
 }
 
 TEST_F(FrmKavoTest, ClosingKeepsTheSettingsForTheNextStart) {
@@ -298,12 +307,6 @@ std::string AbSpectrumFile(const std::string& path) {
   }
   std::ofstream(path, std::ios::binary) << NutsFile(1, points, 300, 200, 0, values).bytes;
   return path;
-}
-
-// Saves what the window shows when KAVO_SCREENSHOT_DIR names a folder (for looking at it).
-void SaveScreenshot(QWidget* window, const std::string& name) {
-  if (const char* dir = std::getenv("KAVO_SCREENSHOT_DIR"))
-    window->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
 }
 
 TEST_F(FrmKavoTest, AnOpenedSpectrumIsFittedWithTheSimulationAndTheDifference) {
