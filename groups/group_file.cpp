@@ -48,10 +48,12 @@ void WriteHeader(clsFileINI& file) {
                  Str(static_cast<int16_t>(gDisableRef ? -1 : 0)));
 }
 
-// A box size in mm from the file; a size outside 20..1000 mm keeps the current one.
+// A box size in mm from the file; a size outside 20..1000 mm keeps the current one, and so does
+// the text that the current size itself writes (millimetres to 7 digits and back would move it).
 void ReadBox(clsFileINI& file, const char* key, float& worldUnits) {
   const std::string current = BoxText(worldUnits);
   const std::string text = file.INIString(kGroupHeaderSection, key, current);
+  if (Trim(text) == Trim(current)) return;
   const double mm = Val(text);
   if (!std::isfinite(mm) || mm < kMinBoxMM || mm > kMaxBoxMM) return;
   worldUnits = static_cast<float>(mm * kWorldUnitsPerMM);

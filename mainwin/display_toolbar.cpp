@@ -91,8 +91,13 @@ void KavoForm::CmndUpDn_Click(int16_t index) {
     default:
       return;
   }
-  // Both values are the toolbar's request: the width's window rule must not replace the offset.
+  // Both values are the toolbar's request. A new window's width is checked against its own new
+  // offset, not the old one (else "full width" at the right end of a spectrum stays narrow).
   const float requestedWidth = gSpectHz, requestedOffset = gHorOffHz;
+  if ((gRedrawFlags & 4) && (gRedrawFlags & 8)) {
+    float offset = requestedOffset;
+    SimParClamp(offset, mOffsetPar);
+  }
   if (gRedrawFlags & 4) SetParValue(requestedWidth, mWidthPar, 1);
   if (gRedrawFlags & 8) SetParValue(requestedOffset, mOffsetPar, 1);
   if (recalculate) CalcSpectrum(0);

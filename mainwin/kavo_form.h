@@ -325,6 +325,13 @@ class KavoForm : public MainWindowServices {
   bool mFocusNext = false;
   bool mLoaded = false;  // start-up completed (the settings file is registered)
   bool mSettingsWarned = false;  // the user was told the settings could not be saved
+  // The print-box sizes as read from the settings and the values read from them: an unchanged
+  // size is written back as it was read.
+  struct SettingRead {
+    std::string text;
+    float value = 0;
+  };
+  SettingRead mBoxWidthRead, mBoxHeightRead;
   float mVertIncr = 10;  // step of the toolbar buttons, percent
   int16_t mKeyShift = 0;  // Shift state of the last key on a toolbar button
   int16_t mNoiseIdx = 0;

@@ -43,6 +43,12 @@ bool IsSavedType(const std::string& typeText) {
   return Val(t) > 0;
 }
 
+// A float setting to write: the text it was read from while it holds the value read from that
+// text, else Str of the value.
+std::string SettingText(float value, const std::string& readText, float readValue) {
+  return value == readValue ? readText : Str(value);
+}
+
 }  // namespace
 
 KavoForm::KavoForm(KavoHost& host, PictureBox& picture) : host_(host), pic_(picture) {
@@ -132,10 +138,12 @@ bool KavoForm::Form_Load(const std::vector<std::string>& commandLine) {
 void KavoForm::InitKavo() {
   const double paper = PrinterPaperWidthWorld();
   const Control pic = Pic();
-  gPrintBoxWidth = static_cast<float>(
-      Val(IniGetString(kConfigSection, "PrintBoxWidth", Str(static_cast<float>(paper - 804)))));
-  gPrintBoxHeight = static_cast<float>(Val(IniGetString(
-      kConfigSection, "PrintBoxHeight", Str(static_cast<float>(paper * pic.Height / pic.Width)))));
+  mBoxWidthRead.text =
+      IniGetString(kConfigSection, "PrintBoxWidth", Str(static_cast<float>(paper - 804)));
+  gPrintBoxWidth = mBoxWidthRead.value = static_cast<float>(Val(mBoxWidthRead.text));
+  mBoxHeightRead.text = IniGetString(kConfigSection, "PrintBoxHeight",
+                                     Str(static_cast<float>(paper * pic.Height / pic.Width)));
+  gPrintBoxHeight = mBoxHeightRead.value = static_cast<float>(Val(mBoxHeightRead.text));
   gPrintBoxToggles = ReadToggles(IniGetString(kConfigSection, "PrintBoxToggles", Str(111)));
   gDisableRef = ReadDisableRef(IniGetString(kConfigSection, "DisableRef", "-1")) ? -1 : 0;
   ctl_.SetValue(Ctl::mnuPref, 5, gDisableRef != 0);
@@ -216,9 +224,12 @@ void KavoForm::QuitKavo(int16_t& /*cancel*/) {
     for (int i = 1; i < kRecentGroups; ++i)
       groups.push_back(ctl_.Get(Ctl::mnuGroupList, i).Caption);
     // The writes stop at the first that fails: the others would fail the same way.
+    const std::string width = SettingText(gPrintBoxWidth, mBoxWidthRead.text, mBoxWidthRead.value);
+    const std::string height =
+        SettingText(gPrintBoxHeight, mBoxHeightRead.text, mBoxHeightRead.value);
     const bool saved =
-        IniPutString(kConfigSection, "PrintBoxWidth", Str(gPrintBoxWidth)) != 0 &&
-        IniPutString(kConfigSection, "PrintBoxHeight", Str(gPrintBoxHeight)) != 0 &&
+        IniPutString(kConfigSection, "PrintBoxWidth", width) != 0 &&
+        IniPutString(kConfigSection, "PrintBoxHeight", height) != 0 &&
         IniPutString(kConfigSection, "PrintBoxToggles", Str(gPrintBoxToggles)) != 0 &&
         IniPutString(kConfigSection, "Default MHz", Str(gSpec.MHz)) != 0 &&
         IniPutString(kConfigSection, "DisableRef",

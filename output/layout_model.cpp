@@ -77,8 +77,9 @@ bool LayoutApplyValues(const LayoutInput& in) {
   if (gSimType < 0 || gSimType >= int16_t(gSimTypes.size())) return false;
   SimTypeRec& type = gSimTypes[gSimType];
   type.PrintPars = PrintListOf(in.printChecked, type.Order);
-  gPrintBoxWidth = ClampSngl(20, 1000, ValPoint(in.widthText)) * kWorldPerMM;
-  gPrintBoxHeight = ClampSngl(20, 1000, ValPoint(in.heightText)) * kWorldPerMM;
+  if (in.widthEdited) gPrintBoxWidth = ClampSngl(20, 1000, ValPoint(in.widthText)) * kWorldPerMM;
+  if (in.heightEdited)
+    gPrintBoxHeight = ClampSngl(20, 1000, ValPoint(in.heightText)) * kWorldPerMM;
   if (MHzEditable(gSimType, gLineFit != 0)) gSpec.MHz = ClampSngl(1, 1000, ValPoint(in.mhzText));
   return true;
 }

@@ -25,6 +25,9 @@ bool MHzEditable(int16_t simType, bool lineFit);
 struct LayoutInput {
   std::vector<bool> printChecked;  // parameter boxes 0..last
   std::string widthText, heightText, mhzText;
+  // False for a size box the user left as it opened: its size keeps its exact value (the box
+  // shows whole millimetres of it).
+  bool widthEdited = true, heightEdited = true;
 };
 // Stores the print list of the current type, the box sizes and (where editable) the MHz,
 // held within 1..1000. A type outside 0..44 changes nothing; false then.

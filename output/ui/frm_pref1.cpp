@@ -63,6 +63,7 @@ frmPref1::frmPref1(QWidget* parent, Zef1Prev* preview) : TagDialog(parent), prev
     txtWdHt[i] = MakeTextBox(Frame3d3[i], sizeTips[i]);
     PlaceTwips(txtWdHt[i], 100, 300, 720, 330);
     txtWdHt[i]->installEventFilter(this);
+    connect(txtWdHt[i], &QLineEdit::textEdited, this, [this, i] { sizeEdited_[i] = true; });
     for (int d = 0; d < 2; ++d) {
       Spin1[i][d] = new QToolButton(Frame3d3[i]);
       Spin1[i][d]->setArrowType(d ? Qt::UpArrow : Qt::DownArrow);
@@ -161,6 +162,7 @@ void frmPref1::Form_Load() {
   const double tpp = TwipsPerPixel(this);
   PlaceTwips(Frame3D2, 120, kParamFrameTop, 6360, kParamFrameHeight + grow);
   resize(width(), int(std::lround((kParamFrameTop + kParamFrameHeight + grow + 500) / tpp)));
+  sizeEdited_[0] = sizeEdited_[1] = false;
   txtWdHt[0]->setText(ToQString(Format(gPrintBoxWidth / 40.2f, "0")));
   txtWdHt[1]->setText(ToQString(Format(gPrintBoxHeight / 40.2f, "0")));
   txtMHz->setText(ToQString(Format(gSpec.MHz, "0.00")));
@@ -201,7 +203,8 @@ void frmPref1::BoxSizeValidate(int mask) {
     if (!(mask & (i == 0 ? 2 : 4))) continue;  // bit 2 width, bit 4 height
     const BoxSize b = BoxSizeCheck(FromQString(txtWdHt[i]->text()), PaperWorld(i));
     txtWdHt[i]->setText(ToQString(b.text));
-    (i == 0 ? gPrintBoxWidth : gPrintBoxHeight) = b.worldUnits;
+    // A size left as it opened keeps its exact value, not the whole millimetres shown.
+    if (sizeEdited_[i]) (i == 0 ? gPrintBoxWidth : gPrintBoxHeight) = b.worldUnits;
     txtWdHt[i]->setStyleSheet(b.red ? "color: rgb(255, 0, 0);" : "color: black;");
   }
 }
@@ -217,6 +220,8 @@ void frmPref1::LayoutApply() {
   in.widthText = FromQString(txtWdHt[0]->text());
   in.heightText = FromQString(txtWdHt[1]->text());
   in.mhzText = FromQString(txtMHz->text());
+  in.widthEdited = sizeEdited_[0];
+  in.heightEdited = sizeEdited_[1];
   LayoutApplyValues(in);
   layoutReady_ = true;
 }
@@ -247,6 +252,7 @@ void frmPref1::cmdPrintPref_Click(int index) {
 void frmPref1::cmdPrintFullWdHt_Click(int index) {
   float scale = Pardata[35].Default;
   if (!(scale > 0)) scale = 1;
+  sizeEdited_[index] = true;
   txtWdHt[index]->setText(ToQString(FullBoxSizeText(PaperWorld(index), scale)));
   BoxSizeValidate(6);
   PrintSpectrum();
@@ -254,6 +260,7 @@ void frmPref1::cmdPrintFullWdHt_Click(int index) {
 
 void frmPref1::Spin1_Change(int index, bool up) {
   const float v = ValPoint(FromQString(txtWdHt[index]->text()));
+  sizeEdited_[index] = true;
   txtWdHt[index]->setText(ToQString(Str(up ? v + 5 : v - 5)));
   BoxSizeValidate(index == 0 ? 2 : 4);
   DoEvents();

@@ -59,6 +59,8 @@ class frmPref1 : public TagDialog {
 
   Zef1Prev* preview_;
   bool layoutReady_ = false;
+  // Per size box (width, height): changed by the user since the dialog opened.
+  bool sizeEdited_[2] = {false, false};
   QCheckBox* dragBox_ = nullptr;
   float downX_ = 0, downY_ = 0;
   bool dragging_ = false;

@@ -215,6 +215,35 @@ TEST(Journeys, LineFittingTakesASecondSpectrum) {
   EXPECT_EQ(Squeezed(run.Get("again", "caption")), "NMR Line Fitting of AB [" + first + "]");
 }
 
+// A session that never touches the print box (types, line fitting, an export, the preview and
+// the layout dialog opened and closed) and a restart that reads the box back from the group
+// leave the settings' box width as it was written.
+TEST(Journeys, AnUntouchedPrintBoxKeepsItsSetting) {
+  ProgramFolder folder("print-box");
+  WriteFile(folder.Bin("KAVO71.ini"), "[KavoConfiguration]\r\nPrintBoxWidth= 7874\r\n");
+  const std::string spectrum = folder.Work("ethanol.lyb");
+  WriteFile(spectrum, LybricsSpectrum(1024));
+  auto boxWidth = [&] {
+    const std::string ini = ReadFile(folder.Bin("KAVO71.ini"));
+    const std::size_t at = ini.find("PrintBoxWidth=");
+    return at == std::string::npos ? std::string("none") : ini.substr(at, ini.find('\r', at) - at);
+  };
+  const ProgramRun first = folder.Run({
+      "click ABX", "click \"2-7 Spin\"", "click 4-Spin",
+      "menu File \"Open New Spectrum ...\"", "file " + spectrum, "click AB", "answer Yes",
+      "menu Export \"Image WMF/EMF/GIF/BMP\"", "click \"Encapsulated PostScript (EPS)\"",
+      "click \"Disk File\"", "click OK", "file " + folder.Work("plot.eps"),
+      "menu Print \"Print preview/setup ...\"", "click \"Spectrum Layout\"", "click Redraw",
+      "click OK", "click Close",
+      "close"});
+  ExpectPlayed(first);
+  EXPECT_TRUE(FileExists(folder.Work("plot.eps"))) << first.log;
+  EXPECT_EQ(boxWidth(), "PrintBoxWidth= 7874");
+  const ProgramRun second = folder.Run({"dump reopened", "click ABX", "close"});
+  ExpectPlayed(second);
+  EXPECT_EQ(boxWidth(), "PrintBoxWidth= 7874") << "after reading the box back from the group";
+}
+
 // A new group with three items of three type groups, saved; after a restart Next and Prev
 // step through them, and a type chosen then takes over the window.
 TEST(Journeys, GroupItemsAcrossARestart) {

@@ -154,6 +154,37 @@ TEST_F(GroupFileTest, HeaderReadKeepsCurrentValuesForMissingOrInvalidKeys) {
   }
 }
 
+// A box size saved with a group and read back is the size that was saved, to the bit, though the
+// file holds it in millimetres to 7 digits; a size the file changes is taken from the file.
+TEST_F(GroupFileTest, BoxSizesComeBackFromTheirOwnGroupUnchanged) {
+  struct Case {
+    float saved;
+    const char* edited;  // the file's "Box Width" edited to this, or nullptr
+    float read;
+  };
+  const Case cases[] = {
+      {7874, nullptr, 7874},  // 195.8706 mm, which is 7873.998 again
+      {7879.2f, nullptr, 7879.2f},
+      {1000.5f, nullptr, 1000.5f},
+      {7874, " 200", 8040},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.saved);
+    gPrintBoxWidth = gPrintBoxHeight = c.saved;
+    ASSERT_TRUE(SimItemSave(AbItem("box"), 0, Path(), true));
+    if (c.edited) {
+      std::string text = ReadAll(Path());
+      const std::size_t at = text.find("Box Width=") + 10;
+      text.replace(at, text.find('\r', at) - at, c.edited);
+      WriteAll(Path(), text);
+    }
+    SimItem item;
+    ASSERT_TRUE(SimItemRestore(item, 0, Path(), true));
+    EXPECT_EQ(gPrintBoxWidth, c.read);
+    EXPECT_EQ(gPrintBoxHeight, c.saved);
+  }
+}
+
 TEST_F(GroupFileTest, NewGroupFileKeepsItemSectionsAndWritesTheCaptionList) {
   ASSERT_TRUE(SimItemSave(AbItem("old"), 4, Path(), false));
   gGroupTitle = "New";

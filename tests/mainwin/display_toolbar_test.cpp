@@ -144,3 +144,38 @@ TEST_F(DisplayToolbarTest, TheDifferenceToggleShowsItsHandleAndMarksTheMenu) {
 }
 
 }  // namespace
+
+// In the plain spectrum display the window stays inside the loaded spectrum, and the buttons'
+// window is the one asked for: "full" from a window at the right end shows the whole spectrum.
+TEST_F(DisplayToolbarTest, PlainSpectrumWindowButtonsKeepInsideTheSpectrum) {
+  spectra.openResult = kSpectrumLoaded;
+  spectra.sweepHz = 1000;
+  form.OptType_Click(0);
+  ASSERT_EQ(gSimType, 0);
+  gSpec.Ref = 0;
+  const int16_t width = form.WidthPar(), offset = form.OffsetPar();
+  struct Case {
+    int16_t index;
+    float startWidth, startOffset, width, offset;
+  };
+  const Case cases[] = {
+      {6, 200, 800, 1000, 0},  // full width from the right end
+      {6, 5, 995, 1000, 0},
+      {4, 200, 800, 181.818f, 809.091f},
+      {3, 200, 800, 180, 820},  // shifted past the right end, the window narrows
+      {5, 200, 790, 220, 780},  // widened about its centre
+      {5, 200, 800, 210, 790},  // widened past the right end, it ends there
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index);
+    form.SetParValue(c.startOffset, offset, 1);
+    form.SetParValue(c.startWidth, width, 1);
+    ASSERT_EQ(gSpectHz, c.startWidth);
+    ASSERT_EQ(gHorOffHz, c.startOffset);
+    form.CmndUpDn_Click(c.index);
+    EXPECT_NEAR(gSpectHz, c.width, 0.01);
+    EXPECT_NEAR(gHorOffHz, c.offset, 0.01);
+    EXPECT_EQ(Par(width).Value, gSpectHz);
+    EXPECT_EQ(Par(offset).Value, gHorOffHz);
+  }
+}

@@ -202,6 +202,35 @@ TEST_F(StartupTest, SettingsRoundTripThroughShutdown) {
   EXPECT_EQ(again.Controls().Get(Ctl::mnufList, 1).Caption, "/spectra/A.spc");
 }
 
+// A print-box size the session did not change is written back as it was read, whatever its
+// digits; a changed one is written as Str of the new value.
+TEST_F(StartupTest, PrintBoxSizesAreWrittenBackAsReadUnlessChanged) {
+  struct Case {
+    const char* line;   // "PrintBoxWidth" as the settings file has it
+    float changedTo;    // 0: left alone
+    const char* after;  // the line after the close
+  };
+  const Case cases[] = {
+      {"PrintBoxWidth= 7874", 0, "PrintBoxWidth= 7874"},
+      {"PrintBoxWidth=7873.9999", 0, "PrintBoxWidth=7873.9999"},
+      {"PrintBoxWidth= 7874.50", 0, "PrintBoxWidth= 7874.50"},
+      {"PrintBoxWidth= 7874", 150 * 40.2f, "PrintBoxWidth= 6030"},
+      {"PrintBoxWidth= 7874", 7873.998f, "PrintBoxWidth= 7873.998"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    WriteSettings(std::string("[KavoConfiguration]\n") + c.line + "\nPrintBoxHeight= 4000.25\n");
+    KavoForm& window = Restart();
+    ASSERT_TRUE(window.Form_Load({}));
+    if (c.changedTo != 0) gPrintBoxWidth = c.changedTo;
+    int16_t cancel = 0;
+    window.Form_QueryUnload(cancel, 0);
+    window.Form_Unload(cancel);
+    EXPECT_THAT(Settings(), HasSubstr(std::string(c.after) + "\r\n"));
+    EXPECT_THAT(Settings(), HasSubstr("PrintBoxHeight= 4000.25\r\n"));
+  }
+}
+
 TEST_F(StartupTest, ShutdownWithoutRecentFilesLeavesNoFileSection) {
   WriteSettings("[Kavo LastFiles]\n");
   Load();

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -21,6 +22,7 @@
 #include "drawlib/steps/step_list.h"
 #include "tests/support/msgbox_recorder.h"
 #include "output/bottom_label.h"
+#include "output/layout_model.h"
 #include "output/output_printer.h"
 #include "output/printer_control.h"
 #include "output/ui/qt_output_printer.h"
@@ -118,6 +120,45 @@ TEST_F(OutputDialogs, PreviewOpensFooterAndLayoutWithoutLosingItsState) {
   EXPECT_EQ(preview.RunModal(), "Print < 1- 2> 2]");
   EXPECT_FALSE(Position("BottomTextDialog").empty());
   EXPECT_FALSE(Position("KavoSpecLayout").empty());
+}
+
+// The layout dialog shows the box in whole millimetres: a size the user leaves alone keeps its
+// exact value through the preview and OK, a size typed or set by "Full" takes the millimetres.
+TEST_F(OutputDialogs, LayoutKeepsTheBoxSizesTheUserLeftAlone) {
+  gPrintBoxWidth = 7874;  // 195.87 mm
+  gPrintBoxHeight = 5000.5f;
+  Zef1Prev preview;
+  WhenUp<Zef1Prev>([](Zef1Prev* d) {
+    WhenUp<frmPref1>([](frmPref1* l) {
+      EXPECT_EQ(l->txtWdHt[0]->text().toStdString(), " 196");
+      l->cmdPrintPref[6]->click();  // the preview, then OK
+      l->cmdPrintPref[5]->click();
+    });
+    d->cmdPrintPrev_Click(11);
+    EXPECT_EQ(gPrintBoxWidth, 7874);
+    EXPECT_EQ(gPrintBoxHeight, 5000.5f);
+
+    WhenUp<frmPref1>([](frmPref1* l) {
+      l->txtWdHt[0]->selectAll();
+      QTest::keyClicks(l->txtWdHt[0], "150");
+      l->cmdPrintPref[5]->click();
+    });
+    d->cmdPrintPrev_Click(11);
+    EXPECT_EQ(gPrintBoxWidth, 150 * 40.2f);
+    EXPECT_EQ(gPrintBoxHeight, 5000.5f);
+
+    static std::string full;
+    WhenUp<frmPref1>([](frmPref1* l) {
+      l->cmdPrintFullWdHt_Click(1);
+      full = l->txtWdHt[1]->text().toStdString();
+      l->cmdPrintPref[5]->click();
+    });
+    d->cmdPrintPrev_Click(11);
+    EXPECT_EQ(gPrintBoxHeight, float(std::stoi(full)) * 40.2f) << full;
+    EXPECT_EQ(gPrintBoxWidth, 150 * 40.2f);
+    d->cmdPrintPrev_Click(6);
+  });
+  preview.RunModal();
 }
 
 TEST_F(OutputDialogs, ThePdfFilePrinterIsNamedInTheCaptionAndTheList) {
