@@ -420,6 +420,33 @@ TEST_F(EditorSharingTest, EveryWriteOfTheEditorKeepsTheOtherProgramsSave) {
   SetFileDialogService(nullptr);
 }
 
+// The other program saves the last item while a clone here filled all 25: there is no item
+// left to keep it in, so the editor saves nothing and says which item it is.
+TEST_F(EditorSharingTest, AnOtherSaveWithNoFreeItemLeftStopsTheSave) {
+  std::vector<std::pair<int16_t, int16_t>> items;
+  for (int16_t i = 0; i < kLastGroupItem; ++i) items.emplace_back(i, 2);
+  WriteGroup(items);
+  Open();
+  editor.lstIniItems_Click(0);
+  editor.cmdClone_Click();
+  OtherProgramSaves(kLastGroupItem);
+  const std::string before = ReadAll(Path());
+  boxes.Clear();
+  EXPECT_EQ(editor.SimSave(), 0);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_THAT(boxes.last().text, HasSubstr("Item 25 [Saved by the other program] of the group ["));
+  EXPECT_THAT(boxes.last().text, HasSubstr("Nothing was saved"));
+  EXPECT_EQ(ReadAll(Path()), before);
+  EXPECT_TRUE(editor.ChangedSinceSave());
+  // With an item deleted here the save goes on, and keeps the other one in the free item.
+  editor.lstIniItems_Click(3);
+  editor.cmdDelete_Click();
+  boxes.Clear();
+  EXPECT_EQ(editor.SimSave(), 1);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(FileItemName(kLastGroupItem), "Saved by the other program");
+}
+
 // An empty drawing file (an interrupted copy) is a drawing without pages: the editor opens
 // without a word and its save writes the drawing, as an item save does.
 TEST_F(EditorTest, AnEmptyDrawingFileReadsAsOneWithoutPages) {
