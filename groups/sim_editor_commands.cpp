@@ -15,6 +15,7 @@
 #include "drawlib/util/strings.h"
 #include "groups/group_file.h"
 #include "groups/group_tables.h"
+#include "groups/item_drawing.h"
 #include "groups/item_tag.h"
 #include "groups/sim_editor.h"
 #include "platform/atomic_file.h"
@@ -218,7 +219,7 @@ void SimEditor::cmdMakeBoxSame_Click() {
   }
   if (!ok) {
     const std::string error = file.WriteError();
-    const bool putBack = count == 0 || WriteFileAtomic(zef, *drawingBefore);
+    const bool putBack = count == 0 || PutFileBack(zef, drawingBefore);
     lock.reset();
     MsgBox(GroupSaveFailedText(path_, error) +
                (putBack ? " The box size was not set."

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "documents/file_dialog.h"
 #include "groups/item_drawing.h"
@@ -156,20 +157,39 @@ TEST_F(EditorTest, SaveWritesTheWholeGroupAnd25Pages) {
   EXPECT_EQ(pages[1].pageCount, 25);
 }
 
+// A save that cannot write the group file, or only the group file and not its drawing, leaves
+// both files as they were and the editor's changes unsaved.
 TEST_F(EditorTest, AFailedSaveKeepsBothFilesAndTheChanges) {
-  WriteGroup({{0, 2}});
-  WriteDrawing(1);
-  const std::string sim = ReadAll(Path()), zef = ReadAll(Zef());
-  Open();
-  Select(2, 1);
-  editor.txtGridEdit_Change("New");
-  AtomicWriteFailForTests("No space left on device.");
-  EXPECT_EQ(editor.SimSave(), 0);
-  EXPECT_EQ(boxes.last().text, "The simulation group file [" + Path() +
-                                   "] could not be saved: No space left on device.");
-  EXPECT_TRUE(editor.ChangedSinceSave());
-  EXPECT_EQ(ReadAll(Path()), sim);
-  EXPECT_EQ(ReadAll(Zef()), zef);
+  struct Case {
+    const char* what;
+    std::function<void()> fail;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"nothing can be written", [] { AtomicWriteFailForTests("No space left on device."); },
+       "The simulation group file [" + Path() + "] could not be saved: No space left on device."},
+      {"the drawing cannot be written",
+       [] { SetDrawingFileWriter([](const std::string&, std::string_view) { return int16_t{61}; }); },
+       "The simulation group [" + Path() + "] was not saved, because its drawing could not be "
+       "written to [" + Zef() + "]. The group and its drawing are as they were."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteGroup({{0, 2}});
+    WriteDrawing(1);
+    const std::string sim = ReadAll(Path()), zef = ReadAll(Zef());
+    Open();
+    Select(2, 1);
+    editor.txtGridEdit_Change("New");
+    c.fail();
+    EXPECT_EQ(editor.SimSave(), 0);
+    AtomicWriteFailForTests("");
+    SetDrawingFileWriter({});
+    EXPECT_EQ(boxes.last().text, c.message);
+    EXPECT_TRUE(editor.ChangedSinceSave());
+    EXPECT_EQ(ReadAll(Path()), sim);
+    EXPECT_EQ(ReadAll(Zef()), zef);
+  }
 }
 
 TEST_F(EditorTest, ADamagedDrawingFileIsKeptBeforeTheFirstSave) {
