@@ -1,7 +1,10 @@
 #include "groups/item_drawing.h"
 
+#include <filesystem>
+
 #include "documents/drawing_file.h"
 #include "drawlib/util/paths.h"
+#include "platform/atomic_file.h"
 #include "platform/folder_lock.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
@@ -33,4 +36,11 @@ bool SaveItemDrawing(int16_t index, const std::string& groupPath,
   draw(pages[static_cast<size_t>(wanted)]);
   pages[1].pageCount = keepCount;
   return FileSaveBin(pages, 1, count, zef) == 0;
+}
+
+bool PutFileBack(const std::string& path, const std::optional<std::string>& before) {
+  if (before) return WriteFileAtomic(path, *before);
+  std::error_code error;
+  std::filesystem::remove(NativePath(path), error);
+  return !error;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "documents/page_record.h"
@@ -16,3 +17,7 @@
 // reported it).
 bool SaveItemDrawing(int16_t index, const std::string& groupPath,
                      const std::function<void(PageRec&)>& draw, bool* unreadable = nullptr);
+
+// Puts a file back as it was before a save that must be undone: its old bytes, or no file when
+// there was none. False when that could not be done.
+bool PutFileBack(const std::string& path, const std::optional<std::string>& before);

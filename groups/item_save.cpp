@@ -1,6 +1,5 @@
 // Saving the current simulation as an item of the open group, with its drawing as the item's
 // page of the group's drawing file.
-#include <filesystem>
 #include <optional>
 
 #include "documents/drawing_file.h"
@@ -19,17 +18,6 @@
 #include "platform/paths.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
-
-namespace {
-
-// A drawing file made by a save that did not complete goes again.
-bool RemoveNewDrawing(const std::string& zef) {
-  std::error_code error;
-  std::filesystem::remove(NativePath(zef), error);
-  return !error;
-}
-
-}  // namespace
 
 void MainWindowGroups::mnuS_Click(int16_t index) {
   if (index < 0 || index > kLastGroupItem || NoGroupOpen()) return;
@@ -83,10 +71,7 @@ void MainWindowGroups::SaveSimItem(int16_t index, const std::string& name, bool&
     return;
   }
   if (!IniSaveCalcD(gSimType, form_.CurrentGroup(), gFinm, index, name)) {
-    std::string error;
-    const bool putBack = drawingBefore ? WriteFileAtomic(zef, *drawingBefore, &error)
-                                       : RemoveNewDrawing(zef);
-    if (!putBack)
+    if (!PutFileBack(zef, drawingBefore))
       MsgBox("The drawing file [" + zef + "] now holds a drawing for item" +
                  Str(static_cast<int16_t>(index + 1)) +
                  " that was not saved in the group, and it could not be put back as it was.",

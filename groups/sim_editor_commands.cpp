@@ -15,8 +15,10 @@
 #include "drawlib/util/strings.h"
 #include "groups/group_file.h"
 #include "groups/group_tables.h"
+#include "groups/item_drawing.h"
 #include "groups/item_tag.h"
 #include "groups/sim_editor.h"
+#include "platform/atomic_file.h"
 #include "platform/clipboard.h"
 #include "platform/folder_lock.h"
 #include "platform/msgbox.h"
@@ -190,10 +192,23 @@ void SimEditor::cmdMakeBoxSame_Click() {
     return;
   }
   // The group file and its drawing are read afresh and written back under the group's lock, so
-  // another program's saves in between are kept; the lock is let go before any message.
+  // another program's saves in between are kept; the lock is let go before any message. The
+  // drawing goes first and is put back when the group file cannot take the size, so the two
+  // never disagree.
   std::optional<FolderLock> lock(std::in_place, path_);
   PageArray pages(2);
   if (!IsEmptyDrawingFile(zef) && FileLoadBin32Bit(pages, zef, 0) != 0) return;
+  const std::optional<std::string> drawingBefore = ReadFileBytes(zef);
+  const int16_t count = pages[1].pageCount;
+  for (int16_t p = 1; p <= count && static_cast<size_t>(p) < pages.size(); ++p)
+    RescaleSpectra(pages[static_cast<size_t>(p)], width, height);
+  pages[1].pageCount = count;
+  if (!drawingBefore || (count > 0 && FileSaveBin(pages, 1, count, zef) != 0)) {
+    lock.reset();
+    MsgBox("The box size was not set: the drawing file [" + zef + "] could not be written.",
+           vbExclamation);
+    return;
+  }
   clsFileINI file;
   file.IniFilename(path_);
   bool ok = file.BeginBatch();
@@ -203,19 +218,20 @@ void SimEditor::cmdMakeBoxSame_Click() {
     ok = file.CommitBatch();
   }
   if (!ok) {
+    const std::string error = file.WriteError();
+    const bool putBack = count == 0 || PutFileBack(zef, drawingBefore);
     lock.reset();
-    MsgBox(GroupSaveFailedText(path_, file.WriteError()), vbExclamation);
+    MsgBox(GroupSaveFailedText(path_, error) +
+               (putBack ? " The box size was not set."
+                        : " The drawing file [" + zef + "] holds the new box size and could "
+                          "not be put back as it was."),
+           vbExclamation);
     return;
   }
   gPrintBoxWidth = width * kWorldUnitsPerMM;
   gPrintBoxHeight = height * kWorldUnitsPerMM;
   txtBoxWidth = Trim(Str(width));
   txtBoxHeight = Trim(Str(height));
-  const int16_t count = pages[1].pageCount;
-  for (int16_t p = 1; p <= count && static_cast<size_t>(p) < pages.size(); ++p)
-    RescaleSpectra(pages[static_cast<size_t>(p)], width, height);
-  pages[1].pageCount = count;
-  if (count > 0 && FileSaveBin(pages, 1, count, zef) != 0) return;
   lock.reset();
   // The pages the editor holds take the size too, so that a later save keeps it. They are not
   // taken from the file: after a move or delete here its pages belong to other items, and an

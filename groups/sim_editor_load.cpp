@@ -8,6 +8,7 @@
 #include "drawlib/util/paths.h"
 #include "engine/sim_catalogue.h"
 #include "groups/group_file.h"
+#include "groups/item_drawing.h"
 #include "groups/sim_editor.h"
 #include "mainwin/help_context_ids.h"
 #include "platform/folder_lock.h"
@@ -332,23 +333,41 @@ int SimEditor::SimSave() {
       MakeNameEntry(i);
     }
   };
-  bool drawn = false;
   for (;;) {
     std::vector<OtherSave> clashes, unkept;
     std::string error, drawingMessage;
-    bool written = false;
+    bool written = false, drawingFailed = false, putBack = false;
     {
       // The group file is read again and written with its drawing under one hold of the
-      // group's lock; no message box is shown while it is held.
+      // group's lock; no message box is shown while it is held. When the drawing cannot be
+      // written the group file is put back as it was, so the two never disagree.
       const FolderLock lock(path_);
       TakeOtherSaves(answers, clashes, unkept, taken);
       if (clashes.empty() && unkept.empty()) {
+        const bool existed = IsPlainFile(path_);
+        const std::optional<std::string> groupBefore =
+            existed ? ReadFileBytes(path_) : std::optional<std::string>{};
         written = WriteGroup(error);
-        if (written) {
-          drawn = SaveDrawing(drawingMessage);
-          ReadKnownFile();
+        if (written && !SaveDrawing(drawingMessage)) {
+          written = false;
+          drawingFailed = true;
+          putBack = (!existed || groupBefore) && PutFileBack(path_, groupBefore);
         }
+        if (written) ReadKnownFile();
       }
+    }
+    if (drawingFailed) {
+      showTaken();
+      const std::string zef = ChangeExtension(path_, "zef");
+      MsgBox((drawingMessage.empty()
+                  ? "The simulation group [" + path_ + "] was not saved, because its drawing "
+                    "could not be written to [" + zef + "]."
+                  : drawingMessage) +
+                 (putBack ? " The group and its drawing are as they were."
+                          : " The group file holds the new items and could not be put back as "
+                            "it was; its drawing [" + zef + "] does not show them."),
+             vbExclamation);
+      return 0;
     }
     if (!clashes.empty()) {
       for (const OtherSave& clash : clashes) {
@@ -385,7 +404,7 @@ int SimEditor::SimSave() {
   ResetOrigins();
   knownEditor_ = EditorView();
   caption_ = EditorCaption(path_);
-  return drawn ? 1 : 0;
+  return 1;
 }
 
 void SimEditor::SimSaveAs() {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/msgbox.h"
 #include "platform/paths.h"  // NativePath
 
 namespace {
@@ -65,4 +66,13 @@ FolderLock::~FolderLock() {
   ::flock(it->second.fd, LOCK_UN);
   ::close(it->second.fd);
   tHeld.erase(it);
+  if (!tHeld.empty()) return;
+  // The messages that came up while the lock was held (a box handler may throw; a destructor
+  // must not).
+  try {
+    MsgBoxShowHeldBack();
+  } catch (...) {
+  }
 }
+
+bool FolderLockHeldByThisThread() { return !tHeld.empty(); }

@@ -24,3 +24,6 @@ class FolderLock {
   std::string folder_;
   bool held_ = false;
 };
+
+// This thread holds at least one folder lock.
+bool FolderLockHeldByThisThread();

@@ -3,14 +3,24 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <vector>
 
 #include "platform/cp1252.h"
+#include "platform/folder_lock.h"
 
 namespace {
 
 MsgBoxHandler* gHandler = nullptr;
 std::string gDefaultTitle = "VIREO";
 int gOpenBoxes = 0;
+
+struct HeldBox {
+  std::string text;
+  int style;
+  std::string title;
+};
+// The OK-only boxes of this thread waiting for its folder locks to go.
+thread_local std::vector<HeldBox> tHeldBack;
 
 // Counts the open boxes while a handler runs, also when it throws.
 struct OpenBox {
@@ -74,9 +84,20 @@ void SetDefaultMsgBoxTitle(const std::string& title) { gDefaultTitle = title; }
 const std::string& DefaultMsgBoxTitle() { return gDefaultTitle; }
 
 int MsgBox(const std::string& text, int style, const std::string& title) {
+  const int buttons = style & 7;
+  if ((buttons == vbOKOnly || buttons == vbOKCancel) && FolderLockHeldByThisThread()) {
+    tHeldBack.push_back({text, style, title});
+    return MsgBoxDefaultAnswer(style);
+  }
   MsgBoxHandler* h = gHandler ? gHandler : &gStderrHandler;
   OpenBox open;
   return h->Message(text, style, EffectiveTitle(title));
+}
+
+void MsgBoxShowHeldBack() {
+  std::vector<HeldBox> boxes;
+  boxes.swap(tHeldBack);
+  for (const HeldBox& box : boxes) MsgBox(box.text, box.style, box.title);
 }
 
 std::string InputBox(const std::string& prompt, const std::string& title,

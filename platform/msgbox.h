@@ -38,7 +38,13 @@ int MsgBoxDefaultAnswer(int style);
 void SetDefaultMsgBoxTitle(const std::string& title);
 const std::string& DefaultMsgBoxTitle();
 
+// While this thread holds a folder lock (platform/folder_lock.h), a box with OK or with OK and
+// Cancel (the file readers' and writers' reports) is held back and shown when the thread lets
+// go of its last lock, so that another program's saves never wait for the user to read it;
+// MsgBox then answers at once with the box's default button. Other questions are shown at once.
 int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = "");
+// Shows the boxes held back (the folder lock calls it on its last release).
+void MsgBoxShowHeldBack();
 std::string InputBox(const std::string& prompt, const std::string& title = "",
                      const std::string& defaultText = "");
 // The same, telling a cancelled box from an empty answer.

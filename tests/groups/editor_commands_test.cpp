@@ -2,9 +2,12 @@
 // Copy and Paste, and the k versus T list.
 #include <gmock/gmock.h>
 
+#include <filesystem>
+
 #include "drawlib/device/obj_header.h"
 #include "drawlib/steps/step_list.h"
 #include "drawlib/util/strings.h"
+#include "platform/atomic_file.h"
 #include "platform/runtime_numbers.h"
 #include "platform/runtime_text.h"
 #include "tests/groups/editor_fixture.h"
@@ -169,6 +172,52 @@ TEST_F(EditorTest, SetBoxNeedsNumbersAndADrawingAndWritesPlainMillimetres) {
   EXPECT_THAT(text, HasSubstr("Box Height=20\r\n"));
   EXPECT_FLOAT_EQ(gPrintBoxWidth, 120 * 40.2f);
   EXPECT_TRUE(editor.ChangedSinceSave());
+}
+
+// Set Box writes the drawing and then the group file: when either cannot be written, neither
+// changes, the size stays as it was and the message says so.
+TEST_F(EditorTest, SetBoxChangesBothFilesOrNeither) {
+  const std::string away = folder.File("away.sim");
+  struct Case {
+    const char* what;
+    DrawingFileWriter writer;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"the drawing cannot be written",
+       [](const std::string&, std::string_view) { return int16_t{61}; },
+       "The box size was not set: the drawing file [" + Zef() + "] could not be written."},
+      {"the group file cannot be written",
+       [&](const std::string& path, std::string_view bytes) {
+         std::filesystem::rename(Path(), away);
+         std::filesystem::create_directory(Path());
+         return static_cast<int16_t>(WriteFileAtomic(path, bytes) ? 0 : 75);
+       },
+       "The box size was not set."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteGroup({{0, 2}});
+    WriteDrawing(1);
+    Open();
+    const std::string sim = ReadAll(Path()), zef = ReadAll(Zef());
+    const float width = gPrintBoxWidth;
+    editor.txtBoxWidth = "120";
+    editor.txtBoxHeight = "80";
+    SetDrawingFileWriter(c.writer);
+    boxes.Clear();
+    editor.cmdMakeBoxSame_Click();
+    SetDrawingFileWriter({});
+    if (std::filesystem::is_directory(Path())) {
+      std::filesystem::remove(Path());
+      std::filesystem::rename(away, Path());
+    }
+    EXPECT_THAT(boxes.last().text, HasSubstr(c.message));
+    EXPECT_EQ(ReadAll(Path()), sim);
+    EXPECT_EQ(ReadAll(Zef()), zef);
+    EXPECT_EQ(gPrintBoxWidth, width);
+    EXPECT_FALSE(editor.ChangedSinceSave());
+  }
 }
 
 TEST_F(EditorTest, CopyThenPasteGivesBackTheGridAndTags) {

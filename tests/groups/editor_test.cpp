@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "documents/file_dialog.h"
 #include "groups/item_drawing.h"
@@ -156,20 +157,39 @@ TEST_F(EditorTest, SaveWritesTheWholeGroupAnd25Pages) {
   EXPECT_EQ(pages[1].pageCount, 25);
 }
 
+// A save that cannot write the group file, or only the group file and not its drawing, leaves
+// both files as they were and the editor's changes unsaved.
 TEST_F(EditorTest, AFailedSaveKeepsBothFilesAndTheChanges) {
-  WriteGroup({{0, 2}});
-  WriteDrawing(1);
-  const std::string sim = ReadAll(Path()), zef = ReadAll(Zef());
-  Open();
-  Select(2, 1);
-  editor.txtGridEdit_Change("New");
-  AtomicWriteFailForTests("No space left on device.");
-  EXPECT_EQ(editor.SimSave(), 0);
-  EXPECT_EQ(boxes.last().text, "The simulation group file [" + Path() +
-                                   "] could not be saved: No space left on device.");
-  EXPECT_TRUE(editor.ChangedSinceSave());
-  EXPECT_EQ(ReadAll(Path()), sim);
-  EXPECT_EQ(ReadAll(Zef()), zef);
+  struct Case {
+    const char* what;
+    std::function<void()> fail;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"nothing can be written", [] { AtomicWriteFailForTests("No space left on device."); },
+       "The simulation group file [" + Path() + "] could not be saved: No space left on device."},
+      {"the drawing cannot be written",
+       [] { SetDrawingFileWriter([](const std::string&, std::string_view) { return int16_t{61}; }); },
+       "The simulation group [" + Path() + "] was not saved, because its drawing could not be "
+       "written to [" + Zef() + "]. The group and its drawing are as they were."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteGroup({{0, 2}});
+    WriteDrawing(1);
+    const std::string sim = ReadAll(Path()), zef = ReadAll(Zef());
+    Open();
+    Select(2, 1);
+    editor.txtGridEdit_Change("New");
+    c.fail();
+    EXPECT_EQ(editor.SimSave(), 0);
+    AtomicWriteFailForTests("");
+    SetDrawingFileWriter({});
+    EXPECT_EQ(boxes.last().text, c.message);
+    EXPECT_TRUE(editor.ChangedSinceSave());
+    EXPECT_EQ(ReadAll(Path()), sim);
+    EXPECT_EQ(ReadAll(Zef()), zef);
+  }
 }
 
 TEST_F(EditorTest, ADamagedDrawingFileIsKeptBeforeTheFirstSave) {
@@ -418,6 +438,33 @@ TEST_F(EditorSharingTest, EveryWriteOfTheEditorKeepsTheOtherProgramsSave) {
   ASSERT_TRUE(SimItemRestore(copied, 0, folder.File("Copy.sim"), false));
   EXPECT_EQ(copied.Name, "Item0");
   SetFileDialogService(nullptr);
+}
+
+// The other program saves the last item while a clone here filled all 25: there is no item
+// left to keep it in, so the editor saves nothing and says which item it is.
+TEST_F(EditorSharingTest, AnOtherSaveWithNoFreeItemLeftStopsTheSave) {
+  std::vector<std::pair<int16_t, int16_t>> items;
+  for (int16_t i = 0; i < kLastGroupItem; ++i) items.emplace_back(i, 2);
+  WriteGroup(items);
+  Open();
+  editor.lstIniItems_Click(0);
+  editor.cmdClone_Click();
+  OtherProgramSaves(kLastGroupItem);
+  const std::string before = ReadAll(Path());
+  boxes.Clear();
+  EXPECT_EQ(editor.SimSave(), 0);
+  ASSERT_EQ(boxes.count(), 1u);
+  EXPECT_THAT(boxes.last().text, HasSubstr("Item 25 [Saved by the other program] of the group ["));
+  EXPECT_THAT(boxes.last().text, HasSubstr("Nothing was saved"));
+  EXPECT_EQ(ReadAll(Path()), before);
+  EXPECT_TRUE(editor.ChangedSinceSave());
+  // With an item deleted here the save goes on, and keeps the other one in the free item.
+  editor.lstIniItems_Click(3);
+  editor.cmdDelete_Click();
+  boxes.Clear();
+  EXPECT_EQ(editor.SimSave(), 1);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(FileItemName(kLastGroupItem), "Saved by the other program");
 }
 
 // An empty drawing file (an interrupted copy) is a drawing without pages: the editor opens

@@ -2,7 +2,10 @@
 // the step buttons, the group menus and their failure roads.
 #include <gmock/gmock.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -166,6 +169,31 @@ TEST_F(WindowGroupsTest, AnUnreadableDrawingFileIsNotOverwritten) {
   EXPECT_EQ(ReadAll(folder.File("default.zef")), "ZEF1621DRW\r\n garbage that is long enough");
 }
 
+// Passes every box on and counts those shown while the folder is locked (tried from a
+// descriptor of its own, as another program would).
+class LockedFolderBoxes : public MsgBoxHandler {
+ public:
+  LockedFolderBoxes(MsgBoxHandler& next, std::string folder) : next_(next), folder_(std::move(folder)) {
+    SetMsgBoxHandler(this);
+  }
+  ~LockedFolderBoxes() override { SetMsgBoxHandler(&next_); }
+  int Message(const std::string& text, int style, const std::string& title) override {
+    const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) locked.push_back(text);
+    if (fd >= 0) ::close(fd);
+    return next_.Message(text, style, title);
+  }
+  std::string Input(const std::string& prompt, const std::string& title,
+                    const std::string& defaultText, bool& cancelled) override {
+    return next_.Input(prompt, title, defaultText, cancelled);
+  }
+  std::vector<std::string> locked;
+
+ private:
+  MsgBoxHandler& next_;
+  std::string folder_;
+};
+
 // An item save against every state of the group's drawing file: afterwards the group and the
 // drawing agree (both hold the save, or neither does and the message says so).
 TEST_F(WindowGroupsTest, AnItemSaveAndItsDrawingAreSavedTogetherOrNotAtAll) {
@@ -210,6 +238,7 @@ TEST_F(WindowGroupsTest, AnItemSaveAndItsDrawingAreSavedTogetherOrNotAtAll) {
   };
   Load();
   const std::string zef = folder.File("default.zef");
+  LockedFolderBoxes lockCheck(boxes, std::filesystem::path(zef).parent_path().string());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     bool saved = false;
@@ -243,6 +272,8 @@ TEST_F(WindowGroupsTest, AnItemSaveAndItsDrawingAreSavedTogetherOrNotAtAll) {
       EXPECT_EQ(ReadAll(sim), group);
       EXPECT_TRUE(ReadAll(zef) == drawing) << "the drawing is as it was";
     }
+    EXPECT_THAT(lockCheck.locked, ElementsAre()) << "boxes shown while the group was locked";
+    lockCheck.locked.clear();
     std::filesystem::remove(zef);
     std::filesystem::remove(sim);
   }

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "platform/folder_lock.h"
 #include "platform/runtime_reset.h"
 #include "tests/support/msgbox_recorder.h"
 
@@ -109,4 +110,29 @@ TEST(MsgBox, ResetRestoresStartUpState) {
   ResetPlatformRuntime();
   EXPECT_EQ(GetMsgBoxHandler(), nullptr);
   EXPECT_EQ(DefaultMsgBoxTitle(), "VIREO");
+}
+
+// A report (OK, or OK and Cancel) waits until the thread lets go of its last folder lock, so
+// that another program's saves do not wait for the user, and takes its default answer; other
+// questions are asked at once.
+TEST(MsgBox, ReportsWaitForTheFolderLockAndQuestionsDoNot) {
+  MsgBoxRecorder boxes;
+  const std::string file = ::testing::TempDir() + "held-box.sim";
+  {
+    const FolderLock outer(file);
+    {
+      const FolderLock inner(file);
+      EXPECT_EQ(MsgBox("Disk full.", vbExclamation, "Save"), vbOK);
+      EXPECT_EQ(MsgBox("Damaged.", vbOKCancel + vbDefaultButton2), vbCancel);
+    }
+    EXPECT_EQ(boxes.count(), 0u);
+    boxes.Answer(vbNo);
+    EXPECT_EQ(MsgBox("Write over?", vbYesNo), vbNo);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Write over?"});
+  }
+  EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Write over?", "Disk full.", "Damaged."}));
+  EXPECT_EQ(boxes.boxes()[1].style, vbExclamation);
+  EXPECT_EQ(boxes.boxes()[1].title, "Save");
+  MsgBox("Unlocked.");
+  EXPECT_EQ(boxes.last().text, "Unlocked.");
 }
