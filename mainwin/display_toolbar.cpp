@@ -3,6 +3,7 @@
 // display, and the difference toggle and quit button of line fitting.
 #include "documents/spec_record.h"
 #include "engine/calc_spectrum.h"
+#include "engine/sim_catalogue.h"
 #include "engine/sim_type_traits.h"
 #include "mainwin/kavo_form.h"
 #include "platform/runtime_numbers.h"
