@@ -138,7 +138,10 @@ TEST_F(StartupTest, TheFirstRecentGroupIsPreferredWhileItExists) {
 }
 
 TEST_F(StartupTest, AMissingDataFileStopsStartup) {
-  std::filesystem::remove(folder.File("KAVO71.dat"));
+  // The program folder one level down, so that the share folder beside it (where an installed
+  // toolset keeps the data file) lies in the scratch folder too, not in the machine's /tmp.
+  std::filesystem::create_directory(folder.File("bin"));
+  SetProgramFolderForTests(folder.File("bin"));
   EXPECT_FALSE(form.Form_Load({}));
   ASSERT_EQ(boxes.count(), 1u);
   EXPECT_THAT(boxes.last().text, HasSubstr("not found"));
