@@ -172,6 +172,12 @@ void GlyphDraw(Device* dc, int16_t code, float& penX, float penY, float anchorX,
   gridWidth = width > 50 ? grid : int16_t(0);
 }
 
+float SubSuperBaseline(float y0, int ss, float h, float offset) {
+  if (ss == 1) return y0 - 2.0f * h * offset;
+  if (ss == 2) return y0 + 2.0f * h * 1.7f * offset;
+  return y0;
+}
+
 void FontHeightSwitch(int16_t& oldState, int16_t newState, int16_t namedFont) {
   if (namedFont && !TextToPostScript() && (oldState != 0) != (newState != 0))
     LabelFont.height = RoundToLong(newState ? TextFont.subDevHeight : TextFont.devHeight);
@@ -274,9 +280,7 @@ void LabelDrawDevice(Device* dc, const std::string& text, float x, float y,
       continue;
     }
     const float s = tok.ss ? t.subFactor : 1.0f;
-    const float baseline = tok.ss == 1 ? y0 - 2.0f * h * v
-                           : tok.ss == 2 ? y0 + 2.0f * h * 1.7f * v
-                                         : y0;
+    const float baseline = SubSuperBaseline(y0, tok.ss, h, v);
     const bool underlined = rangeUnderline || tok.underlined;
     if (named) {
       if (underlined != LabelFont.underline) {

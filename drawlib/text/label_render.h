@@ -20,6 +20,10 @@ void LabelDrawPS(Device* dc, const std::string& text, float x, float y, const St
 // symbol: the run is in the Symbol face; reposition: move the current point to the pen first.
 void TextRunFlush(Device* dc, std::string& run, float& penX, float penY, float anchorX,
                   float anchorY, bool symbol, bool& reposition);
+// The baseline of a character in sub/superscript state `ss` (0 normal, 1 subscript,
+// 2 superscript, as the markup reader gives it) on a line whose baseline is y0, with the line's
+// height unit h and the sub/superscript offset (row 22).
+float SubSuperBaseline(float y0, int ss, float h, float offset);
 // Switches the device font height between normal (state 0) and sub/superscript (state 1).
 void FontHeightSwitch(int16_t& oldState, int16_t newState, int16_t namedFont);
 

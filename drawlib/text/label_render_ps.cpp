@@ -163,9 +163,7 @@ void LabelDrawPS(Device* dc, const std::string& text, float x, float y, const St
       continue;
     }
     const float s = tok.ss ? t.subFactor : 1.0f;
-    const float baseline = tok.ss == 1 ? y0 - 2.0f * h * v
-                           : tok.ss == 2 ? y0 + 2.0f * h * 1.7f * v
-                                         : y0;
+    const float baseline = SubSuperBaseline(y0, tok.ss, h, v);
     const bool single = tok.underlined && !rangeUnderline;
     if (!named) {
       int16_t code = tok.code;

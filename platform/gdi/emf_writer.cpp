@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/byte_writer.h"
+#include "platform/gdi/ink_box.h"
 #include "platform/gdi/metafile_records.h"
 #include "platform/cp1252.h"
 #include "platform/gdi/text_box.h"
@@ -53,11 +54,9 @@ void EmfWriter::Grow(int32_t x, int32_t y) {
 
 // A wide pen reaches half its width beyond the points it is drawn through.
 void EmfWriter::GrowByPen(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  const int32_t half = std::clamp(CurrentPenWidth(), 1, 1 << 20) / 2;
-  Grow(int32_t(std::max<int64_t>(int64_t(left) - half, INT32_MIN)),
-       int32_t(std::max<int64_t>(int64_t(top) - half, INT32_MIN)));
-  Grow(int32_t(std::min<int64_t>(int64_t(right) + half, INT32_MAX)),
-       int32_t(std::min<int64_t>(int64_t(bottom) + half, INT32_MAX)));
+  const GdiBox box = PenBox(left, top, right, bottom, CurrentPenWidth());
+  Grow(box.left, box.top);
+  Grow(box.right, box.bottom);
 }
 
 void EmfWriter::SetMapMode(int32_t mode) {
@@ -123,16 +122,10 @@ void EmfWriter::PutLineTo(int32_t x, int32_t y) {
 }
 
 void EmfWriter::PutPoly(const std::vector<GdiPoint>& points, bool closed) {
-  int32_t l = points[0].x, t = points[0].y, r = l, b = t;
-  for (const GdiPoint& p : points) {
-    l = std::min(l, p.x);
-    r = std::max(r, p.x);
-    t = std::min(t, p.y);
-    b = std::max(b, p.y);
-  }
-  GrowByPen(l, t, r, b);
+  const GdiBox box = PointsBox(points);
+  GrowByPen(box.left, box.top, box.right, box.bottom);
   Begin(closed ? kPolygon : kPolyline, 28 + 8 * points.size());
-  for (const int32_t v : {l, t, r, b}) PutI32(records_, v);
+  for (const int32_t v : {box.left, box.top, box.right, box.bottom}) PutI32(records_, v);
   PutU32(records_, uint32_t(points.size()));
   for (const GdiPoint& p : points) {
     PutI32(records_, p.x);

@@ -1,17 +1,8 @@
 #include "platform/gdi/ink_bounds_device.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <limits>
 
-namespace {
-
-int32_t Within(int64_t v) {
-  return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                     std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
+#include "platform/gdi/ink_box.h"
 
 void InkBoundsDevice::Add(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   if (!inked_) {
@@ -25,23 +16,15 @@ void InkBoundsDevice::Add(int32_t left, int32_t top, int32_t right, int32_t bott
   box_.bottom = std::max(box_.bottom, bottom);
 }
 
-// Half the pen beyond the points; a one-pixel pen stays on them.
 void InkBoundsDevice::AddStroked(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  const int64_t half = nullPen_ ? 0 : std::clamp(penWidth_, 1, 1 << 20) / 2;
-  Add(Within(std::min(left, right) - half), Within(std::min(top, bottom) - half),
-      Within(std::max(left, right) + half), Within(std::max(top, bottom) + half));
+  const GdiBox box = PenBox(left, top, right, bottom, nullPen_ ? 0 : penWidth_);
+  Add(box.left, box.top, box.right, box.bottom);
 }
 
 void InkBoundsDevice::AddPoints(const std::vector<GdiPoint>& points) {
   if (points.empty()) return;
-  int32_t l = points[0].x, t = points[0].y, r = l, b = t;
-  for (const GdiPoint& p : points) {
-    l = std::min(l, p.x);
-    r = std::max(r, p.x);
-    t = std::min(t, p.y);
-    b = std::max(b, p.y);
-  }
-  AddStroked(l, t, r, b);
+  const GdiBox box = PointsBox(points);
+  AddStroked(box.left, box.top, box.right, box.bottom);
 }
 
 void InkBoundsDevice::SetPen(int32_t width, uint32_t color) {

@@ -6,10 +6,7 @@
 #include <cstdint>
 
 #include "platform/gdi/device.h"
-
-struct GdiBox {
-  int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
+#include "platform/gdi/ink_box.h"
 
 // `at` is the reference point of the text (after the current position was taken for it),
 // `extent` the text's extent and `ascent` the font's ascent, both measured with the font;

@@ -5,59 +5,33 @@
 // (rendered by CORVID32 and read by giftopnm) at print scale 0.7.
 #include <gtest/gtest.h>
 
-#include <QWidget>
-
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <sstream>
 
-#include "documents/data_file.h"
 #include "documents/file_startup.h"
-#include "documents/plot_document.h"
-#include "drawlib/app_hooks.h"
-#include "drawlib/app_hooks_kavo.h"
-#include "drawlib/document_services.h"
 #include "drawlib/pardata.h"
 #include "drawlib/params_apply.h"
 #include "drawlib/steps/step_list.h"
 #include "engine/engine_globals.h"
 #include "gifconv/corvid32.h"
-#include "output/export_by_spec.h"
-#include "output/export_pictures.h"
-#include "output/output_host.h"
 #include "output/output_printer.h"
-#include "output/output_registration.h"
 #include "output/output_services.h"
-#include "output/postscript_writer.h"
-#include "output/ui/qt_export_pictures.h"
 #include "output/ui/qt_output_printer.h"
 #include "platform/byte_reader.h"
 #include "platform/gdi/emf_reader.h"
 #include "platform/gdi/metafile_player.h"
 #include "platform/gdi/recording_device.h"
-#include "platform/ui/qt_clipboard.h"
-#include "tests/output/output_fixture.h"
 #include "tests/output/reader_tools.h"
+#include "tests/output/ui/export_fixture.h"
 #include "tests/support/ppm_raster.h"
-#include "tests/support/scratch_folder.h"
 
 namespace {
 
 std::span<const uint8_t> Span(const std::string& s) {
   return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
 }
-
-class PlotHost final : public OutputHost {
- public:
-  void CreateSimPlot(int16_t mode) override { ::CreateSimPlot(mode); }
-  void MainPictureRepaint() override {}
-  void HelpShowTopic(int32_t) override {}
-  void ControlHelpPopup(int32_t) override {}
-  int16_t CurrentPage() override { return 1; }
-  int16_t PageCount() override { return 1; }
-  std::string TypeCaption() override { return gSimTypes[gSimType].Caption; }
-};
 
 // The rows and columns that hold ink.
 struct InkBox {
@@ -125,35 +99,8 @@ std::string Attribute(const std::string& element, const std::string& name) {
   return element.substr(from, element.find('"', from) - from);
 }
 
-class ExportInk : public OutputTest {
+class ExportInk : public PlotExportTest {
  protected:
-  void SetUp() override {
-    OutputTest::SetUp();
-    DataFileSetBytes(Slurp(KAVO71_DAT_PATH));
-    PostScriptWriterRegister();
-    DocumentServicesRegister();
-    SetAppHooks(&hooks_);
-    SetClipboardDevice(&clipboard_);
-    pictures_ = std::make_unique<QtExportPictures>(&window_, &window_);
-    SetExportPictures(pictures_.get());
-    RegisterOutputHost(&host_);
-    OutputServicesRegister();
-  }
-  void TearDown() override {
-    RegisterOutputHost(nullptr);
-    SetExportPictures(nullptr);
-    SetClipboardDevice(nullptr);
-    SetAppHooks(nullptr);
-    SetDocumentServices(nullptr);
-    SetPostScriptWriter(nullptr);
-    OutputTest::TearDown();
-  }
-  std::string Export(const std::string& spec, const std::string& name) {
-    const std::string path = folder_.File(name);
-    dialogs.answers.push_back(path);
-    ExportBySpec(spec);
-    return path;
-  }
   Raster GifRaster(const std::string& gif) {
     const std::string ppm = gif + ".ppm";
     Shell("giftopnm " + gif + " | ppmtoppm > " + ppm);
@@ -164,13 +111,6 @@ class ExportInk : public OutputTest {
     int16_t mode = kApplyToLibrary;
     ParamsApply(std::string(1, char(35)), mode);
   }
-
-  KavoHooks hooks_;
-  QtClipboardDevice clipboard_;
-  QWidget window_;
-  std::unique_ptr<QtExportPictures> pictures_;
-  PlotHost host_;
-  ScratchFolder folder_;
 };
 
 TEST_F(ExportInk, LongTitleAndTickNumbersStayWholeAtEveryBoxWidth) {

@@ -9,32 +9,18 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QWidget>
 
-#include "documents/data_file.h"
 #include "documents/file_startup.h"
-#include "documents/plot_document.h"
-#include "drawlib/app_hooks.h"
-#include "drawlib/app_hooks_kavo.h"
-#include "drawlib/document_services.h"
 #include "drawlib/text/label_attrs.h"
 #include "engine/engine_globals.h"
-#include "output/export_by_spec.h"
-#include "output/export_pictures.h"
-#include "output/output_host.h"
 #include "output/output_printer.h"
-#include "output/output_registration.h"
-#include "output/postscript_writer.h"
 #include "output/ui/frm_pref1.h"
 #include "output/ui/output_dialogs.h"
-#include "output/ui/qt_export_pictures.h"
 #include "output/ui/qt_output_printer.h"
 #include "output/ui/zef1_prev.h"
 #include "platform/runtime_text.h"
-#include "platform/ui/qt_clipboard.h"
-#include "tests/output/output_fixture.h"
 #include "tests/output/reader_tools.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/output/ui/export_fixture.h"
 
 namespace {
 
@@ -47,53 +33,20 @@ std::vector<std::string> ListedNames(const std::string& text) {
   return names;
 }
 
-// The plot document of the current simulation, as the main window builds it.
-class PlotHost final : public OutputHost {
- public:
-  void CreateSimPlot(int16_t mode) override { ::CreateSimPlot(mode); }
-  void MainPictureRepaint() override {}
-  void HelpShowTopic(int32_t) override {}
-  void ControlHelpPopup(int32_t) override {}
-  int16_t CurrentPage() override { return 1; }
-  int16_t PageCount() override { return 1; }
-  std::string TypeCaption() override { return gSimTypes[gSimType].Caption; }
-};
-
-class PrintExportAlike : public OutputTest {
+class PrintExportAlike : public PlotExportTest {
  protected:
   void SetUp() override {
-    OutputTest::SetUp();
-    DataFileSetBytes(Slurp(KAVO71_DAT_PATH));
-    PostScriptWriterRegister();
-    DocumentServicesRegister();
-    SetAppHooks(&hooks_);
-    SetClipboardDevice(&clipboard_);
-    pictures_ = std::make_unique<QtExportPictures>(&window_, &window_);
-    SetExportPictures(pictures_.get());
+    PlotExportTest::SetUp();
     SetOutputPrinter(&printer_);
-    RegisterOutputHost(&host_);
-    OutputServicesRegister();
     CalculateAbSimulation();
     gPrintBoxToggles = 0x003F;  // scale, caption, heading, parameters in the box, ID, box
   }
   void TearDown() override {
-    RegisterOutputHost(nullptr);
     SetOutputPrinter(nullptr);
-    SetExportPictures(nullptr);
-    SetClipboardDevice(nullptr);
-    SetAppHooks(nullptr);
-    SetDocumentServices(nullptr);
-    SetPostScriptWriter(nullptr);
-    OutputTest::TearDown();
+    PlotExportTest::TearDown();
   }
 
-  KavoHooks hooks_;
-  QtClipboardDevice clipboard_;
-  QWidget window_;
-  std::unique_ptr<QtExportPictures> pictures_;
   QtOutputPrinter printer_{true};
-  PlotHost host_;
-  ScratchFolder folder_;
 };
 
 TEST_F(PrintExportAlike, PrintedAndExportedPlotsListTheBoxParametersInThePanelOrder) {
