@@ -1,0 +1,127 @@
+// A spectrum imported from the clipboard during line fitting takes the place of the first one as a
+// file of the same spectrum would: drawn at the display's height, with its own difference and
+// error.
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "documents/clip_transfer.h"
+#include "documents/spec_loaders.h"
+#include "documents/spec_packet.h"
+#include "documents/spec_record.h"
+#include "engine/engine_globals.h"
+#include "tests/mainwin/ui/kavo_window_fixture.h"
+
+namespace {
+
+// One line at 100 Hz over a 300 Hz sweep at 200 MHz, as whole raw values for points 0..kPoints;
+// more points than the display has, so both roads take the nearest lower point.
+constexpr int kPoints = 8192;
+constexpr float kSweepHz = 300, kMHz = 200;
+
+std::vector<int16_t> SecondSpectrumPoints() {
+  std::vector<int16_t> points(kPoints + 1);
+  for (int i = 0; i <= kPoints; ++i) {
+    const double f = kSweepHz * i / kPoints;
+    points[static_cast<size_t>(i)] =
+        static_cast<int16_t>(std::lround(5000 / (1 + std::pow((f - 100) / 1.5, 2))));
+  }
+  return points;
+}
+
+// The same spectrum as a NUTS file: the file lists the values from the highest point down.
+std::string SecondSpectrumFile(const std::string& path) {
+  const std::vector<int16_t> points = SecondSpectrumPoints();
+  std::vector<float> values(points.rbegin(), points.rend());
+  std::ofstream(path, std::ios::binary) << NutsFile(1, kPoints, kSweepHz, kMHz, 0, values).bytes;
+  return path;
+}
+
+// The same spectrum as another program copies it: a spectrum object in the private format.
+void CopySecondSpectrumAsObject() {
+  SpecRec rec;
+  SpecReset(rec);
+  rec.WdthHz = rec.ImpWdthHz = rec.DispWdthHz = kSweepHz;
+  rec.NumPts = rec.ImpNumPts = kPoints;
+  rec.HzPerPt = kSweepHz / kPoints;
+  rec.MHz = kMHz;
+  rec.Flags |= kSpecFlagCurrentLayout;
+  rec.Kind = 0;  // experimental
+  ByteArray data;
+  std::string label;
+  SpecPack(data, label, "", rec, SecondSpectrumPoints());
+  ASSERT_FALSE(data.empty());
+  ClipDataSetVariant(data, 64);
+}
+
+class LineFitClipboardTest : public KavoWindowTest {
+ protected:
+  struct Shown {
+    std::vector<float> experimental, difference;
+    std::string error, caption;
+  };
+  Shown Now() {
+    QApplication::processEvents();
+    const size_t n = static_cast<size_t>(gNumPts) + 1;
+    Shown s{std::vector<float>(gSpecExp.begin(), gSpecExp.begin() + std::min(n, gSpecExp.size())),
+            std::vector<float>(gSpectrum2.begin(),
+                               gSpectrum2.begin() + std::min(n, gSpectrum2.size())),
+            "", window->windowTitle().toStdString()};
+    const auto& errors = window->form().Controls().Get(Ctl::lstError).Items;
+    if (!errors.empty()) s.error = errors.front();
+    return s;
+  }
+  // A fresh start, the AB spectrum opened and fitted with AB, the difference shown.
+  Shown FitTheFirstSpectrum() {
+    Start();
+    ChosenFile chosen(AbSpectrumFile(folder.File("ab.nut")));
+    window->MenuAction(Ctl::mnuFileLoad, 0)->trigger();
+    boxes.Answer(vbYes);  // "Start Linefitting ...?"
+    Widget<QRadioButton>(Ctl::optType, 2)->click();
+    Widget<QPushButton>(Ctl::btnDiffTogg)->click();
+    return Now();
+  }
+};
+
+float Largest(const std::vector<float>& v) { return *std::max_element(v.begin() + 1, v.end()); }
+
+TEST_F(LineFitClipboardTest, AnImportedSpectrumReplacesTheFirstAsItsFileWould) {
+  const Shown first = FitTheFirstSpectrum();
+  ASSERT_NE(gLineFit, 0);
+  ASSERT_EQ(gSimType, 2);
+  ASSERT_GT(Largest(first.experimental), 100);
+
+  CopySecondSpectrumAsObject();
+  const size_t asked = boxes.count();
+  window->MenuAction(Ctl::mnuImportZEF, 0)->trigger();
+  const Shown imported = Now();
+  EXPECT_EQ(boxes.count(), asked) << boxes.last().text;
+  SaveScreenshot(window.get(), "line-fitting-clipboard-import");
+
+  // The reference: the same spectrum opened as a file during the same fit.
+  const Shown opened = [&] {
+    FitTheFirstSpectrum();
+    ChosenFile chosen(SecondSpectrumFile(folder.File("second.nut")));
+    window->MenuAction(Ctl::mnuFileLoad, 0)->trigger();
+    return Now();
+  }();
+
+  EXPECT_EQ(imported.caption.rfind("NMR Line Fitting of ", 0), 0u) << imported.caption;
+  EXPECT_NE(imported.caption.find("AB [<clipboard>]"), std::string::npos) << imported.caption;
+  EXPECT_GT(Largest(imported.experimental), 0.5 * Largest(first.experimental))
+      << "the imported spectrum is drawn at the display's height, not flat";
+  EXPECT_EQ(imported.experimental, opened.experimental);
+  EXPECT_EQ(imported.difference, opened.difference);
+  EXPECT_NE(imported.difference, first.difference);
+  EXPECT_EQ(imported.error, opened.error);
+  EXPECT_NE(imported.error, first.error);
+}
+
+}  // namespace
