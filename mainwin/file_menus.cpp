@@ -126,7 +126,12 @@ void KavoForm::mnuImportZEF_Click() {
     bool ok = false;
     int16_t mode = 16;
     LoadExperimentalSpectrum(kClipboardName, -1, mode, ok);
-    if (ok) CalcSpectrum(0);
+    if (!ok) return;
+    // The object arrives mapped onto the window its program showed; line fitting shows it in
+    // the display's window, so the overlay (which the plot document and the exports read) is
+    // right before the next drawing too, when Autoredraw is off.
+    if (gLineFit) MapOverlayOntoDisplay();
+    CalcSpectrum(0);
     return;
   }
   ReopenSpectrumType(kSetupClipboardImport);
