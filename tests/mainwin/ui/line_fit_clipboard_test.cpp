@@ -2,6 +2,9 @@
 // file of the same spectrum would: drawn at the display's height, with its own difference and
 // error.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -12,11 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "documents/clip_transfer.h"
+#include "documents/clip_block.h"
 #include "documents/spec_loaders.h"
 #include "documents/spec_packet.h"
 #include "documents/spec_record.h"
 #include "engine/engine_globals.h"
+#include "platform/ui/qt_clipboard.h"
 #include "tests/mainwin/ui/kavo_window_fixture.h"
 
 namespace {
@@ -51,7 +55,8 @@ struct CopiedView {
   bool autoredraw = true;
 };
 
-// The same spectrum as another program copies it: a spectrum object in the private format.
+// The same spectrum as another program copies it onto the system clipboard: a spectrum object
+// in the private format.
 void CopySecondSpectrumAsObject(const CopiedView& view) {
   SpecRec rec;
   SpecReset(rec);
@@ -69,11 +74,24 @@ void CopySecondSpectrumAsObject(const CopiedView& view) {
   std::string label;
   SpecPack(data, label, "", rec, SecondSpectrumPoints());
   ASSERT_FALSE(data.empty());
-  ClipDataSetVariant(data, 64);
+  std::string block;
+  ASSERT_TRUE(ClipBlockMake(StepData(data), kClipSpectrumBit, block));
+  auto* mime = new QMimeData;
+  mime->setData(kClipFormatMime, QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+  QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 class LineFitClipboardTest : public KavoWindowTest {
  protected:
+  void SetUp() override {
+    KavoWindowTest::SetUp();
+    SetClipboardDevice(&clipboard);
+  }
+  void TearDown() override {
+    KavoWindowTest::TearDown();
+    SetClipboardDevice(nullptr);
+  }
+  QtClipboardDevice clipboard;
   struct Shown {
     std::vector<float> experimental, difference;
     std::string error, caption;
@@ -132,7 +150,7 @@ TEST_F(LineFitClipboardTest, AnImportedSpectrumReplacesTheFirstAsItsFileWould) {
     window->MenuAction(Ctl::mnuImportZEF, 0)->trigger();
     const Shown imported = Now();
     EXPECT_EQ(boxes.count(), asked) << boxes.last().text;
-    if (view.offsetHz == 60) SaveScreenshot(window.get(), "line-fitting-clipboard-import");
+    if (view.offsetHz == 60 && view.autoredraw) SaveScreenshot(window.get(), "line-fitting-clipboard-import");
 
     // The reference: the same spectrum opened as a file during the same fit.
     const Shown opened = [&] {
