@@ -1,6 +1,7 @@
-// A spectrum imported from the clipboard during line fitting takes the place of the first one as a
-// file of the same spectrum would: drawn at the display's height, with its own difference and
-// error.
+// A spectrum object that another program put on the clipboard, imported during line fitting,
+// takes the place of the first spectrum as a file of the same spectrum would: drawn at the
+// display's height, with its own difference and error. The program's own drawing copy is not a
+// spectrum for the import.
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -172,6 +173,21 @@ TEST_F(LineFitClipboardTest, AnImportedSpectrumReplacesTheFirstAsItsFileWould) {
     EXPECT_EQ(imported.error, opened.error);
     EXPECT_NE(imported.error, first.error);
   }
+}
+
+// The program's own copy is a drawing, not a spectrum object: the import says so and the fit
+// keeps its spectrum.
+TEST_F(LineFitClipboardTest, TheProgramsOwnDrawingCopyIsNotTakenAsASpectrum) {
+  const Shown first = FitTheFirstSpectrum();
+  window->MenuAction(Ctl::mnuClipBrd, 0)->trigger();
+  ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(kClipFormatMime));
+  const size_t asked = boxes.count();
+  window->MenuAction(Ctl::mnuImportZEF, 0)->trigger();
+  ASSERT_EQ(boxes.count(), asked + 1);
+  EXPECT_EQ(boxes.last().text, "No ZEF-NMR spectrum found in Clipboard");
+  const Shown after = Now();
+  EXPECT_EQ(after.experimental, first.experimental);
+  EXPECT_EQ(after.caption, first.caption);
 }
 
 }  // namespace
