@@ -127,11 +127,12 @@ void KavoForm::mnuImportZEF_Click() {
     int16_t mode = 16;
     LoadExperimentalSpectrum(kClipboardName, -1, mode, ok);
     if (!ok) return;
-    // The object arrives mapped onto the window its program showed; line fitting shows it in
-    // the display's window, so the overlay (which the plot document and the exports read) is
-    // right before the next drawing too, when Autoredraw is off.
-    if (gLineFit) MapOverlayOntoDisplay();
     CalcSpectrum(0);
+    // The object arrives mapped onto the window its program showed; line fitting shows it in
+    // the display's window. When the drawing waits for ReDraw (Autoredraw off), the overlay,
+    // which the plot document and the exports read, is mapped now, with the reference that
+    // the calculation has settled.
+    if (gLineFit && (gRedrawFlags & 8)) MapOverlayOntoDisplay();
     return;
   }
   ReopenSpectrumType(kSetupClipboardImport);

@@ -132,6 +132,7 @@ TEST_F(LineFitClipboardTest, AnImportedSpectrumReplacesTheFirstAsItsFileWould) {
       {500, 550, 120, 0},        // the copy counts its points from 500 Hz
       {0, 0, kSweepHz, -40},     // a reference that moves the axis
       {0, 60, 80, 0, false},     // zoomed in, Autoredraw off
+      {0, 60, 80, -40, false},   // and a reference, which the display does not use
   };
   for (const CopiedView& view : views) {
     SCOPED_TRACE("start " + std::to_string(view.startHz) + " offset " +
