@@ -71,6 +71,7 @@ void CopySecondSpectrumAsObject(const CopiedView& view) {
   rec.MHz = kMHz;
   rec.Flags |= kSpecFlagCurrentLayout;
   rec.Kind = 0;  // experimental
+  rec.Strings[0] = "M > Second spectrum";
   ByteArray data;
   std::string label;
   SpecPack(data, label, "", rec, SecondSpectrumPoints());
@@ -147,8 +148,8 @@ TEST_F(LineFitClipboardTest, AnImportedSpectrumReplacesTheFirstAsItsFileWould) {
     ASSERT_GT(Largest(first.experimental), 100);
 
     autoredrawAsAsked();
-    CopySecondSpectrumAsObject(view);
     const size_t asked = boxes.count();
+    CopySecondSpectrumAsObject(view);
     window->MenuAction(Ctl::mnuImportZEF, 0)->trigger();
     const Shown imported = Now();
     EXPECT_EQ(boxes.count(), asked) << boxes.last().text;
