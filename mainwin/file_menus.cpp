@@ -126,7 +126,13 @@ void KavoForm::mnuImportZEF_Click() {
     bool ok = false;
     int16_t mode = 16;
     LoadExperimentalSpectrum(kClipboardName, -1, mode, ok);
-    if (ok) CalcSpectrum(0);
+    if (!ok) return;
+    CalcSpectrum(0);
+    // The object arrives mapped onto the window its program showed; line fitting shows it in
+    // the display's window. When the drawing waits for ReDraw (Autoredraw off), the overlay,
+    // which the plot document and the exports read, is mapped now, with the reference that
+    // the calculation has settled.
+    if (gLineFit && (gRedrawFlags & 8)) MapOverlayOntoDisplay();
     return;
   }
   ReopenSpectrumType(kSetupClipboardImport);

@@ -268,6 +268,8 @@ class KavoForm : public MainWindowServices {
   void DrawCouplingTree(bool& drawn);
   void DrawMarkers();
   void DrawOverlay();
+  // Maps the held experimental spectrum onto the display's window (offset, width, reference).
+  void MapOverlayOntoDisplay();
   void CopySpectraToClipboard();
   float MarkX(int mark) const;
   void PicLine(float x1, float y1, float x2, float y2, uint32_t color);

@@ -196,11 +196,13 @@ void KavoForm::DrawMarkers() {
   }
 }
 
+void KavoForm::MapOverlayOntoDisplay() {
+  if (SpectrumFileServices* files = SpectrumFiles())
+    files->LoadSpectrumKavo(gFinm, gSpecExp, gHorOffHz, gSpectHz, gSpec.Ref, gSpec.VertMult, 6);
+}
+
 void KavoForm::DrawOverlay() {
-  if (gRedrawFlags & (4 | 8 | 16)) {
-    if (SpectrumFileServices* files = SpectrumFiles())
-      files->LoadSpectrumKavo(gFinm, gSpecExp, gHorOffHz, gSpectHz, gSpec.Ref, gSpec.VertMult, 6);
-  }
+  if (gRedrawFlags & (4 | 8 | 16)) MapOverlayOntoDisplay();
   const int n = std::min(PointCount(gSpectrum), PointCount(gSpecExp));
   double sum = 0;
   for (int i = 1; i <= n; ++i)

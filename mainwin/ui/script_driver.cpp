@@ -4,12 +4,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTest>
@@ -190,6 +193,17 @@ bool ScriptDriver::Run(const QStringList& w) {
     QFile signal(w[1]);
     if (!signal.open(QIODevice::WriteOnly)) Fail("cannot create " + w[1]);
     Log("touch " + w[1]);
+  } else if (verb == "clipboard") {
+    need(2);
+    QFile copied(w[2]);
+    if (!copied.open(QIODevice::ReadOnly)) {
+      Fail("cannot read " + w[2]);
+    } else {
+      auto* mime = new QMimeData;
+      mime->setData(w[1], copied.readAll());
+      QGuiApplication::clipboard()->setMimeData(mime);
+      Log("clipboard " + w[1] + " " + w[2]);
+    }
   } else if (verb == "dump") {
     need(1);
     Dump(w[1]);

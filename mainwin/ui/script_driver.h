@@ -14,6 +14,8 @@
 //                         or cancel it
 //   wait MS               let the program run for MS milliseconds
 //   touch PATH            create the empty file PATH (a signal to another program's script)
+//   clipboard MIME PATH   put the bytes of the file PATH on the clipboard as the format MIME,
+//                         as another program's copy does
 //   waitfile PATH         wait until the file PATH exists (as long as the script may run)
 //   dump LABEL            log the window's state under LABEL
 //   close                 close the main window as its close box does

@@ -8,7 +8,11 @@
 #include <vector>
 
 #include "../documents/spectrum_fixtures.h"
+#include "documents/clip_block.h"
 #include "documents/drawing_file.h"
+#include "documents/spec_loaders.h"
+#include "documents/spec_packet.h"
+#include "drawlib/pardata.h"
 #include "plot_readers.h"
 #include "program_run.h"
 
@@ -213,6 +217,69 @@ TEST(Journeys, LineFittingTakesASecondSpectrum) {
   EXPECT_EQ(NewestError(run.Get("second", "errors")), NewestError(reference.Get("alone", "errors")));
   EXPECT_EQ(NewestError(run.Get("again", "errors")), NewestError(run.Get("first", "errors")));
   EXPECT_EQ(Squeezed(run.Get("again", "caption")), "NMR Line Fitting of AB [" + first + "]");
+}
+
+// The spectrum of OneLineSpectrum as another program copies it: a ClipBlock of type 64 holding
+// a spectrum object, the bytes of the private clipboard format.
+std::string OneLineSpectrumObject(int at, double height) {
+  PardataBuild();  // the copying program's spectrum layout
+  SpecRec rec;
+  SpecReset(rec);
+  rec.WdthHz = rec.ImpWdthHz = rec.DispWdthHz = 1000;
+  rec.NumPts = rec.ImpNumPts = 1024;
+  rec.HzPerPt = 1000.0f / 1024;
+  rec.MHz = 200;
+  rec.Flags |= kSpecFlagCurrentLayout;
+  rec.Kind = 0;  // experimental
+  rec.Strings[0] = "M > Acetone";
+  // The file lists its values from the highest point down; the object holds points 0..1024.
+  std::vector<int16_t> points(1025, 0);
+  for (int i = 0; i < 1024; ++i) {
+    const double a = (i - at) / 5.0;
+    points[static_cast<size_t>(1024 - i)] = static_cast<int16_t>(int32_t(height / (1 + a * a)));
+  }
+  ByteArray data;
+  std::string label;
+  SpecPack(data, label, "", rec, points);
+  std::string block;
+  ClipBlockMake(StepData(data), kClipSpectrumBit, block);
+  return block;
+}
+
+// During line fitting a spectrum that another program put on the clipboard replaces the first
+// under the simulation, as the same spectrum opened from a file does.
+TEST(Journeys, LineFittingTakesASpectrumFromTheClipboard) {
+  ProgramFolder folder("clipboard-spectrum");
+  const std::string first = folder.Work("ethanol.lyb");
+  const std::string second = folder.Work("acetone.lyb");
+  const std::string copied = folder.Work("acetone.clip");
+  WriteFile(first, LybricsSpectrum(1024));
+  WriteFile(second, OneLineSpectrum(450, 5000));
+  WriteFile(copied, OneLineSpectrumObject(450, 5000));
+  auto fitTo = [](const std::string& file) {
+    return std::vector<std::string>{"menu File \"Open New Spectrum ...\"", "file " + file,
+                                    "click AB", "answer Yes", "click Diff"};
+  };
+  std::vector<std::string> script = fitTo(first);
+  script.insert(script.end(), {"dump first", std::string("clipboard ") + kClipFormatMime + " " + copied,
+                               "menu File \"Import ZEF NMR Clipboard\"", "dump imported",
+                               "close"});
+  const ProgramRun run = folder.Run(script);
+  ExpectPlayed(run);
+  std::vector<std::string> alone = fitTo(second);
+  alone.insert(alone.end(), {"dump alone", "close"});
+  const ProgramRun reference = folder.Run(alone);
+  ExpectPlayed(reference);
+
+  EXPECT_EQ(run.Events("box: ").size(), 1u) << "only the question that starts the fit\n" << run.log;
+  EXPECT_EQ(Squeezed(run.Get("imported", "caption")), "NMR Line Fitting of AB [<clipboard>]");
+  EXPECT_GT(TraceMax(run.Get("imported", "experimental")),
+            0.5 * TraceMax(run.Get("first", "experimental")))
+      << "drawn at the display's height: " << run.Get("imported", "experimental");
+  for (const char* key : {"trace", "experimental", "difference"})
+    EXPECT_EQ(run.Get("imported", key), reference.Get("alone", key)) << key;
+  EXPECT_EQ(NewestError(run.Get("imported", "errors")),
+            NewestError(reference.Get("alone", "errors")));
 }
 
 // A session that never touches the print box (types, line fitting, an export, the preview and

@@ -36,60 +36,14 @@
 #include "documents/file_dialog.h"
 #include "tests/documents/spectrum_fixtures.h"
 #include "tests/mainwin/recording_help_viewer.h"
+#include "tests/mainwin/ui/kavo_window_fixture.h"
 #include "tests/support/msgbox_recorder.h"
 #include "tests/support/process_state.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
 
-class FrmKavoTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetProcessState();
-    SetProgramFolderForTests(folder.path());
-    std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
-    SetHelpViewer(&help);
-  }
-  void TearDown() override {
-    window.reset();
-    RegisterMainWindowServices(nullptr);
-    SetHelpViewer(nullptr);
-    ResetProcessState();
-  }
-  // A fresh process: the start-up road of a new window.
-  void Start() {
-    window.reset();
-    RegisterMainWindowServices(nullptr);
-    ResetProcessState();
-    SetProgramFolderForTests(folder.path());
-    window = std::make_unique<frmKavo>();
-    RegisterMainWindowServices(&window->form());
-    DocumentServicesRegister();
-    ASSERT_TRUE(window->form().Form_Load({}));
-    QApplication::processEvents();
-  }
-  template <typename T>
-  T* Widget(Ctl id, int index = 0) {
-    return qobject_cast<T*>(window->ControlWidget(id, index));
-  }
-  std::string Settings() const {
-    std::ifstream in(folder.File("KAVO71.ini"), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  // Counts the picture's pixels that are not the background.
-  int DrawnPixels() {
-    const QImage& image = window->picture()->image();
-    int drawn = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) drawn += image.pixel(x, y) != 0xFFFFFFFF;
-    return drawn;
-  }
-
-  ScratchFolder folder;
-  RecordingHelpViewer help;
-  MsgBoxRecorder boxes;
-  std::unique_ptr<frmKavo> window;
-};
+class FrmKavoTest : public KavoWindowTest {};
 
 TEST_F(FrmKavoTest, StartsWithTheAbRowsAndADrawnSpectrum) {
   Start();
@@ -189,12 +143,6 @@ TEST_F(FrmKavoTest, ControlsFitInsideTheirFramesAndShowTheirWholeText) {
   }
 }
 
-// Saves what the window shows when KAVO_SCREENSHOT_DIR names a folder (for looking at it).
-void SaveScreenshot(QWidget* window, const std::string& name) {
-  if (const char* dir = std::getenv("KAVO_SCREENSHOT_DIR"))
-    window->grab().save(QString::fromStdString(std::string(dir) + "/" + name + ".png"));
-}
-
 // The group step buttons' commands, recorded instead of carried out.
 class RecordedGroupCommands : public GroupCommands {
  public:
@@ -280,33 +228,6 @@ TEST_F(FrmKavoTest, ClosingKeepsTheSettingsForTheNextStart) {
   ASSERT_NE(recent, nullptr);
   EXPECT_EQ(recent->text(), "/data/Spectra/CH2Cl2.nuts");
   EXPECT_TRUE(recent->isVisible());
-}
-
-// The file dialog answers with one file, as a user choosing it would.
-class ChosenFile : public FileDialogService {
- public:
-  explicit ChosenFile(std::string path) : path_(std::move(path)) { SetFileDialogService(this); }
-  ~ChosenFile() override { SetFileDialogService(nullptr); }
-  std::string Show(const FileDialogRequest&) override { return path_; }
-
- private:
-  std::string path_;
-};
-
-// A measured AB quartet: the four lines of the default AB system, broader than simulated.
-std::string AbSpectrumFile(const std::string& path) {
-  const int points = 1024;
-  const double sweep = 300, lines[4] = {134.4, 146.4, 153.6, 165.6};
-  const double heights[4] = {0.375, 1.625, 1.625, 0.375};
-  std::vector<float> values(points);
-  for (int i = 0; i < points; ++i) {
-    const double f = sweep * (points - 1 - i) / points;
-    double y = 0;
-    for (int k = 0; k < 4; ++k) y += heights[k] / (1 + std::pow((f - lines[k]) / 1.2, 2));
-    values[static_cast<size_t>(i)] = static_cast<float>(2000 * y);
-  }
-  std::ofstream(path, std::ios::binary) << NutsFile(1, points, 300, 200, 0, values).bytes;
-  return path;
 }
 
 TEST_F(FrmKavoTest, AnOpenedSpectrumIsFittedWithTheSimulationAndTheDifference) {
