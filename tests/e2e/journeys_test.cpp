@@ -175,6 +175,12 @@ std::string NewestError(const std::string& errors) {
   return errors.substr(from, errors.find(" |") - from);
 }
 
+// The lines that open a spectrum file and start line fitting with AB and its difference.
+std::vector<std::string> FitTo(const std::string& file) {
+  return {"menu File \"Open New Spectrum ...\"", "file " + file, "click AB", "answer Yes",
+          "click Diff"};
+}
+
 }  // namespace
 
 // During line fitting a second spectrum, opened from the File menu or from the recent-file list,
@@ -187,18 +193,14 @@ TEST(Journeys, LineFittingTakesASecondSpectrum) {
   WriteFile(first, LybricsSpectrum(1024));
   // Another line at another place, with a raw height thirty times smaller.
   WriteFile(second, OneLineSpectrum(450, 5000));
-  auto fitTo = [](const std::string& file) {
-    return std::vector<std::string>{"menu File \"Open New Spectrum ...\"", "file " + file,
-                                    "click AB", "answer Yes", "click Diff"};
-  };
-  std::vector<std::string> script = fitTo(first);
+  std::vector<std::string> script = FitTo(first);
   script.insert(script.end(), {"dump first",
                                "menu File \"Open New Spectrum ...\"", "file " + second,
                                "dump second", "menu File " + first, "dump again", "close"});
   const ProgramRun run = folder.Run(script);
   ExpectPlayed(run);
   // The same fit started on the second spectrum alone: what its second load must show.
-  std::vector<std::string> alone = fitTo(second);
+  std::vector<std::string> alone = FitTo(second);
   alone.insert(alone.end(), {"dump alone", "close"});
   const ProgramRun reference = folder.Run(alone);
   ExpectPlayed(reference);
@@ -256,17 +258,13 @@ TEST(Journeys, LineFittingTakesASpectrumFromTheClipboard) {
   WriteFile(first, LybricsSpectrum(1024));
   WriteFile(second, OneLineSpectrum(450, 5000));
   WriteFile(copied, OneLineSpectrumObject(450, 5000));
-  auto fitTo = [](const std::string& file) {
-    return std::vector<std::string>{"menu File \"Open New Spectrum ...\"", "file " + file,
-                                    "click AB", "answer Yes", "click Diff"};
-  };
-  std::vector<std::string> script = fitTo(first);
+  std::vector<std::string> script = FitTo(first);
   script.insert(script.end(), {"dump first", std::string("clipboard ") + kClipFormatMime + " " + copied,
                                "menu File \"Import ZEF NMR Clipboard\"", "dump imported",
                                "close"});
   const ProgramRun run = folder.Run(script);
   ExpectPlayed(run);
-  std::vector<std::string> alone = fitTo(second);
+  std::vector<std::string> alone = FitTo(second);
   alone.insert(alone.end(), {"dump alone", "close"});
   const ProgramRun reference = folder.Run(alone);
   ExpectPlayed(reference);
