@@ -44,7 +44,7 @@ const ControlDesign kDesign[] = {
    "Change to previous Simulation in Save/Restore Menu", H::kSaveRestore, true},
   {Ctl::cmdNextPrevSim, 2, kColLeft + 1420, 8010, 680, 300, "Save",
    "Save current simulation to Sim file", H::kSaveRestore, true},
-  {Ctl::fraError, 0, kColLeft, 8370, kColWidth, 2500, "", "", 0, true},
+  {Ctl::fraError, 0, kColLeft, 8370, kColWidth, kErrorFrameHeight, "", "", 0, true},
   {Ctl::lblFreq, 0, 100, 180, 1260, 240, "Lft Click Hz", "Hz position of Left-Mouse-Click", H::kFrequency,
    true},
   {Ctl::lblFreq, 1, 100, 510, 1260, 240, "Difference",

@@ -17,6 +17,9 @@ Ctl ContainerOf(Ctl id);
 // type frames, the display toolbar, the group step buttons, the read-outs and the clock. On a
 // window shorter than the column they scroll together.
 bool InLeftColumn(Ctl id);
+// The design height of the read-out frame fraError (twips), which its labels, buttons and list
+// need.
+inline constexpr float kErrorFrameHeight = 2500;
 
 // Fills the model with the stored window.
 void LoadDesignControls(FormControls& controls);

@@ -96,6 +96,7 @@ void KavoForm::CmndUpDn_Click(int16_t index) {
   // offset, not the old one (else "full width" at the right end of a spectrum stays narrow).
   const float requestedWidth = gSpectHz, requestedOffset = gHorOffHz;
   if ((gRedrawFlags & 4) && (gRedrawFlags & 8)) {
+    // The clamp stores the new offset as the parameter's value: the width's rule below reads it.
     float offset = requestedOffset;
     SimParClamp(offset, mOffsetPar);
   }

@@ -62,8 +62,11 @@ void KavoForm::PicCalcScaling() {
     const int32_t whole = CLng(barWidth);
     ctl_.SetScroll(Ctl::scrhDisplay, 0, 0, CLng(0.1 * (w - scaleWidth)), CLng(0.1 * (whole / 10)),
                    CLng(0.1 * (whole / 3)));
+    // The read-out frame reaches down to the window's bottom, but never gets shorter than its
+    // design: on a window shorter than the left column the column scrolls to it instead, and a
+    // frame of no height would take its labels, buttons and list out of reach.
     const Control err = ctl_.Get(Ctl::fraError);
-    ctl_.SetHeight(Ctl::fraError, 0, host_.ScaleHeight() - err.Top);
+    ctl_.SetHeight(Ctl::fraError, 0, std::max(kErrorFrameHeight, host_.ScaleHeight() - err.Top));
     gScrollTwips = CLng(inc.Left - pic.Left);
   } else {
     ctl_.SetVisible(Ctl::scrhDisplay, 0, false);

@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -415,11 +416,12 @@ void frmKavo::PlaceColumn() {
   // The column's margin below its last control as at its top.
   const float top = controls.Get(Ctl::fraCalcType).Top;
   const int width = Px(right + top);
+  // The bar stands between the column and the increment frame, down to the picture's bottom
+  // (the frequency labels below the picture keep their place), or to the window's bottom when
+  // the picture reaches below it: its arrows stay within reach.
+  const int barBottom = std::min(Px(pic.Top + pic.Height), surface_->height());
   column_->Place(QRect(0, 0, width, surface_->height()), Px(bottom + top),
-                 // The bar stands between the column and the increment frame, down to the
-                 // picture's bottom: the frequency labels below the picture keep their place.
-                 QRect(Px(right), Px(top), Px(inc.Left) - 1 - Px(right),
-                       Px(pic.Top + pic.Height) - Px(top)));
+                 QRect(Px(right), Px(top), Px(inc.Left) - 1 - Px(right), barBottom - Px(top)));
 }
 
 void frmKavo::EnsureControlVisible(QWidget* control) { column_->EnsureVisible(control); }

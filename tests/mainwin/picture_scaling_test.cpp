@@ -1,5 +1,8 @@
 // The spectrum picture's geometry (points, vertical rescaling, the scroll bar), the increment
 // ribbon, box and labels, the clock and the repaint rule.
+#include <algorithm>
+
+#include "mainwin/design_layout.h"
 #include "mainwin/printer_page.h"
 #include "platform/runtime_numbers.h"
 #include "tests/mainwin/mainwin_fixture.h"
@@ -68,6 +71,24 @@ TEST_F(PictureScalingTest, AWiderPictureThanTheWindowScrolls) {
   EXPECT_EQ(bar.LargeChange, CLng(0.1 * (CLng(bar.Width) / 3)));
   EXPECT_EQ(bar.Top, Ctrl(Ctl::picKavo).Top + 4000 + 300);
   EXPECT_EQ(gScrollTwips, 0);
+
+  // The read-out frame reaches down to the window's bottom, and on a window shorter than the
+  // frame's design bottom it keeps its design height (the left column scrolls to it).
+  const float errorTop = Ctrl(Ctl::fraError).Top;
+  EXPECT_EQ(Ctrl(Ctl::fraError).Height, host.ScaleHeight() - errorTop);
+  const auto tall = host.form;
+  for (const float room : {kErrorFrameHeight + 1000, kErrorFrameHeight - 1000, -500.0f}) {
+    SCOPED_TRACE(room);
+    host.form.height = errorTop + room + (tall.height - host.ScaleHeight());
+    form.PicCalcScaling();
+    ASSERT_TRUE(Ctrl(Ctl::scrhDisplay).Visible);
+    const float below = host.ScaleHeight() - errorTop;  // the room below the frame's top
+    if (room < kErrorFrameHeight) {
+      ASSERT_LT(below, kErrorFrameHeight);
+    }
+    EXPECT_EQ(Ctrl(Ctl::fraError).Height, std::max(below, kErrorFrameHeight));
+  }
+  host.form = tall;
 
   SetPictureSize(7680, 4000);
   form.PicCalcScaling();

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -208,6 +209,32 @@ TEST_F(FrmKavoTest, EveryControlCanBeBroughtIntoViewAndClicked) {
   window->EnsureControlVisible(window->ControlWidget(Ctl::lblTimeDate, 0));
   QApplication::processEvents();
   SaveScreenshot(window.get(), "column-scrolled-to-the-clock");
+}
+
+// A window made narrower than the picture and shorter than the left column: the column's
+// scroll bar stays inside the window, and the read-out frame keeps its labels and Enter buttons,
+// which can be scrolled into view and clicked.
+TEST_F(FrmKavoTest, AWindowNarrowerThanThePictureKeepsTheReadOutsInReach) {
+  Start();
+  QWidget* surface = window->centralWidget();
+  window->resize(window->width() / 2, window->height() / 2);
+  QApplication::processEvents();
+  auto* bar = window->findChild<QScrollBar*>("leftColumnBar");
+  ASSERT_NE(bar, nullptr);
+  ASSERT_TRUE(bar->isVisible()) << "the window is shorter than its left column";
+  EXPECT_TRUE(surface->rect().contains(bar->geometry()))
+      << bar->geometry().y() << " + " << bar->height() << " in " << surface->height();
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    auto* enter = Widget<QPushButton>(Ctl::cmdFreqEnter, i);
+    ASSERT_NE(enter, nullptr);
+    window->EnsureControlVisible(enter);
+    QApplication::processEvents();
+    EXPECT_TRUE(WhollyInView(enter, window.get()));
+    EXPECT_TRUE(WhollyInView(window->ControlWidget(Ctl::lblFreq, i), window.get()));
+    const QPoint centre = enter->mapTo(window.get(), enter->rect().center());
+    EXPECT_EQ(window->childAt(centre), enter);
+  }
 }
 
 TEST_F(FrmKavoTest, ClosingKeepsTheSettingsForTheNextStart) {
