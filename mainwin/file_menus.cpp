@@ -24,6 +24,15 @@ void KavoForm::KeepLoadedSpectrum() {
 
 void KavoForm::ForgetFailedSpectrum() { gFinm = mSpectrumHeld ? mHeldSpectrum : std::string(); }
 
+void KavoForm::CalcAfterSpectrumLoad() {
+  CalcSpectrum(0);
+  // The load mapped the new spectrum with the reference of the one before it (a file) or with
+  // the window its program showed (the clipboard). The drawing re-maps it with the reference
+  // the calculation has settled; when the drawing waits for ReDraw (Autoredraw off), the
+  // overlay, which the plot document and the exports read, is mapped now in the same way.
+  if (gLineFit && (gRedrawFlags & 8)) MapOverlayOntoDisplay();
+}
+
 void KavoForm::ShowLineFittingCaption() {
   mFormCaption = "NMR Line Fitting of " + mTypeCaption + " [" + gFinm + "]";
   host_.SetFormCaption(mFormCaption);
@@ -92,7 +101,7 @@ void KavoForm::mnuFileLoad_Click() {
   int16_t mode = 0;
   LoadExperimentalSpectrum("", -1, mode, ok);
   // A failed or cancelled load changes nothing: no new fit entry for the same spectra.
-  if (ok) CalcSpectrum(0);
+  if (ok) CalcAfterSpectrumLoad();
 }
 
 void KavoForm::mnufList_Click(int16_t index) {
@@ -109,7 +118,7 @@ void KavoForm::mnufList_Click(int16_t index) {
     KeepLoadedSpectrum();
     gRedrawFlags |= 8;
     ShowLineFittingCaption();
-    CalcSpectrum(0);
+    CalcAfterSpectrumLoad();
     RebuildFileListMenu(gFinm);
     return;
   }
@@ -126,13 +135,7 @@ void KavoForm::mnuImportZEF_Click() {
     bool ok = false;
     int16_t mode = 16;
     LoadExperimentalSpectrum(kClipboardName, -1, mode, ok);
-    if (!ok) return;
-    CalcSpectrum(0);
-    // The object arrives mapped onto the window its program showed; line fitting shows it in
-    // the display's window. When the drawing waits for ReDraw (Autoredraw off), the overlay,
-    // which the plot document and the exports read, is mapped now, with the reference that
-    // the calculation has settled.
-    if (gLineFit && (gRedrawFlags & 8)) MapOverlayOntoDisplay();
+    if (ok) CalcAfterSpectrumLoad();
     return;
   }
   ReopenSpectrumType(kSetupClipboardImport);

@@ -287,6 +287,8 @@ class KavoForm : public MainWindowServices {
   // cancelled one the window names again the spectrum it still holds (none: an empty name).
   void KeepLoadedSpectrum();
   void ForgetFailedSpectrum();
+  // The calculation after a new experimental spectrum was loaded during line fitting.
+  void CalcAfterSpectrumLoad();
   void ExportFrame(const char* format, const char* target, int16_t index);
   void HandleRange(int16_t index, float& low, float& high);
   void GripPlacement();

@@ -54,6 +54,7 @@ std::string SecondSpectrumFile(const std::string& path, float refHz) {
 struct CopiedView {
   float startHz, offsetHz, widthHz, refHz;
   bool autoredraw = true;
+  bool referenceKept = false;  // the Options menu's reference not disabled
 };
 
 // The same spectrum as another program copies it onto the system clipboard: a spectrum object
@@ -110,8 +111,10 @@ class LineFitClipboardTest : public KavoWindowTest {
     return s;
   }
   // A fresh start, the AB spectrum opened and fitted with AB, the difference shown.
-  Shown FitTheFirstSpectrum() {
+  Shown FitTheFirstSpectrum(bool referenceKept = false) {
     Start();
+    if (referenceKept) window->MenuAction(Ctl::mnuPref, 5)->trigger();
+    EXPECT_EQ(gDisableRef == 0, referenceKept);
     ChosenFile chosen(AbSpectrumFile(folder.File("ab.nut")));
     window->MenuAction(Ctl::mnuFileLoad, 0)->trigger();
     boxes.Answer(vbYes);  // "Start Linefitting ...?"
@@ -134,15 +137,17 @@ TEST_F(LineFitClipboardTest, AnImportedSpectrumReplacesTheFirstAsItsFileWould) {
       {0, 0, kSweepHz, -40},     // a reference that moves the axis
       {0, 60, 80, 0, false},     // zoomed in, Autoredraw off
       {0, 60, 80, -40, false},   // and a reference, which the display does not use
+      {0, 60, 80, -40, false, true},  // and a reference that the display keeps
   };
   for (const CopiedView& view : views) {
     SCOPED_TRACE("start " + std::to_string(view.startHz) + " offset " +
                  std::to_string(view.offsetHz) + " width " + std::to_string(view.widthHz) +
-                 " ref " + std::to_string(view.refHz) + (view.autoredraw ? "" : " no redraw"));
+                 " ref " + std::to_string(view.refHz) + (view.autoredraw ? "" : " no redraw") +
+                 (view.referenceKept ? " reference kept" : ""));
     auto autoredrawAsAsked = [&] {
       if (!view.autoredraw) window->MenuAction(Ctl::mnuPref, 3)->trigger();
     };
-    const Shown first = FitTheFirstSpectrum();
+    const Shown first = FitTheFirstSpectrum(view.referenceKept);
     ASSERT_NE(gLineFit, 0);
     ASSERT_EQ(gSimType, 2);
     ASSERT_GT(Largest(first.experimental), 100);
@@ -157,7 +162,7 @@ TEST_F(LineFitClipboardTest, AnImportedSpectrumReplacesTheFirstAsItsFileWould) {
 
     // The reference: the same spectrum opened as a file during the same fit.
     const Shown opened = [&] {
-      FitTheFirstSpectrum();
+      FitTheFirstSpectrum(view.referenceKept);
       autoredrawAsAsked();
       ChosenFile chosen(SecondSpectrumFile(folder.File("second.nut"), view.refHz));
       window->MenuAction(Ctl::mnuFileLoad, 0)->trigger();
