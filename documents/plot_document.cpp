@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "documents/drawing_extents.h"
 #include "documents/page_record.h"
 #include "documents/plot_sources.h"
 #include "documents/plot_tables.h"
@@ -13,6 +14,7 @@
 #include "documents/spec_record.h"
 #include "documents/spectrum_handover.h"
 #include "drawlib/axes/axis_tick_step.h"
+#include "drawlib/params_apply.h"
 #include "drawlib/pardata.h"
 #include "drawlib/steps/step_list.h"
 #include "drawlib/util/error_location.h"
@@ -31,6 +33,18 @@ constexpr float kMinTickSpacingMM = 10.0f;
 
 constexpr float kWorldPerMM = 40.2f;
 using Labels = std::array<std::string, 4>;
+
+// How far a spectrum object whose left edge is at x must move sideways to lie within the
+// printable area of the page; 0 when it lies there already or is too wide to fit at all.
+float ShiftOntoPage(float x, int16_t flags) {
+  float left, bottom, right, top;
+  SpectrumObjectExtents(x, 0, flags, left, bottom, right, top);
+  const WorldRect& page = PrintableRect;
+  if (!(page.right > page.left) || right - left > page.right - page.left) return 0;
+  if (left < page.left) return page.left - left;
+  if (right > page.right) return page.right - right;
+  return 0;
+}
 
 std::tm SystemClock() {
   const std::time_t now = std::time(nullptr);
@@ -165,6 +179,9 @@ void CreateSimPlot(int16_t mode) {
     by = StepList.Y[1];
     bx = StepList.X[1] + halfWidth;
   }
+  // The rebuilt block keeps its left edge, so a wider box grows to the right; where it would
+  // then run off the page but fits on it, it moves back just far enough to stay on the paper.
+  bx += ShiftOntoPage(bx - halfWidth, gSpec.Flags);
   StepCount = 0;
   LivePageNumberSet(1);  // the plot is a drawing of its own page
   gSpec.yMult = gBaseLnTwips;
