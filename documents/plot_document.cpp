@@ -34,15 +34,12 @@ constexpr float kMinTickSpacingMM = 10.0f;
 constexpr float kWorldPerMM = 40.2f;
 using Labels = std::array<std::string, 4>;
 
-// How far a spectrum object whose left edge is at x must move sideways to lie within the
-// printable area of the page; 0 when it lies there already or is too wide to fit at all.
-float ShiftOntoPage(float x, int16_t flags) {
-  float left, bottom, right, top;
-  SpectrumObjectExtents(x, 0, flags, left, bottom, right, top);
-  const WorldRect& page = PrintableRect;
-  if (!(page.right > page.left) || right - left > page.right - page.left) return 0;
-  if (left < page.left) return page.left - left;
-  if (right > page.right) return page.right - right;
+// How far the span lo..hi must move to lie within pageLo..pageHi of the printable area; 0 when
+// it lies there already, when it is too long to fit at all, or when no page is known.
+float ShiftOntoPage(float lo, float hi, float pageLo, float pageHi) {
+  if (!(pageHi > pageLo) || hi - lo > pageHi - pageLo) return 0;
+  if (lo < pageLo) return pageLo - lo;
+  if (hi > pageHi) return pageHi - hi;
   return 0;
 }
 
@@ -179,9 +176,14 @@ void CreateSimPlot(int16_t mode) {
     by = StepList.Y[1];
     bx = StepList.X[1] + halfWidth;
   }
-  // The rebuilt block keeps its left edge, so a wider box grows to the right; where it would
-  // then run off the page but fits on it, it moves back just far enough to stay on the paper.
-  bx += ShiftOntoPage(bx - halfWidth, gSpec.Flags);
+  // The rebuilt block keeps its left edge and baseline, so a larger box grows to the right and
+  // upwards; where it would then run off the page but fits on it, it moves back just far enough
+  // to stay on the paper.
+  float blockLeft, blockBottom, blockRight, blockTop;
+  SpectrumObjectExtents(bx - halfWidth, by, gSpec.Flags, blockLeft, blockBottom, blockRight,
+                        blockTop);
+  bx += ShiftOntoPage(blockLeft, blockRight, PrintableRect.left, PrintableRect.right);
+  by += ShiftOntoPage(blockBottom, blockTop, PrintableRect.bottom, PrintableRect.top);
   StepCount = 0;
   LivePageNumberSet(1);  // the plot is a drawing of its own page
   gSpec.yMult = gBaseLnTwips;

@@ -226,4 +226,37 @@ TEST_F(PlotDocumentTest, AWiderBoxKeepsItsPlacementWhileItFitsAndNeverRunsOffThe
   }
 }
 
+// The same for a taller box, which grows upwards from the kept baseline.
+TEST_F(PlotDocumentTest, ATallerBoxKeepsItsBaselineWhileItFitsAndNeverRunsOffTheTop) {
+  struct Case {
+    float scale, fromMM, toMM, raisedMM;  // raised: upward move of the page frame
+    bool keepsBaseline;
+  };
+  const Case cases[] = {
+      {0.7f, 100, 250, 150, false}, {1.0f, 60, 200, 60, false}, {0.7f, 100, 150, 0, true},
+      {1.0f, 60, 100, -40, true},   {1.0f, 60, 600, 0, true},  // too tall for the paper
+  };
+  gPrintBoxToggles = 0x003F;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.scale << ": " << c.fromMM << " -> " << c.toMM << " mm");
+    const float a = 101.5f * 40.2f / c.scale, b = 143.5f * 40.2f / c.scale;
+    PrintableRect = {-a, b, a, -b};
+    StepList.X[1] = StepList.Y[1] = 0;
+    gPrintBoxHeight = c.fromMM * 40.2f;
+    CreateSimPlot(0);
+    StepList.Y[1] += c.raisedMM * 40.2f;
+    const float baseline = StepList.Y[1];
+    gPrintBoxHeight = c.toMM * 40.2f;
+    CreateSimPlot(0);
+    float left, bottom, right, top;
+    DrawingExtents(left, bottom, right, top, StepList, 1, 1, 0);
+    if (c.keepsBaseline) {
+      EXPECT_FLOAT_EQ(StepList.Y[1], baseline);
+    } else {
+      EXPECT_GE(bottom, -b - 0.01f);
+      EXPECT_NEAR(top, b, 0.01f);
+    }
+  }
+}
+
 }  // namespace
