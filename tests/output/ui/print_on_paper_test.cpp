@@ -4,13 +4,21 @@
 // included, and as wide as the box asks for.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "drawlib/params_apply.h"
 #include "drawlib/pardata.h"
 #include "output/output_printer.h"
 #include "output/print_with_preview.h"
+#include "output/ui/frm_pref1.h"
+#include "output/ui/output_dialogs.h"
 #include "output/ui/qt_output_printer.h"
+#include "output/ui/zef1_prev.h"
 #include "tests/output/ui/export_fixture.h"
 #include "tests/support/ppm_raster.h"
 
@@ -78,6 +86,41 @@ TEST_F(PrintOnPaper, APlotWidenedAfterPrintingPrintsWholeOnThePaper) {
     const float framePixels = (boxMM - 2 * Pardata[96].Default) * scale * 96 / 25.4f;
     EXPECT_GE(right - left, framePixels);
   }
+}
+
+// As a user does it: the box widened to 196 mm in the layout dialog of the print preview at
+// print scale 0.7, then Print.
+TEST_F(PrintOnPaper, ABoxWidenedInTheLayoutDialogPrintsWholeOnThePaper) {
+  Pardata[35].Default = 0.7f;
+  int16_t mode = kApplyToLibrary | kApplyNoPrinter;
+  ParamsApply(std::string(1, char(35)), mode);
+  gPrintBoxWidth = 50 * kMM;
+  CreateSimPlot(0);
+  ASSERT_GT(Print("narrow.pdf").width, 0);
+  const std::string pdf = folder_.File("wide.pdf");
+  dialogs.answers.push_back(pdf);
+  QTimer::singleShot(0, [] {
+    auto* preview = dynamic_cast<Zef1Prev*>(QApplication::activeModalWidget());
+    ASSERT_NE(preview, nullptr);
+    QTimer::singleShot(0, [] {
+      auto* layout = dynamic_cast<frmPref1*>(QApplication::activeModalWidget());
+      ASSERT_NE(layout, nullptr);
+      layout->txtWdHt[0]->selectAll();
+      QTest::keyClicks(layout->txtWdHt[0], "196");
+      layout->cmdPrintPref[5]->click();
+    });
+    preview->cmdPrintPrev_Click(11);
+    preview->cmdPrintPrev_Click(8);
+  });
+  PrintWithPreview(nullptr);
+  EXPECT_FLOAT_EQ(gPrintBoxWidth, 196 * kMM);
+  Shell("pdftoppm -r 96 " + pdf + " > " + pdf + ".ppm");
+  const Raster page = LoadPpm(pdf + ".ppm");
+  ASSERT_GT(page.width, 0);
+  const auto [left, right] = InkColumns(page);
+  EXPECT_GT(left, 0);
+  EXPECT_LT(right, page.width - 1);
+  EXPECT_GE(right - left, (196 - 2 * Pardata[96].Default) * 0.7f * 96 / 25.4f);
 }
 
 }  // namespace
