@@ -32,18 +32,9 @@ void AddSpectrum(Extents& e, float x, float y, const std::string& text, const St
                  std::vector<int16_t>& scratch) {
   std::string caption;
   SpecUnpack(SpecStepBytes(data), text, caption, gSpec, scratch);
-  const int16_t f = gSpec.Flags;
-  const bool frame = f & kSpecFlagFrame, axis = f & kSpecFlagAxis;
-  const float W = Pref(90), H = Pref(91), M = Pref(96), B = Pref(97), T = Pref(100);
-  const float m = frame ? 2 + M : 2;
-  const float t = Pref(92) < 0 ? 6 - Pref(92) : 6;
-  float b = 2;
-  if (axis && (f & kSpecFlagAxisCaption)) b = B + 2 + t + Pref(78) + 4;
-  else if (axis) b = B + 2 + t;
-  else if (frame) b = B + 2;
-  float u = H + 2 + (frame ? T : 0);
-  if (f & kSpecFlagObjectCaption) u = std::max(u, H + 10 + Pref(76));
-  e.Add(x - m * kMM, y - b * kMM, x + (W + 2 + M) * kMM, y + u * kMM);
+  float left, bottom, right, top;
+  SpectrumObjectExtents(x, y, gSpec.Flags, left, bottom, right, top);
+  e.Add(left, bottom, right, top);
 }
 
 // How far below the first line's baseline the lines after it go: one line spacing (the label's
@@ -66,6 +57,24 @@ float LinesBelow(const std::string& label) {
 }
 
 }  // namespace
+
+void SpectrumObjectExtents(float x, float y, int16_t f, float& left, float& bottom, float& right,
+                           float& top) {
+  const bool frame = f & kSpecFlagFrame, axis = f & kSpecFlagAxis;
+  const float W = Pref(90), H = Pref(91), M = Pref(96), B = Pref(97), T = Pref(100);
+  const float m = frame ? 2 + M : 2;
+  const float t = Pref(92) < 0 ? 6 - Pref(92) : 6;
+  float b = 2;
+  if (axis && (f & kSpecFlagAxisCaption)) b = B + 2 + t + Pref(78) + 4;
+  else if (axis) b = B + 2 + t;
+  else if (frame) b = B + 2;
+  float u = H + 2 + (frame ? T : 0);
+  if (f & kSpecFlagObjectCaption) u = std::max(u, H + 10 + Pref(76));
+  left = x - m * kMM;
+  bottom = y - b * kMM;
+  right = x + (W + 2 + M) * kMM;
+  top = y + u * kMM;
+}
 
 void DrawingExtents(float& left, float& bottom, float& right, float& top, const StepArrays& steps,
                     int16_t first, int16_t last, int16_t flags,

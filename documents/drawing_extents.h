@@ -18,3 +18,8 @@ inline constexpr int16_t kExtentsMarkedOnly = 4;
 void DrawingExtents(float& left, float& bottom, float& right, float& top, const StepArrays& steps,
                     int16_t first, int16_t last, int16_t flags,
                     const std::vector<int16_t>& marks = {});
+
+// The rectangle (left, bottom, right, top) that a spectrum object at (x, y) covers with the flag
+// word `flags` and the current spectrum-layout rows: frame, axis, captions and margins.
+void SpectrumObjectExtents(float x, float y, int16_t flags, float& left, float& bottom,
+                           float& right, float& top);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "documents/drawing_extents.h"
 #include "documents/page_record.h"
 #include "documents/plot_sources.h"
 #include "documents/plot_tables.h"
@@ -13,6 +14,7 @@
 #include "documents/spec_record.h"
 #include "documents/spectrum_handover.h"
 #include "drawlib/axes/axis_tick_step.h"
+#include "drawlib/params_apply.h"
 #include "drawlib/pardata.h"
 #include "drawlib/steps/step_list.h"
 #include "drawlib/util/error_location.h"
@@ -31,6 +33,15 @@ constexpr float kMinTickSpacingMM = 10.0f;
 
 constexpr float kWorldPerMM = 40.2f;
 using Labels = std::array<std::string, 4>;
+
+// How far the span lo..hi must move to lie within pageLo..pageHi of the printable area; 0 when
+// it lies there already, when it is too long to fit at all, or when no page is known.
+float ShiftOntoPage(float lo, float hi, float pageLo, float pageHi) {
+  if (!(pageHi > pageLo) || hi - lo > pageHi - pageLo) return 0;
+  if (lo < pageLo) return pageLo - lo;
+  if (hi > pageHi) return pageHi - hi;
+  return 0;
+}
 
 std::tm SystemClock() {
   const std::time_t now = std::time(nullptr);
@@ -165,6 +176,14 @@ void CreateSimPlot(int16_t mode) {
     by = StepList.Y[1];
     bx = StepList.X[1] + halfWidth;
   }
+  // The rebuilt block keeps its left edge and baseline, so a larger box grows to the right and
+  // upwards; where it would then run off the page but fits on it, it moves back just far enough
+  // to stay on the paper.
+  float blockLeft, blockBottom, blockRight, blockTop;
+  SpectrumObjectExtents(bx - halfWidth, by, gSpec.Flags, blockLeft, blockBottom, blockRight,
+                        blockTop);
+  bx += ShiftOntoPage(blockLeft, blockRight, PrintableRect.left, PrintableRect.right);
+  by += ShiftOntoPage(blockBottom, blockTop, PrintableRect.bottom, PrintableRect.top);
   StepCount = 0;
   LivePageNumberSet(1);  // the plot is a drawing of its own page
   gSpec.yMult = gBaseLnTwips;

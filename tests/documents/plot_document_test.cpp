@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "documents/drawing_extents.h"
 #include "documents/plot_document.h"
 #include "documents/plot_sources.h"
 #include "documents/spec_packet.h"
 #include "documents/spec_record.h"
+#include "drawlib/params_apply.h"
 #include "drawlib/pardata.h"
 #include "drawlib/steps/step_list.h"
 #include "engine/engine_globals.h"
@@ -181,6 +183,80 @@ TEST_F(PlotDocumentTest, TypeZeroIsOneExperimentObjectWithoutMarkersOrFrequencie
   EXPECT_EQ(gSpec.Kind, 0);
   EXPECT_EQ(gSpec.Flags & 0x400, 0);
   EXPECT_EQ(gSpec.Strings[0], "M >  [/d/a.spc]  (05-07-2026, 09:05:03)");
+}
+
+// The printed page keeps the block's placement when the box grows, as long as the block stays on
+// the paper; a block that would run off the paper's right edge but fits moves back onto it.
+TEST_F(PlotDocumentTest, AWiderBoxKeepsItsPlacementWhileItFitsAndNeverRunsOffThePaper) {
+  struct Case {
+    float scale, fromMM, toMM, draggedMM;  // dragged: sideways move of the page frame
+    bool keepsLeftEdge;
+  };
+  const Case cases[] = {
+      {0.7f, 50, 196, 0, false},  {1.0f, 50, 196, 0, false}, {0.7f, 50, 196, -10, false},
+      {0.7f, 50, 100, 0, true},   {1.0f, 50, 80, -40, true}, {0.7f, 50, 196, -100, true},
+      {1.0f, 50, 400, 0, true},  // too wide for the paper at any placement: left as placed
+  };
+  gPrintBoxToggles = 0x083F;  // frame, axis, captions and the parameters table below
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.scale << ": " << c.fromMM << " -> " << c.toMM << " mm");
+    // A4 with 3.5 mm side margins: a printable area of 203 by 287 mm.
+    const float a = 101.5f * 40.2f / c.scale, b = 143.5f * 40.2f / c.scale;
+    PrintableRect = {-a, b, a, -b};
+    StepList.X[1] = StepList.Y[1] = 0;
+    gPrintBoxWidth = c.fromMM * 40.2f;
+    CreateSimPlot(0);
+    for (int i = 1; i <= StepCount; ++i) StepList.X[std::size_t(i)] += c.draggedMM * 40.2f;
+    float left0, bottom, right, top;
+    DrawingExtents(left0, bottom, right, top, StepList, 1, 1, 0);
+    gPrintBoxWidth = c.toMM * 40.2f;
+    CreateSimPlot(0);
+    float left;
+    DrawingExtents(left, bottom, right, top, StepList, 1, 1, 0);
+    if (c.keepsLeftEdge) {
+      EXPECT_NEAR(left, left0, 0.01f);
+    } else {
+      EXPECT_GE(left, -a - 0.01f);
+      EXPECT_LE(right, a + 0.01f);
+      // Moved back just far enough: the block touches the paper's right edge.
+      EXPECT_NEAR(right, a, 0.01f);
+    }
+    // The table below stays centred under the block.
+    EXPECT_FLOAT_EQ(StepList.X[2], StepList.X[1] + Pardata[90].Default * 0.5f * 40.2f);
+  }
+}
+
+// The same for a taller box, which grows upwards from the kept baseline.
+TEST_F(PlotDocumentTest, ATallerBoxKeepsItsBaselineWhileItFitsAndNeverRunsOffTheTop) {
+  struct Case {
+    float scale, fromMM, toMM, raisedMM;  // raised: upward move of the page frame
+    bool keepsBaseline;
+  };
+  const Case cases[] = {
+      {0.7f, 100, 250, 150, false}, {1.0f, 60, 200, 60, false}, {0.7f, 100, 150, 0, true},
+      {1.0f, 60, 100, -40, true},   {1.0f, 60, 600, 0, true},  // too tall for the paper
+  };
+  gPrintBoxToggles = 0x003F;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.scale << ": " << c.fromMM << " -> " << c.toMM << " mm");
+    const float a = 101.5f * 40.2f / c.scale, b = 143.5f * 40.2f / c.scale;
+    PrintableRect = {-a, b, a, -b};
+    StepList.X[1] = StepList.Y[1] = 0;
+    gPrintBoxHeight = c.fromMM * 40.2f;
+    CreateSimPlot(0);
+    StepList.Y[1] += c.raisedMM * 40.2f;
+    const float baseline = StepList.Y[1];
+    gPrintBoxHeight = c.toMM * 40.2f;
+    CreateSimPlot(0);
+    float left, bottom, right, top;
+    DrawingExtents(left, bottom, right, top, StepList, 1, 1, 0);
+    if (c.keepsBaseline) {
+      EXPECT_FLOAT_EQ(StepList.Y[1], baseline);
+    } else {
+      EXPECT_GE(bottom, -b - 0.01f);
+      EXPECT_NEAR(top, b, 0.01f);
+    }
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "documents/data_file.h"
+#include "documents/file_startup.h"
 #include "documents/plot_document.h"
 #include "drawlib/app_hooks.h"
 #include "drawlib/app_hooks_kavo.h"
