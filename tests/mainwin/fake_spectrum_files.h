@@ -1,7 +1,8 @@
 // Spectrum loading for the main window's tests: the Open dialog (flags 9) and the clipboard
 // import (16) answer a scripted result and, when they load, name a file and set the sweep
-// width; re-mapping onto the grid (2, 6) answers mapResult. Every call is recorded. The loaded
-// points of an array are what a test puts into loaded.
+// width; re-mapping onto the grid (2, 6) answers mapResult. Every call is recorded with the
+// vertical multiplier it was given. The loaded points of an array are what a test puts into
+// loaded.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,7 @@ class FakeSpectrumFiles : public SpectrumFileServices {
     int16_t flags;
     std::string fileName;
     float startHz, widthHz;
+    float mult;
   };
   int16_t openResult = kSpectrumNothingLoaded;
   int16_t mapResult = kSpectrumLoaded;
@@ -31,8 +33,8 @@ class FakeSpectrumFiles : public SpectrumFileServices {
   std::map<const std::vector<float>*, std::pair<int32_t, int32_t>> loaded;
 
   int16_t LoadSpectrumKavo(std::string& fileName, std::vector<float>&, float startHz,
-                           float widthHz, float, float&, int16_t flags) override {
-    calls.push_back({flags, fileName, startHz, widthHz});
+                           float widthHz, float, float& mult, int16_t flags) override {
+    calls.push_back({flags, fileName, startHz, widthHz, mult});
     const int16_t result = flags != 9 && flags != 16 ? mapResult : openResult;
     if (result != kSpectrumLoaded && (flags & 8) && !failingFile.empty()) fileName = failingFile;
     if (flags != 9 && flags != 16) return mapResult;

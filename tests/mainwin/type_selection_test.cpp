@@ -99,6 +99,38 @@ TEST_F(TypeSelectionTest, LeavingTheSpectrumAsksWhetherToFitLines) {
   EXPECT_EQ(gSpectHz, 1000);
 }
 
+// The plain spectrum is shown at the height of the type shown before it, and starting line
+// fitting hands that height to the experimental trace, so the trace does not jump when the
+// simulation joins it; the height buttons change it afterwards.
+TEST_F(TypeSelectionTest, TheOpenedSpectrumKeepsTheHeightShownBeforeItIntoLineFitting) {
+  float abHeight = 0;
+  for (int16_t before : {int16_t{2}, int16_t{6}, int16_t{0}}) {
+    SCOPED_TRACE(before);
+    if (gLineFit) form.mnuCancelSim_Click();
+    spectra.openResult = kSpectrumLoaded;
+    if (before == 0) form.mnuFileLoad_Click();  // a plain spectrum is shown already
+    else ChooseType(before);
+    ASSERT_EQ(gSimType, before);
+    const float shown = gVertMult;
+    if (before == 2) abHeight = shown;
+    if (before == 6) { EXPECT_NE(shown, abHeight); }  // the two types differ in height
+    form.mnuFileLoad_Click();
+    ASSERT_EQ(gSimType, 0);
+    ASSERT_EQ(spectra.calls.back().flags, 2);
+    EXPECT_FLOAT_EQ(spectra.calls.back().mult, shown);
+    EXPECT_FLOAT_EQ(gVertMult, shown);
+
+    spectra.calls.clear();
+    boxes.Answer(vbYes);
+    ChooseType(2);
+    ASSERT_NE(gLineFit, 0);
+    EXPECT_FLOAT_EQ(gSpec.VertMult, shown);
+    ASSERT_EQ(spectra.CallsWith(6), 1);  // the overlay is mapped at that height
+    for (const FakeSpectrumFiles::Call& c : spectra.calls)
+      if (c.flags == 6) { EXPECT_FLOAT_EQ(c.mult, shown); }
+  }
+}
+
 TEST_F(TypeSelectionTest, ALoadedSpectrumSetsTheWindowLimitsAndTheRecentList) {
   spectra.reference = 20;
   for (int16_t disableRef : {int16_t{-1}, int16_t{0}}) {
