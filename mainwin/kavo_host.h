@@ -29,6 +29,8 @@ class KavoHost {
   // The window's own text layer under the picture: cleared, then texts at twips positions.
   virtual void FormCls() = 0;
   virtual void FormPrint(float x, float y, uint32_t color, const std::string& text) = 0;
+  // The width in twips of a text written on that layer.
+  virtual float FormTextWidth(const std::string& text) = 0;
   // Opens a menu as a popup at the mouse; the chosen command runs before this returns.
   virtual void PopupMenu(Ctl menu) = 0;
   // Closes the main window through its closing road (query-unload, unload).

@@ -24,6 +24,7 @@ class QuietHost : public KavoHost {
   void SetFormCaption(const std::string&) override {}
   void FormCls() override {}
   void FormPrint(float, float, uint32_t, const std::string&) override {}
+  float FormTextWidth(const std::string&) override { return 0; }
   void PopupMenu(Ctl) override {}
   void CloseForm() override {}
   void UnloadAll() override {}

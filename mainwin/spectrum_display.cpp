@@ -365,11 +365,21 @@ void KavoForm::FreqReadoutUpdate() {
   const Control pic = Pic();
   const uint32_t magenta = PaletteColor(5);
   const float y = pic.Top + pic.Height + 30;
-  host_.FormPrint(pic.Left - 200, y, magenta,
-                  CommaToPoint(Format((gSpectHz + gHorOffHz) * factor, "0.0")) + unit);
-  host_.FormPrint(pic.Left + pic.Width - 860, y, magenta,
-                  CommaToPoint(Format(gHorOffHz * factor, "0.0")) + unit);
-  host_.FormPrint(pic.Left + pic.Width / 2, y, magenta, "<---" + unit);
+  const std::string left = CommaToPoint(Format((gSpectHz + gHorOffHz) * factor, "0.0")) + unit;
+  const std::string right = CommaToPoint(Format(gHorOffHz * factor, "0.0")) + unit;
+  const std::string middle = "<---" + unit;
+  // Under a narrow picture the labels would run into each other: the right one then moves right
+  // just past the left one, and the arrow, which carries no value, is left out when it does not
+  // fit between them. A blank and a pixel of rounding on each side keep them apart.
+  const float gap = host_.FormTextWidth(" ") + 2 * host_.TwipsPerPixelX();
+  const float leftX = pic.Left - 200;
+  const float leftEnd = leftX + host_.FormTextWidth(left) + gap;
+  const float rightX = std::max(pic.Left + pic.Width - 860, leftEnd);
+  const float middleX = pic.Left + pic.Width / 2;
+  host_.FormPrint(leftX, y, magenta, left);
+  host_.FormPrint(rightX, y, magenta, right);
+  if (middleX >= leftEnd && middleX + host_.FormTextWidth(middle) + gap <= rightX)
+    host_.FormPrint(middleX, y, magenta, middle);
   SetPicTag("");
 }
 

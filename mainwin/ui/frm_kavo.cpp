@@ -596,6 +596,10 @@ void frmKavo::FormPrint(float x, float y, uint32_t color, const std::string& tex
   surface_->AddText(QPoint(Px(x), Px(y)), ToQColor(color), ToQString(text));
 }
 
+float frmKavo::FormTextWidth(const std::string& text) {
+  return static_cast<float>(surface_->TextWidth(ToQString(text))) * TwipsPerPixel(this);
+}
+
 void frmKavo::PopupMenu(Ctl menu) {
   if (QMenu* m = Menu(menu)) m->exec(QCursor::pos());
 }

@@ -52,6 +52,7 @@ class frmKavo : public QMainWindow, public KavoHost, public ControlView {
   void SetFormCaption(const std::string& caption) override;
   void FormCls() override;
   void FormPrint(float x, float y, uint32_t color, const std::string& text) override;
+  float FormTextWidth(const std::string& text) override;
   void PopupMenu(Ctl menu) override;
   void CloseForm() override;
   void UnloadAll() override;

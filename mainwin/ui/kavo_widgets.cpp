@@ -96,6 +96,10 @@ void FormSurface::AddText(QPoint topLeft, QColor color, const QString& text) {
   update();
 }
 
+int FormSurface::TextWidth(const QString& text) const {
+  return QFontMetrics(font()).horizontalAdvance(text);
+}
+
 void FormSurface::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QFontMetrics metrics(font());

@@ -80,15 +80,19 @@ class FormSurface : public QWidget {
   using QWidget::QWidget;
   void Clear();
   void AddText(QPoint topLeft, QColor color, const QString& text);
+  // Pixels a text takes across in the surface's font.
+  int TextWidth(const QString& text) const;
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
   struct Text {
     QPoint topLeft;
     QColor color;
     QString text;
   };
+  const std::vector<Text>& Texts() const { return texts_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
   std::vector<Text> texts_;
 };

@@ -42,6 +42,7 @@ class FakeKavoHost : public KavoHost {
   std::vector<std::string> clipboard;
   std::vector<int32_t> timerIntervals;
   std::vector<FormText> formTexts;  // since the last FormCls
+  float formCharWidth = 0;           // twips per character of the form's texts
   std::vector<int16_t> screenPointers, picturePointers;
   int shown = 0, closed = 0, unloadedAll = 0;
 
@@ -61,6 +62,9 @@ class FakeKavoHost : public KavoHost {
   void FormCls() override { formTexts.clear(); }
   void FormPrint(float x, float y, uint32_t color, const std::string& text) override {
     formTexts.push_back({x, y, color, text});
+  }
+  float FormTextWidth(const std::string& text) override {
+    return formCharWidth * static_cast<float>(text.size());
   }
   void PopupMenu(Ctl menu) override {
     popups.push_back(menu);

@@ -1,5 +1,9 @@
 // Drawing into the spectrum picture: sticks, traces, the height lock, the experimental overlay,
 // markers, coupling trees, the frequency labels and the tab-delimited copy of the spectra.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <gmock/gmock.h>
 
 #include "tests/mainwin/mainwin_fixture.h"
@@ -335,6 +339,46 @@ TEST_F(SpectrumDisplayTest, FrequencyLabelsInHertzOrPpm) {
   form.FreqReadoutUpdate();
   EXPECT_EQ(gSpec.MHz, 300);
   EXPECT_EQ(host.formTexts[1].text, "1.0 ppm");
+}
+
+// Under a narrow picture the end labels keep apart, the right one moving just past the left
+// one, and the arrow is left out where it has no room; a wide picture keeps the placement.
+TEST_F(SpectrumDisplayTest, FrequencyLabelsKeepApartUnderANarrowPicture) {
+  host.formCharWidth = 90;
+  gSpec.MHz = 60;
+  struct Case {
+    float width;
+    int32_t toggles;
+    float spectHz, offHz;
+    bool arrow;
+  };
+  const Case cases[] = {
+      {12000, 0, 300, 10, true},
+      {3000, 0x40, 3000, -1500, false},  // "25.0 ppm" <--- ppm "-25.0 ppm"
+      {3000, 0, 12000, -4000, false},
+      {600, 0, 12000, -4000, false},     // the end labels themselves would meet
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.width);
+    form.Controls().SetWidth(Ctl::picKavo, 0, c.width);
+    const Control& pic = Ctrl(Ctl::picKavo);
+    gPrintBoxToggles = c.toggles;
+    gSpectHz = c.spectHz;
+    gHorOffHz = c.offHz;
+    form.FreqReadoutUpdate();
+    ASSERT_EQ(host.formTexts.size(), c.arrow ? 3u : 2u);
+    EXPECT_EQ(host.formTexts[0].x, pic.Left - 200);
+    EXPECT_GE(host.formTexts[1].x, pic.Left + pic.Width - 860);
+    if (c.arrow) {
+      EXPECT_EQ(host.formTexts[1].x, pic.Left + pic.Width - 860);
+      EXPECT_EQ(host.formTexts[2].x, pic.Left + pic.Width / 2);
+    }
+    std::vector<std::pair<float, float>> spans;
+    for (const auto& t : host.formTexts)
+      spans.emplace_back(t.x, t.x + host.FormTextWidth(t.text));
+    std::sort(spans.begin(), spans.end());
+    for (size_t i = 1; i < spans.size(); ++i) EXPECT_LT(spans[i - 1].second, spans[i].first);
+  }
 }
 
 TEST_F(SpectrumDisplayTest, HertzToPpm) {
