@@ -181,6 +181,15 @@ std::vector<std::string> FitTo(const std::string& file) {
           "click Diff"};
 }
 
+// A fit started on this file alone, shown as "alone": what a later load of it must show.
+ProgramRun FitAlone(ProgramFolder& folder, const std::string& file) {
+  std::vector<std::string> script = FitTo(file);
+  script.insert(script.end(), {"dump alone", "close"});
+  ProgramRun run = folder.Run(script);
+  ExpectPlayed(run);
+  return run;
+}
+
 }  // namespace
 
 // During line fitting a second spectrum, opened from the File menu or from the recent-file list,
@@ -200,10 +209,7 @@ TEST(Journeys, LineFittingTakesASecondSpectrum) {
   const ProgramRun run = folder.Run(script);
   ExpectPlayed(run);
   // The same fit started on the second spectrum alone: what its second load must show.
-  std::vector<std::string> alone = FitTo(second);
-  alone.insert(alone.end(), {"dump alone", "close"});
-  const ProgramRun reference = folder.Run(alone);
-  ExpectPlayed(reference);
+  const ProgramRun reference = FitAlone(folder, second);
 
   EXPECT_EQ(Squeezed(run.Get("second", "caption")), "NMR Line Fitting of AB [" + second + "]");
   const double firstMax = TraceMax(run.Get("first", "experimental"));
@@ -264,10 +270,7 @@ TEST(Journeys, LineFittingTakesASpectrumFromTheClipboard) {
                                "close"});
   const ProgramRun run = folder.Run(script);
   ExpectPlayed(run);
-  std::vector<std::string> alone = FitTo(second);
-  alone.insert(alone.end(), {"dump alone", "close"});
-  const ProgramRun reference = folder.Run(alone);
-  ExpectPlayed(reference);
+  const ProgramRun reference = FitAlone(folder, second);
 
   EXPECT_EQ(run.Events("box: ").size(), 1u) << "only the question that starts the fit\n" << run.log;
   EXPECT_EQ(Squeezed(run.Get("imported", "caption")), "NMR Line Fitting of AB [<clipboard>]");

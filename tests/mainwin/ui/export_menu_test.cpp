@@ -31,6 +31,7 @@
 #include "platform/clipboard.h"
 #include "platform/paths.h"
 #include "platform/ui/qt_clipboard.h"
+#include "tests/mainwin/ui/kavo_window_fixture.h"
 #include "tests/mainwin/recording_help_viewer.h"
 #include "tests/support/msgbox_recorder.h"
 #include "tests/support/process_state.h"
@@ -55,13 +56,10 @@ bool HoldsMetafile() {
   return !mime->data("image/x-wmf").isEmpty() || !mime->data("image/x-emf").isEmpty();
 }
 
-class ExportMenuTest : public ::testing::Test {
+class ExportMenuTest : public KavoWindowTest {
  protected:
   void SetUp() override {
-    ResetProcessState();
-    SetProgramFolderForTests(folder.path());
-    std::filesystem::copy_file(KAVO71_DAT_PATH, folder.File("KAVO71.dat"));
-    SetHelpViewer(&help);
+    KavoWindowTest::SetUp();
     SetClipboardDevice(&clipboard);
     OutputServicesRegister();
     window = std::make_unique<frmKavo>();
@@ -82,16 +80,11 @@ class ExportMenuTest : public ::testing::Test {
     pictures.reset();
     window.reset();
     SetClipboardDevice(nullptr);
-    SetHelpViewer(nullptr);
-    ResetProcessState();
+    KavoWindowTest::TearDown();
   }
   void ExportCommand() { window->MenuAction(Ctl::mnuExportImage, 0)->trigger(); }
 
-  ScratchFolder folder;
-  RecordingHelpViewer help;
-  MsgBoxRecorder boxes;
   QtClipboardDevice clipboard;
-  std::unique_ptr<frmKavo> window;
   std::unique_ptr<QtExportPictures> pictures;
   std::unique_ptr<OutputDialogServices> outputDialogs;
 };

@@ -21,9 +21,11 @@
 #include "output/export_by_spec.h"
 #include "output/export_pictures.h"
 #include "output/output_host.h"
+#include "output/output_printer.h"
 #include "output/output_registration.h"
 #include "output/postscript_writer.h"
 #include "output/ui/qt_export_pictures.h"
+#include "output/ui/qt_output_printer.h"
 #include "platform/ui/qt_clipboard.h"
 #include "tests/output/output_fixture.h"
 #include "tests/output/reader_tools.h"
@@ -78,4 +80,21 @@ class PlotExportTest : public OutputTest {
   std::unique_ptr<QtExportPictures> pictures_;
   PlotHost host_;
   ScratchFolder folder_;
+};
+
+// The AB plot with the box's parameters, printed on the PDF-file printer.
+class PrintedPlotTest : public PlotExportTest {
+ protected:
+  void SetUp() override {
+    PlotExportTest::SetUp();
+    SetOutputPrinter(&printer_);
+    CalculateAbSimulation();
+    gPrintBoxToggles = 0x003F;  // scale, caption, heading, parameters in the box, ID, box
+  }
+  void TearDown() override {
+    SetOutputPrinter(nullptr);
+    PlotExportTest::TearDown();
+  }
+
+  QtOutputPrinter printer_{true};
 };

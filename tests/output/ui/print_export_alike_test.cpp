@@ -33,21 +33,7 @@ std::vector<std::string> ListedNames(const std::string& text) {
   return names;
 }
 
-class PrintExportAlike : public PlotExportTest {
- protected:
-  void SetUp() override {
-    PlotExportTest::SetUp();
-    SetOutputPrinter(&printer_);
-    CalculateAbSimulation();
-    gPrintBoxToggles = 0x003F;  // scale, caption, heading, parameters in the box, ID, box
-  }
-  void TearDown() override {
-    SetOutputPrinter(nullptr);
-    PlotExportTest::TearDown();
-  }
-
-  QtOutputPrinter printer_{true};
-};
+class PrintExportAlike : public PrintedPlotTest {};
 
 TEST_F(PrintExportAlike, PrintedAndExportedPlotsListTheBoxParametersInThePanelOrder) {
   const std::string pdf = folder_.File("plot.pdf"), eps = folder_.File("plot.eps"),

@@ -26,18 +26,8 @@ namespace {
 
 constexpr float kMM = 40.2f;
 
-class PrintOnPaper : public PlotExportTest {
+class PrintOnPaper : public PrintedPlotTest {
  protected:
-  void SetUp() override {
-    PlotExportTest::SetUp();
-    SetOutputPrinter(&printer_);
-    CalculateAbSimulation();
-    gPrintBoxToggles = 0x003F;  // scale, caption, heading, parameters in the box, ID, box
-  }
-  void TearDown() override {
-    SetOutputPrinter(nullptr);
-    PlotExportTest::TearDown();
-  }
   // Prints the current drawing to a PDF file and rasterises it at 96 dpi.
   Raster Print(const std::string& name) {
     const std::string pdf = folder_.File(name);
@@ -46,8 +36,6 @@ class PrintOnPaper : public PlotExportTest {
     Shell("pdftoppm -r 96 " + pdf + " > " + pdf + ".ppm");
     return LoadPpm(pdf + ".ppm");
   }
-
-  QtOutputPrinter printer_{true};
 };
 
 // The leftmost and rightmost inked columns above the footer line.
